@@ -1,0 +1,315 @@
+#include "fontfile/font_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include "fontfile/font_value.h"
+
+namespace zg {
+namespace {
+
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+// A lone CR, a lone LF and CR LF each end a line.
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Walks the text one character at a time, keeping only the few characters
+// that the line classes and the current value need, so a line or a file of
+// any length is read in the memory of one block.
+class SourceScanner {
+ public:
+  SourceScanner(std::span<std::uint8_t> store, bool negative)
+      : store_(store), flip_(negative ? 0xFF : 0x00) {}
+
+  // False once reading has to stop; Result() says why.
+  bool Feed(const char* p, const char* end);
+  void Finish();
+  ReadResult Result() const { return {status_, index_, {}}; }
+
+ private:
+  enum class Mode : std::uint8_t {
+    LineStart,  // nothing of the line yet
+    OneBlank,   // just one blank so far: a blank line if nothing follows
+    Slash,      // began with "/": a line comment, or a block with "*" next
+    Keyword,    // so far the start of "Data" or ".db"
+    Data,       // taking values
+    Skip,       // the rest of the line does not count
+    Block,      // inside a block comment
+  };
+
+  bool StartChar(char c);
+  bool DataChar(char c);
+  const char* ScanData(const char* p, const char* end);
+  void NoteBlockText(const char* p, const char* e);
+  void PushValueChar(char c);
+  void ReplayKeyword();
+  bool EndValue();
+  bool EndLine();
+  bool Stopped() const { return status_ != ReadStatus::Completed; }
+
+  std::span<std::uint8_t> store_;
+  std::uint8_t flip_;
+  std::size_t index_ = 0;
+  ReadStatus status_ = ReadStatus::Completed;
+
+  Mode mode_ = Mode::LineStart;
+  bool inBlock_ = false;
+  bool afterCr_ = false;  // a LF right after a CR belongs to the same line end
+
+  std::string_view keyword_;
+  std::size_t keywordMatched_ = 0;
+
+  // The last two characters of a block comment line, for its "*/".
+  std::size_t blockLineLen_ = 0;
+  std::array<char, 2> tail_{};
+
+  // The current value, trimmed as it grows: leading blanks are never kept and
+  // inner blanks wait in blanks_ until a non-blank shows they are inside.
+  // Only kMaxValueChars characters are kept; one more marks it too long.
+  std::array<char, kMaxValueChars> value_{};
+  std::size_t valueLen_ = 0;  // up to kMaxValueChars + 1
+  std::size_t blanks_ = 0;    // up to kMaxValueChars + 1
+};
+
+bool SourceScanner::Feed(const char* p, const char* end) {
+  while (p != end) {
+    const char c = *p;
+    if (afterCr_) {
+      afterCr_ = false;
+      if (c == '\n') {
+        ++p;
+        continue;
+      }
+    }
+    if (IsLineEnd(c)) {
+      afterCr_ = c == '\r';
+      ++p;
+      if (!EndLine()) return false;
+      continue;
+    }
+    switch (mode_) {
+      case Mode::Skip:
+        p = std::find_if(p, end, IsLineEnd);
+        break;
+      case Mode::Block: {
+        const char* e = std::find_if(p, end, IsLineEnd);
+        NoteBlockText(p, e);
+        p = e;
+        break;
+      }
+      case Mode::Data:
+        p = ScanData(p, end);
+        if (Stopped()) return false;
+        break;
+      default:
+        ++p;
+        if (!StartChar(c)) return false;
+        break;
+    }
+  }
+  return true;
+}
+
+void SourceScanner::Finish() {
+  // A last line without a line end still counts; an empty one changes nothing.
+  if (!EndLine()) return;
+  if (inBlock_) status_ = ReadStatus::UnclosedBlockComment;
+}
+
+bool SourceScanner::StartChar(char c) {
+  switch (mode_) {
+    case Mode::LineStart:
+      if (c == ' ') {
+        mode_ = Mode::OneBlank;
+      } else if (c == ';' || c == '\'') {
+        mode_ = Mode::Skip;
+      } else if (c == '/') {
+        mode_ = Mode::Slash;
+      } else if (c == 'D' || c == '.') {
+        keyword_ = c == 'D' ? std::string_view("Data") : std::string_view(".db");
+        keywordMatched_ = 1;
+        mode_ = Mode::Keyword;
+      } else {
+        mode_ = Mode::Data;
+        return DataChar(c);
+      }
+      return true;
+    case Mode::OneBlank:
+      // The first blank would be trimmed from the value anyway.
+      mode_ = Mode::Data;
+      return DataChar(c);
+    case Mode::Slash:
+      if (c == '*') {
+        mode_ = Mode::Block;
+        blockLineLen_ = 2;
+        tail_ = {'/', '*'};
+      } else {
+        mode_ = Mode::Skip;
+      }
+      return true;
+    case Mode::Keyword:
+      if (c == keyword_[keywordMatched_]) {
+        if (++keywordMatched_ == keyword_.size()) mode_ = Mode::Data;
+        return true;
+      }
+      mode_ = Mode::Data;
+      ReplayKeyword();
+      return DataChar(c);
+    case Mode::Data:
+      return DataChar(c);
+    case Mode::Skip:
+    case Mode::Block:
+      break;
+  }
+  return true;
+}
+
+bool SourceScanner::DataChar(char c) {
+  switch (c) {
+    case ',':
+      return EndValue();
+    case ';':
+    case '\'':
+    case '/':
+      // The value begun after the last comma is dropped unexamined.
+      mode_ = Mode::Skip;
+      valueLen_ = 0;
+      blanks_ = 0;
+      return true;
+    case ' ':
+      if (valueLen_ != 0 && blanks_ <= kMaxValueChars) ++blanks_;
+      return true;
+    default:
+      PushValueChar(c);
+      return true;
+  }
+}
+
+const char* SourceScanner::ScanData(const char* p, const char* end) {
+  for (; p != end && !IsLineEnd(*p); ++p) {
+    if (!DataChar(*p)) return p;
+    if (mode_ != Mode::Data) return p + 1;
+  }
+  return p;
+}
+
+void SourceScanner::PushValueChar(char c) {
+  if (valueLen_ != 0) {
+    for (; blanks_ != 0; --blanks_) {
+      if (valueLen_ < kMaxValueChars) value_[valueLen_] = ' ';
+      if (valueLen_ <= kMaxValueChars) ++valueLen_;
+    }
+  }
+  if (valueLen_ < kMaxValueChars) value_[valueLen_] = c;
+  if (valueLen_ <= kMaxValueChars) ++valueLen_;
+}
+
+void SourceScanner::ReplayKeyword() {
+  for (std::size_t i = 0; i < keywordMatched_; ++i) PushValueChar(keyword_[i]);
+}
+
+void SourceScanner::NoteBlockText(const char* p, const char* e) {
+  const auto n = static_cast<std::size_t>(e - p);
+  if (n >= 2) {
+    tail_ = {e[-2], e[-1]};
+  } else if (n == 1) {
+    tail_ = {tail_[1], e[-1]};
+  }
+  blockLineLen_ += n;
+}
+
+bool SourceScanner::EndValue() {
+  const std::optional<std::uint8_t> byte =
+      valueLen_ <= kMaxValueChars
+          ? ParseFontValue(std::string_view(value_.data(), valueLen_))
+          : std::nullopt;
+  valueLen_ = 0;
+  blanks_ = 0;
+  if (!byte) {
+    status_ = ReadStatus::SyntaxError;
+    return false;
+  }
+  if (index_ >= store_.size()) {
+    status_ = ReadStatus::StoreFull;
+    return false;
+  }
+  store_[index_++] = static_cast<std::uint8_t>(*byte ^ flip_);
+  return true;
+}
+
+bool SourceScanner::EndLine() {
+  bool ok = true;
+  switch (mode_) {
+    case Mode::Keyword:
+      ReplayKeyword();
+      ok = EndValue();
+      break;
+    case Mode::Data:
+      ok = EndValue();
+      break;
+    case Mode::Block:
+      // The opening line itself closes the block when it ends in "*/".
+      inBlock_ = !(blockLineLen_ >= 2 && tail_[0] == '*' && tail_[1] == '/');
+      break;
+    case Mode::LineStart:
+    case Mode::OneBlank:
+    case Mode::Slash:
+    case Mode::Skip:
+      break;
+  }
+  mode_ = inBlock_ ? Mode::Block : Mode::LineStart;
+  blockLineLen_ = 0;
+  keywordMatched_ = 0;
+  return ok;
+}
+
+}  // namespace
+
+std::string_view ToString(ReadStatus status) {
+  switch (status) {
+    case ReadStatus::Completed:
+      return "Completed";
+    case ReadStatus::SyntaxError:
+      return "SyntaxError";
+    case ReadStatus::StoreFull:
+      return "StoreFull";
+    case ReadStatus::UnclosedBlockComment:
+      return "UnclosedBlockComment";
+    case ReadStatus::ReadFailure:
+      return "ReadFailure";
+  }
+  return "?";
+}
+
+std::ostream& operator<<(std::ostream& os, ReadStatus status) { return os << ToString(status); }
+
+std::ostream& operator<<(std::ostream& os, const ReadResult& result) {
+  os << result.status << " after " << result.valuesStored << " values";
+  if (!result.failureText.empty()) os << " (" << result.failureText << ")";
+  return os;
+}
+
+ReadResult ReadFontSource(ByteSource& in, int pos, std::span<std::uint8_t> store) {
+  SourceScanner scanner(store.first(std::min(store.size(), kFontStoreValues)), pos == 0);
+  const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
+  for (;;) {
+    ByteChunk chunk = in.Read(std::span<char>(block.get(), kBlockSize));
+    if (chunk.failure) {
+      ReadResult failed = scanner.Result();
+      failed.status = ReadStatus::ReadFailure;
+      failed.failureText = std::move(*chunk.failure);
+      return failed;
+    }
+    if (chunk.count == 0) {
+      scanner.Finish();
+      return scanner.Result();
+    }
+    const char* begin = block.get();
+    if (!scanner.Feed(begin, begin + std::min(chunk.count, kBlockSize))) return scanner.Result();
+  }
+}
+
+}  // namespace zg

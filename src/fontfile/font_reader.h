@@ -1,0 +1,44 @@
+#pragma once
+// The font source reader: takes every value of a font source file, in order,
+// into the glyph store from index 0.
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "fontfile/byte_source.h"
+
+namespace zg {
+
+// Store indices 0..16128 take values; one more value fails the import.
+inline constexpr std::size_t kFontStoreValues = 16129;
+
+enum class ReadStatus : std::uint8_t {
+  Completed,
+  SyntaxError,           // a value of no known form, or an empty one
+  StoreFull,             // a value for index 16129
+  UnclosedBlockComment,  // the file ended inside a "/*" block
+  ReadFailure,           // the source failed; ReadResult::failureText says how
+};
+
+std::string_view ToString(ReadStatus status);
+std::ostream& operator<<(std::ostream& os, ReadStatus status);
+
+struct ReadResult {
+  ReadStatus status = ReadStatus::Completed;
+  std::size_t valuesStored = 0;  // also those stored before a failure; they stay
+  std::string failureText;
+  friend bool operator==(const ReadResult&, const ReadResult&) = default;
+};
+std::ostream& operator<<(std::ostream& os, const ReadResult& result);
+
+// Reads `in` to its end or to the first failure. pos 0 (negative font)
+// stores the complement of every value, any other pos the value as read.
+// Writes only inside `store` and at most kFontStoreValues values, however
+// long the file is; the memory used does not grow with the file.
+ReadResult ReadFontSource(ByteSource& in, int pos, std::span<std::uint8_t> store);
+
+}  // namespace zg
