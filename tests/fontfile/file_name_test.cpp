@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "fontfile/fontfile.h"
+
+namespace zg {
+namespace {
+
+TEST(DefaultFontFileName, EncodesSizeScanAndPolarity) {
+  EXPECT_EQ(DefaultFontFileName(8, 8, 1, false), "Font08x08vp");
+  EXPECT_EQ(DefaultFontFileName(24, 16, 0, true), "Font24x16hn");
+  EXPECT_EQ(DefaultFontFileName(6, 8, 1, true), "Font06x08vn");
+  EXPECT_EQ(DefaultFontFileName(12, 16, 1, false), "Font12x16vp");
+  EXPECT_EQ(DefaultFontFileName(16, 24, 0, false), "Font16x24hp");
+  // Only 1 means vertical.
+  EXPECT_EQ(DefaultFontFileName(16, 16, -1, false), "Font16x16hp");
+}
+
+TEST(ParseFontFileName, RecognisesTheProposedNameInTheFileNameOnly) {
+  using P = FontFileParams;
+  struct Case {
+    const char* path;
+    std::optional<P> params;
+  };
+  const Case cases[] = {
+      {"Font08x08vp", P{8, 8, 1, -1}},
+      {"Font08x08vp.fnt", P{8, 8, 1, -1}},
+      {"/home/u/Font24x16hn.fnt", P{24, 16, 0, 0}},
+      {"/home/u/Fonts/Font08x08vp.fnt", P{8, 8, 1, -1}},
+      {"C:\\Fonts\\Font16x24hp.fnt", P{16, 24, 0, -1}},
+      {"/home/u/Font08x08vp/data.fnt", std::nullopt},
+      {"/home/u/Fonts/data.fnt", std::nullopt},
+      {"/home/u/Font08x08vp/", std::nullopt},
+      {"MyFont12x16vn_v2.txt", P{12, 16, 1, 0}},
+      {"Font06x08vn", P{6, 8, 1, 0}},
+      // The character between the sizes is not examined.
+      {"Font08-08vp", P{8, 8, 1, -1}},
+      // Only the first "Font" of the name counts.
+      {"FontFont08x08vp", std::nullopt},
+      {"Font08x08vp Font", P{8, 8, 1, -1}},
+      // Sizes must be two decimal digits.
+      {"Font8x8vp.fnt", std::nullopt},
+      {"Font+8x08vp", std::nullopt},
+      {"Font 8x08vp", std::nullopt},
+      {"Font08x 8vp", std::nullopt},
+      {"Font8.x08vp", std::nullopt},
+      {"Font08x-8vp", std::nullopt},
+      {"Font0Ax08vp", std::nullopt},
+      // Only the seven cells, and horizontal scan only for whole-byte widths.
+      {"Font10x10vp", std::nullopt},
+      {"Font06x16vp", std::nullopt},
+      {"Font24x08vp", std::nullopt},
+      {"Font06x08hp", std::nullopt},
+      {"Font12x16hn", std::nullopt},
+      {"Font08x08hp", P{8, 8, 0, -1}},
+      // Scan and polarity letters, exact case.
+      {"Font08x08xp", std::nullopt},
+      {"Font08x08vq", std::nullopt},
+      {"Font08x08VP", std::nullopt},
+      {"Font08x08vN", std::nullopt},
+      {"font08x08vp", std::nullopt},
+      // Too short.
+      {"Font08x08v", std::nullopt},
+      {"Font", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const std::optional<P> got = ParseFontFileName(c.path);
+    EXPECT_EQ(got.has_value(), c.params.has_value()) << c.path;
+    if (got && c.params) {
+      EXPECT_EQ(*got, *c.params) << c.path << ": " << got->ncol << " " << got->nstr << " "
+                                 << got->vert << " " << got->pos;
+    }
+  }
+}
+
+TEST(ParseFontFileName, GivesBackWhatTheProposedNameEncodes) {
+  const int cells[][2] = {{6, 8}, {8, 8}, {12, 16}, {16, 16}, {16, 24}, {24, 16}, {24, 24}};
+  int recognised = 0;
+  for (const auto& cell : cells) {
+    for (int vert : {1, 0}) {
+      for (bool negative : {false, true}) {
+        const std::string name = DefaultFontFileName(cell[0], cell[1], vert, negative);
+        const std::optional<FontFileParams> p = ParseFontFileName("/tmp/x/" + name + ".fnt");
+        if (vert == 0 && cell[0] % 8 != 0) {
+          EXPECT_FALSE(p) << name;
+          continue;
+        }
+        ASSERT_TRUE(p) << name;
+        EXPECT_EQ(*p, (FontFileParams{static_cast<std::int16_t>(cell[0]),
+                                      static_cast<std::int16_t>(cell[1]),
+                                      static_cast<std::int16_t>(vert),
+                                      static_cast<std::int16_t>(negative ? 0 : -1)}))
+            << name;
+        ++recognised;
+      }
+    }
+  }
+  EXPECT_EQ(recognised, 24);
+}
+
+}  // namespace
+}  // namespace zg
