@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# zgedit: install what is missing, build, and run the editor, the tests or the
+# benchmarks. See README.md.
+#
+#   ./build.sh run     build a Release build and start the editor
+#   ./build.sh test    build and run every test: the normal suite, the same
+#                      suite under AddressSanitizer + UndefinedBehaviorSanitizer,
+#                      and a short run of each fuzz target
+#   ./build.sh bench   build a Release build and run the benchmarks
+#   ./build.sh deb     build the Debian package into build/release
+#
+# Environment: ZG_FUZZ_SECONDS (default 30) is how long each fuzz target runs
+# in `test`; 0 skips fuzzing. ZG_SKIP_SANITIZERS=1 skips the sanitizer suite.
+set -euo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")"
+ROOT=$(pwd)
+JOBS=$(nproc 2>/dev/null || echo 2)
+
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
+                libgtest-dev libgmock-dev libbenchmark-dev
+                fonts-liberation fonts-dejavu-core)
+RUN_PACKAGES=(qt6-qpa-plugins)
+TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream)
+PACKAGE_PACKAGES=(dpkg-dev file)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {  # dir, cmake options...
+  local dir=$1
+  shift
+  cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+  cmake --build "$dir" -j "$JOBS"
+}
+
+run_ctest() {  # dir
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$JOBS"
+}
+
+run_fuzzers() {
+  local seconds=${ZG_FUZZ_SECONDS:-30}
+  if [ "$seconds" = 0 ]; then
+    echo "Fuzzing skipped (ZG_FUZZ_SECONDS=0)"
+    return 0
+  fi
+  CC=clang CXX=clang++ configure_and_build "$ROOT/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DZG_BUILD_FUZZ=ON -DZG_BUILD_GUI=OFF -DZG_BUILD_TESTS=OFF -DZG_BUILD_BENCH=OFF
+  local corpus
+  for target in fuzz_read_font_source fuzz_parse_font_file_name; do
+    corpus=$(mktemp -d)
+    cp -r "$ROOT/fuzz/corpus/${target#fuzz_}/." "$corpus/"
+    echo "Fuzzing $target for ${seconds}s"
+    "$ROOT/build/fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix="$ROOT/build/fuzz/" "$corpus" 2>&1 | tail -n 12
+    rm -rf "$corpus"
+  done
+}
+
+cmd=${1:-}
+case "$cmd" in
+  run)
+    install_missing "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
+    configure_and_build "$ROOT/build/release" -DCMAKE_BUILD_TYPE=Release -DZG_BUILD_TESTS=OFF \
+      -DZG_BUILD_BENCH=OFF
+    exec "$ROOT/build/release/src/app/zgedit"
+    ;;
+  test)
+    install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    configure_and_build "$ROOT/build/debug" -DCMAKE_BUILD_TYPE=Debug -DZG_WERROR=ON
+    run_ctest "$ROOT/build/debug"
+    if [ "${ZG_SKIP_SANITIZERS:-0}" != 1 ]; then
+      configure_and_build "$ROOT/build/asan" -DCMAKE_BUILD_TYPE=Debug -DZG_WERROR=ON \
+        -DZG_SANITIZE=ON -DZG_BUILD_BENCH=OFF
+      ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 \
+        LSAN_OPTIONS=suppressions="$ROOT/tests/lsan.supp":print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        run_ctest "$ROOT/build/asan"
+    fi
+    run_fuzzers
+    ;;
+  bench)
+    install_missing "${BUILD_PACKAGES[@]}"
+    configure_and_build "$ROOT/build/release" -DCMAKE_BUILD_TYPE=Release -DZG_BUILD_TESTS=OFF \
+      -DZG_BUILD_BENCH=ON
+    QT_QPA_PLATFORM=offscreen "$ROOT/build/release/bench/zg_bench" "${@:2}"
+    ;;
+  deb)
+    install_missing "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    configure_and_build "$ROOT/build/release" -DCMAKE_BUILD_TYPE=Release -DZG_BUILD_TESTS=OFF \
+      -DZG_BUILD_BENCH=OFF
+    (cd "$ROOT/build/release" && cpack -G DEB)
+    ;;
+  *)
+    echo "usage: ./build.sh run|test|bench|deb" >&2
+    exit 2
+    ;;
+esac

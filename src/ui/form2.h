@@ -1,0 +1,62 @@
+#pragma once
+// The modal parameters dialog: cell size, scan direction and, when a file is
+// imported, polarity. Its controls are data; the Qt dialog shows them.
+
+#include <cstdint>
+#include <string>
+
+#include "model/font_model.h"
+#include "ui/window_state.h"
+
+namespace zg {
+
+class Platform;
+
+struct Form2State {
+  std::string title;
+  std::string command1Caption;
+  std::string combo1Text;    // empty until a size is picked
+  bool option1 = true;       // "вертикально" selected; else "горизонтально"
+  bool option2Visible = true;
+  int check1Value = 0;
+  bool check1Visible = true;
+  bool closed = false;
+  friend bool operator==(const Form2State&, const Form2State&) = default;
+};
+
+inline constexpr const char* kForm2Label3 = "Формат знакоместа (Х х Y): ";
+inline constexpr const char* kForm2Label19 = "Развертка байта: ";
+inline constexpr const char* kForm2Option1 = "вертикально";
+inline constexpr const char* kForm2Option2 = "горизонтально";
+inline constexpr const char* kForm2Check1 = "негативный шрифт";
+inline constexpr const char* kForm2Cancel = "Отмена";
+
+class Form2 {
+ public:
+  // `tip` is "new" or "load"; the dialog writes into `model` and `window`
+  // only when it is confirmed, and sets `tip` to "end" when cancelled.
+  Form2(FontModel& model, MainWindowState& window, std::string& tip, Platform& platform);
+
+  void Load();
+  void Combo1Click(const std::string& text);
+  void Option1Click();  // the user selects "вертикально"
+  void Option2Click();  // the user selects "горизонтально"
+  void Check1Click(int value);
+  void Command1Click();  // confirm
+  void Command2Click();  // cancel
+  // True when the close must be refused (every close the buttons did not ask for).
+  bool QueryUnload(CloseReason reason) const;
+
+  const Form2State& state() const { return state_; }
+  std::string frm;  // the text of the size picked last
+
+ private:
+  FontModel& model_;
+  MainWindowState& window_;
+  std::string& tip_;
+  Platform& platform_;
+  Form2State state_;
+  std::int16_t ncol_ = 0, nstr_ = 0, cb_ = 0;
+};
+
+}  // namespace zg

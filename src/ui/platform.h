@@ -1,0 +1,70 @@
+#pragma once
+// The services that reach the user or the operating system. The window logic
+// calls only these; QtPlatform binds them to Qt, and the tests answer them
+// from a script.
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zg {
+
+class ByteSource;
+class Form2;
+
+enum class MsgButtons { Ok, YesNo };  // the first button is the default
+enum class MsgIcon { None, Warning, Information };
+enum class MsgAnswer { Ok, Yes, No };
+
+struct MessageRequest {
+  std::string text;   // a "\r" stands for a line break
+  MsgButtons buttons = MsgButtons::Ok;
+  MsgIcon icon = MsgIcon::None;
+  std::string title;  // never empty: callers pass the application's title
+  friend bool operator==(const MessageRequest&, const MessageRequest&) = default;
+};
+
+struct OpenDialogRequest {
+  std::string initialDir;
+  std::string filter;  // descriptions and patterns alternate, separated by "|"
+  std::string title;
+  bool fileMustExist = true;
+};
+
+struct SaveDialogRequest {
+  std::string initialDir;
+  std::string filter;
+  std::string proposedName;
+  std::string title;
+  bool askOverwrite = true;
+};
+
+// What a file operation that failed tells the user.
+struct FileError {
+  std::string description;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual MsgAnswer ShowMessage(const MessageRequest& request) = 0;
+  // The chosen full path, or nothing when the user cancelled.
+  virtual std::optional<std::string> OpenFileDialog(const OpenDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileDialog(const SaveDialogRequest& request) = 0;
+  // Shows the parameters dialog modally; returns once it has closed.
+  virtual void ShowForm2Modal(Form2& dialog) = 0;
+
+  // Opens a file for streaming reads; on failure fills `error`.
+  virtual std::unique_ptr<ByteSource> OpenForReading(const std::string& path, FileError& error) = 0;
+  // Replaces the file at `path` with `contents` atomically: on failure the old
+  // file is left as it was and the description says why.
+  virtual std::optional<FileError> ReplaceFile(const std::string& path,
+                                               const std::string& contents) = 0;
+
+  virtual std::string ApplicationDirectory() = 0;
+  // Screen width in device-independent pixels (15 twips each).
+  virtual int ScreenWidthPixels() = 0;
+};
+
+}  // namespace zg

@@ -1,0 +1,118 @@
+#pragma once
+// A Platform that answers from a script and records what it was asked, so a
+// test can play the user.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+
+#include "fontfile/fontfile.h"
+#include "ui/form2.h"
+#include "ui/platform.h"
+
+namespace zg::testing {
+
+class FakePlatform : public Platform {
+ public:
+  // Scripted answers, used in order.
+  std::deque<MsgAnswer> answers;
+  std::deque<std::optional<std::string>> openPaths;
+  std::deque<std::optional<std::string>> savePaths;
+  std::deque<std::function<void(Form2&)>> dialogScripts;
+  std::optional<FileError> replaceFailure;  // the next saves fail with this
+  int screenWidthPixels = 1920;
+
+  // What the program asked.
+  std::vector<MessageRequest> messages;
+  std::vector<OpenDialogRequest> openRequests;
+  std::vector<SaveDialogRequest> saveRequests;
+  std::vector<Form2State> dialogsShown;  // the dialog's state right after it opened
+  std::map<std::string, std::string> files;  // saved files; also readable
+
+  MsgAnswer ShowMessage(const MessageRequest& request) override {
+    messages.push_back(request);
+    if (request.buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    if (answers.empty()) {
+      ADD_FAILURE() << "unexpected question: " << request.text;
+      return MsgAnswer::No;
+    }
+    const MsgAnswer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+
+  std::optional<std::string> OpenFileDialog(const OpenDialogRequest& request) override {
+    openRequests.push_back(request);
+    if (openPaths.empty()) {
+      ADD_FAILURE() << "unexpected open dialog";
+      return std::nullopt;
+    }
+    auto p = openPaths.front();
+    openPaths.pop_front();
+    return p;
+  }
+
+  std::optional<std::string> SaveFileDialog(const SaveDialogRequest& request) override {
+    saveRequests.push_back(request);
+    if (savePaths.empty()) {
+      ADD_FAILURE() << "unexpected save dialog";
+      return std::nullopt;
+    }
+    auto p = savePaths.front();
+    savePaths.pop_front();
+    return p;
+  }
+
+  void ShowForm2Modal(Form2& dialog) override {
+    dialogsShown.push_back(dialog.state());
+    if (dialogScripts.empty()) {
+      ADD_FAILURE() << "unexpected parameters dialog";
+      dialog.Command2Click();
+      return;
+    }
+    auto script = dialogScripts.front();
+    dialogScripts.pop_front();
+    script(dialog);
+    if (!dialog.state().closed) ADD_FAILURE() << "the dialog script left the dialog open";
+  }
+
+  std::unique_ptr<ByteSource> OpenForReading(const std::string& path, FileError& error) override {
+    if (auto it = files.find(path); it != files.end()) {
+      return std::make_unique<MemoryByteSource>(it->second);
+    }
+    auto file = std::make_unique<FileByteSource>(path);
+    if (!file->IsOpen()) {
+      error.description = file->OpenError();
+      return nullptr;
+    }
+    return file;
+  }
+
+  std::optional<FileError> ReplaceFile(const std::string& path, const std::string& contents) override {
+    if (replaceFailure) return replaceFailure;
+    files[path] = contents;
+    return std::nullopt;
+  }
+
+  std::string ApplicationDirectory() override { return "/opt/zgedit"; }
+  int ScreenWidthPixels() override { return screenWidthPixels; }
+};
+
+// Dialog scripts for the common cases.
+inline std::function<void(Form2&)> PickSize(const std::string& size, bool horizontal = false,
+                                            bool negative = false) {
+  return [=](Form2& d) {
+    d.Combo1Click(size);
+    if (horizontal) d.Option2Click();
+    if (negative) d.Check1Click(1);
+    d.Command1Click();
+  };
+}
+
+inline std::function<void(Form2&)> CancelDialog() {
+  return [](Form2& d) { d.Command2Click(); };
+}
+
+}  // namespace zg::testing

@@ -1,0 +1,321 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "fake_platform.h"
+#include "ui/form1.h"
+
+namespace zg {
+namespace {
+
+using testing::FakePlatform;
+using testing::PickSize;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct Editor {
+  FakePlatform platform;
+  Form1 form{platform};
+  Editor() { form.Load(); }
+  void Create(const std::string& size, bool horizontal = false) {
+    platform.dialogScripts.push_back(PickSize(size, horizontal));
+    form.command1Click();
+  }
+  void Import(const std::string& path) {
+    platform.openPaths.push_back(path);
+    form.command2Click();
+  }
+};
+
+TEST(Save, WritesTheStoreUnderTheProposedNameAndClearsTheMarks) {
+  Editor e;
+  e.Create("8 x 8");
+  e.form.text1Click(33);
+  e.form.picture1Click(0);
+  e.form.window.combo1Text = ".Db code";
+  e.form.window.combo2Text = "0xNN";
+  e.platform.savePaths.push_back("/tmp/out/Font08x08vp");
+  e.form.command5Click();
+  ASSERT_EQ(e.platform.saveRequests.size(), 1U);
+  const SaveDialogRequest& r = e.platform.saveRequests[0];
+  EXPECT_EQ(r.proposedName, "Font08x08vp");
+  EXPECT_EQ(r.filter, "Знакогенератор |*.fnt");
+  EXPECT_EQ(r.title, "Сохранить знакогенератор как...");
+  EXPECT_EQ(r.initialDir, "/opt/zgedit");
+  EXPECT_TRUE(r.askOverwrite);
+  const std::string& text = e.platform.files["/tmp/out/Font08x08vp"];
+  EXPECT_EQ(text.substr(0, 45), ".db 0x00,0x00,0x00,0x00,0x00,0x00,0x00,0x00\r\n");
+  EXPECT_NE(text.find(".db 0x01,0x00,0x00,0x00,0x00,0x00,0x00,0x00\r\n"), std::string::npos);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 224);
+  EXPECT_EQ(e.form.model.nosave, 0);
+  for (int i = 0; i < kSymbolCount; ++i) {
+    EXPECT_EQ(e.form.model.symbols[i].fontSize, 10);
+    EXPECT_FALSE(e.form.model.symbols[i].bold);
+    EXPECT_EQ(e.form.model.symbols[i].backColor, i == 33 ? kRed : kWhite);
+  }
+  EXPECT_TRUE(e.platform.messages.empty());
+}
+
+TEST(Save, TheNegativeBoxInvertsTheFileButNotTheStore) {
+  Editor e;
+  e.Create("8 x 8");
+  e.form.setCheck1(1);
+  e.form.window.combo1Text = "Code";
+  e.form.window.combo2Text = "NNh";
+  e.platform.savePaths.push_back("/tmp/x");
+  e.form.command5Click();
+  EXPECT_EQ(e.platform.saveRequests[0].proposedName, "Font08x08vn");
+  EXPECT_EQ(e.platform.files["/tmp/x"].substr(0, 41), "0FFh,0FFh,0FFh,0FFh,0FFh,0FFh,0FFh,0FFh\r\n");
+  EXPECT_EQ(e.form.model.glyphStore[0], 0);
+}
+
+TEST(Save, CancelOrFailureKeepsTheMarksAndTheUnsavedFlag) {
+  Editor e;
+  e.Create("16 x 16");
+  e.form.picture1Click(20);
+  const FontModel edited = e.form.model;
+  e.platform.savePaths.push_back(std::nullopt);
+  e.form.command5Click();
+  EXPECT_EQ(e.form.model, edited);
+  EXPECT_TRUE(e.platform.files.empty());
+
+  e.platform.savePaths.push_back("/tmp/full/Font16x16vp");
+  e.platform.replaceFailure = FileError{"No space left on device"};
+  e.form.command5Click();
+  EXPECT_EQ(e.form.model, edited);
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_EQ(e.platform.messages[0], (MessageRequest{"No space left on device", MsgButtons::Ok,
+                                                    MsgIcon::None, "Редактор знакогенератора"}));
+}
+
+TEST(Import, EverySizeScanAndPolarityComesBackUnderTheProposedName) {
+  std::mt19937 rng(11);
+  const char* lineFormats[] = {"Code", ".Db code", "Data code"};
+  const char* numberFormats[] = {"&hNN", "0xNN", "$NN", "#NN", "NNh"};
+  int combination = 0;
+  for (const auto& size : kCellSizes) {
+    for (int vert : {1, 0}) {
+      if (vert == 0 && !AllowsHorizontal(size.ncol)) continue;
+      for (int negative : {0, 1}) {
+        Editor e;
+        e.Create(size.name, vert == 0);
+        e.form.setCheck1(negative);
+        for (int i = 0; i < size.cb * kSymbolCount; ++i)
+          e.form.model.glyphStore[i] = static_cast<std::uint8_t>(rng());
+        const GlyphStore saved = e.form.model.glyphStore;
+        e.form.window.combo1Text = lineFormats[combination % 3];
+        e.form.window.combo2Text = numberFormats[combination % 5];
+        ++combination;
+        // Save under the name the dialog proposes.
+        e.form.model.nosave = 1;
+        e.platform.savePaths.push_back(std::nullopt);
+        e.form.command5Click();
+        const std::string path = "/home/user/Fonts/" + e.platform.saveRequests[0].proposedName + ".fnt";
+        e.platform.savePaths.push_back(path);
+        e.form.command5Click();
+
+        Editor f;
+        f.platform.files = e.platform.files;
+        f.Create("24 x 24");
+        f.form.model.glyphStore.fill(0x5A);
+        f.Import(path);
+        EXPECT_TRUE(f.platform.dialogScripts.empty());
+        EXPECT_EQ(f.platform.dialogsShown.size(), 1U) << "only the creation asked";
+        ASSERT_TRUE(f.platform.messages.empty()) << f.platform.messages[0].text;
+        const FontModel& m = f.form.model;
+        EXPECT_EQ(m.ncol, size.ncol);
+        EXPECT_EQ(m.nstr, size.nstr);
+        EXPECT_EQ(m.cb, size.cb);
+        EXPECT_EQ(m.vert, vert);
+        EXPECT_EQ(m.pos, negative ? 0 : -1);
+        EXPECT_EQ(f.form.window.check1Value, negative);
+        const int bytes = size.cb * kSymbolCount;
+        EXPECT_TRUE(std::equal(saved.begin(), saved.begin() + bytes, m.glyphStore.begin()))
+            << size.name << " vert " << vert << " negative " << negative;
+        EXPECT_TRUE(std::all_of(m.glyphStore.begin() + bytes, m.glyphStore.end(),
+                                [](auto b) { return b == 0x5A; }));
+      }
+    }
+  }
+}
+
+TEST(Import, ASampleFontShowsGlyphZeroAndItsBackup) {
+  Editor e;
+  e.Import(std::string(ZG_TEST_DATA_DIR) + "/Font08x08vp.fnt");
+  ASSERT_TRUE(e.platform.messages.empty());
+  const FontModel& m = e.form.model;
+  EXPECT_EQ(m.ncol, 8);
+  EXPECT_EQ(m.vert, 1);
+  EXPECT_EQ(m.nosave, 0);
+  EXPECT_EQ(m.nosavesimb, 0);
+  EXPECT_EQ(e.form.window.label19Caption, "Шрифт 8 x 8 вертикальный  ");
+  EXPECT_EQ(m.symbols[0].backColor, kRed);
+  EXPECT_FALSE(m.symbols[0].locked);
+  // Glyph 33 is 'A': Data &h7C,&h7E,&h13,&h13,&h7E,&h7C,&h00,&h00
+  const std::uint8_t a[] = {0x7C, 0x7E, 0x13, 0x13, 0x7E, 0x7C, 0x00, 0x00};
+  EXPECT_TRUE(std::equal(std::begin(a), std::end(a), m.glyphStore.begin() + 33 * 8));
+  for (Ctl c : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Frame2, Ctl::Label19,
+                Ctl::Command6, Ctl::Command11, Ctl::Check1, Ctl::Combo1, Ctl::Combo2})
+    EXPECT_TRUE(e.form.window.IsVisible(c));
+  EXPECT_EQ(e.platform.openRequests[0].filter,
+            "Файлы знакогенератора(*.fnt)|*.fnt|Все файлы(*.*)|*.*");
+  EXPECT_EQ(e.platform.openRequests[0].title, "Загрузить файл знакогенератора");
+  EXPECT_TRUE(e.platform.openRequests[0].fileMustExist);
+
+  e.form.text1Click(33);
+  EXPECT_EQ(e.form.model.pixelOn[2], -1);  // 7Ch: rows 2..6 of column 0
+  EXPECT_EQ(e.form.model.pixelOn[0], 0);
+}
+
+TEST(Import, AnUnknownNameAsksForTheParameters) {
+  Editor e;
+  e.platform.files["/data/mystery.txt"] = "Data &h01,&h02\r\n";
+  e.platform.dialogScripts.push_back(PickSize("16 x 16", true, true));
+  e.Import("/data/mystery.txt");
+  ASSERT_EQ(e.platform.dialogsShown.size(), 1U);
+  EXPECT_EQ(e.platform.dialogsShown[0].title, "Параметры загружаемого ЗГ:");
+  EXPECT_EQ(e.form.model.ncol, 16);
+  EXPECT_EQ(e.form.model.vert, 0);
+  EXPECT_EQ(e.form.model.pos, 0);
+  EXPECT_EQ(e.form.model.glyphStore[0], 0xFE);
+  EXPECT_EQ(e.form.model.glyphStore[1], 0xFD);
+  EXPECT_EQ(e.form.FileN, "/data/mystery.txt");
+}
+
+TEST(Import, FailuresLeaveTheFontBeingEditedIntact) {
+  struct Case {
+    const char* name;
+    std::string contents;
+    const char* message;
+  };
+  std::string tooMany;
+  for (int i = 0; i < 16130; ++i) tooMany += "0x01\n";
+  const Case cases[] = {
+      {"syntax", "Data &h01,&h02\r\nData 255\r\n",
+       "Нераспознанный синтаксис данных.Загрузка файла прекращена."},
+      {"bad digits", "Data $GG\r\n", "Нераспознанный синтаксис данных.Загрузка файла прекращена."},
+      {"store full", tooMany, nullptr},
+      {"open comment", "/* never closed\r\nData &h01\r\n", nullptr},
+  };
+  for (const Case& c : cases) {
+    Editor e;
+    e.Create("8 x 8");
+    e.form.text1Click(2);
+    e.form.picture1Click(3);
+    e.form.setCheck1(1);
+    e.form.model.nosave = 0;  // as after a save, so no question
+    const FontModel before = e.form.model;
+    e.platform.files["/f/Font16x16hp.fnt"] = c.contents;
+    e.Import("/f/Font16x16hp.fnt");
+    ASSERT_EQ(e.platform.messages.size(), 1U) << c.name;
+    if (c.message) {
+      EXPECT_EQ(e.platform.messages[0].text, c.message);
+    }
+    EXPECT_EQ(e.platform.messages[0].title, "Редактор знакогенератора");
+    const FontModel& m = e.form.model;
+    EXPECT_EQ(m.glyphStore, before.glyphStore) << c.name;
+    EXPECT_EQ(m.glyphBackup, before.glyphBackup);
+    EXPECT_EQ(m.ncol, 8);
+    EXPECT_EQ(m.cb, 8);
+    EXPECT_EQ(m.vert, 1);
+    EXPECT_EQ(m.pos, 0);
+    EXPECT_EQ(m.simb, 2);
+    EXPECT_EQ(m.nosavesimb, before.nosavesimb);
+    EXPECT_EQ(e.form.window.check1Value, 1);
+    EXPECT_TRUE(m.symbols[0].locked);
+  }
+}
+
+TEST(Import, SyntaxErrorHidesTheGridAndEditingButtons) {
+  Editor e;
+  e.Create("8 x 8");
+  e.form.model.nosave = 0;
+  e.platform.files["/f/Font08x08vp"] = "0XFF\r\n";
+  e.Import("/f/Font08x08vp");
+  EXPECT_EQ(e.form.tip, "end");
+  EXPECT_FALSE(e.form.model.pixelBoxVisible[0]);
+  EXPECT_FALSE(e.form.window.IsVisible(Ctl::Label19));
+  EXPECT_FALSE(e.form.window.IsVisible(Ctl::Command6));
+  EXPECT_FALSE(e.form.window.IsVisible(Ctl::Command11));
+  EXPECT_TRUE(e.form.window.IsVisible(Ctl::Command5));
+}
+
+TEST(Import, AMissingFileAndCancelledDialogs) {
+  Editor e;
+  e.Create("8 x 8");
+  e.form.model.nosave = 0;
+  const FontModel before = e.form.model;
+  e.Import("/no/such/dir/Font08x08vp.fnt");
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_FALSE(e.platform.messages[0].text.empty());
+  EXPECT_EQ(e.form.model.glyphStore, before.glyphStore);
+
+  e.platform.openPaths.push_back(std::nullopt);
+  e.form.command2Click();
+  EXPECT_EQ(e.form.model.ncol, 8);
+  EXPECT_TRUE(e.form.model.symbols[0].locked);
+  EXPECT_FALSE(e.form.window.IsVisible(Ctl::Command3));
+
+  e.platform.files["/f/plain.txt"] = "Data &h01\r\n";
+  e.platform.dialogScripts.push_back(testing::CancelDialog());
+  e.Import("/f/plain.txt");
+  EXPECT_EQ(e.form.model.glyphStore, before.glyphStore);
+  EXPECT_EQ(e.form.model.ncol, 8);
+}
+
+TEST(Import, UnsavedWorkIsOnlyReplacedAfterYes) {
+  Editor e;
+  e.Create("8 x 8");
+  e.form.picture1Click(0);
+  const FontModel before = e.form.model;
+  e.platform.answers = {MsgAnswer::No};
+  e.form.command2Click();
+  EXPECT_EQ(e.form.model, before);
+  EXPECT_TRUE(e.platform.openRequests.empty());
+  e.platform.answers = {MsgAnswer::Yes};
+  e.Import(std::string(ZG_TEST_DATA_DIR) + "/Font06x08vp.fnt");
+  EXPECT_EQ(e.form.model.ncol, 6);
+  EXPECT_EQ(e.form.model.nosave, 0);
+}
+
+TEST(Import, AnEmptyFileKeepsLaterGlyphsAndEmptiesGlyphZero) {
+  Editor e;
+  e.Create("8 x 8");
+  e.form.model.glyphStore.fill(0x11);
+  e.form.model.nosave = 0;
+  e.platform.files["/f/Font08x08hp.fnt"] = "; only a comment\r\n";
+  e.Import("/f/Font08x08hp.fnt");
+  ASSERT_TRUE(e.platform.messages.empty());
+  EXPECT_EQ(e.form.model.glyphStore[0], 0);
+  EXPECT_EQ(e.form.model.glyphStore[7], 0);
+  EXPECT_EQ(e.form.model.glyphStore[8], 0x11);
+  EXPECT_EQ(e.form.model.vert, 0);
+}
+
+TEST(Import, RealFilesWithCyrillicNamesAndAVanishingFile) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "zgedit тест папка";
+  fs::create_directories(dir);
+  const fs::path file = dir / "Шрифт Font08x08vp.fnt";
+  fs::copy_file(std::string(ZG_TEST_DATA_DIR) + "/Font08x08vp.fnt", file,
+                fs::copy_options::overwrite_existing);
+  Editor e;
+  e.Import(file.string());
+  ASSERT_TRUE(e.platform.messages.empty());
+  EXPECT_EQ(e.form.model.glyphStore[33 * 8], 0x7C);
+  EXPECT_EQ(ReadFile(file.string()).size(), 10304U);
+
+  fs::remove(file);
+  e.Import(file.string());
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_EQ(e.form.model.glyphStore[33 * 8], 0x7C);
+  fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace zg
