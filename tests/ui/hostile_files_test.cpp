@@ -1,0 +1,180 @@
+// Files from everywhere: huge, binary, broken. None may crash the editor,
+// take unbounded memory or damage the font being edited.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "fake_platform.h"
+#include "ui/form1.h"
+#include "ui/texts.h"
+
+namespace zg {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakePlatform;
+using testing::PickSize;
+
+long PeakKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+class HostileFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("zgedit-hostile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+    form_.Load();
+    platform_.dialogScripts.push_back(PickSize("8 x 8"));
+    form_.command1Click();
+    form_.text1Click(65);
+    form_.picture1Click(26);
+    form_.model.nosave = 0;  // no question before the import
+    before_ = form_.model;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Path(const std::string& name) { return (dir_ / name).string(); }
+
+  // Imports `path`; the name asks for an 8 x 8 vertical font unless the test
+  // names it otherwise.
+  void Import(const std::string& path) {
+    platform_.openPaths.push_back(path);
+    form_.command2Click();
+  }
+
+  void ExpectFontIntact() {
+    EXPECT_EQ(form_.model.glyphStore, before_.glyphStore);
+    EXPECT_EQ(form_.model.glyphBackup, before_.glyphBackup);
+    EXPECT_EQ(form_.model.simb, before_.simb);
+    EXPECT_EQ(form_.model.cb, before_.cb);
+  }
+
+  std::string LastMessage() {
+    return platform_.messages.empty() ? std::string() : platform_.messages.back().text;
+  }
+
+  fs::path dir_;
+  FakePlatform platform_;
+  Form1 form_{platform_};
+  FontModel before_;
+};
+
+TEST_F(HostileFiles, TwoHundredMegabytesOfCommentsThenDataReadInBoundedMemory) {
+  const std::string path = Path("Font08x08hp.fnt");
+  {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    const std::string line = "; " + std::string(1000, '-') + "\r\n";
+    for (std::size_t written = 0; written < 200u * 1024 * 1024; written += line.size())
+      ASSERT_EQ(std::fwrite(line.data(), 1, line.size(), f), line.size());
+    const std::string data = "Data &h12,&h34\r\n";
+    std::fwrite(data.data(), 1, data.size(), f);
+    std::fclose(f);
+  }
+  const long peakBefore = PeakKilobytes();
+  Import(path);
+  const long growth = PeakKilobytes() - peakBefore;
+  ASSERT_TRUE(platform_.messages.empty()) << LastMessage();
+  EXPECT_EQ(form_.model.glyphStore[0], 0x12);
+  EXPECT_EQ(form_.model.glyphStore[1], 0x34);
+  EXPECT_EQ(form_.model.vert, 0);
+  EXPECT_LT(growth, 8 * 1024) << "peak memory grew by " << growth << " KiB";
+  RecordProperty("peak_growth_kib", static_cast<int>(growth));
+}
+
+TEST_F(HostileFiles, FiftyMegabyteSingleLines) {
+  const std::string path = Path("Font08x08vp.fnt");
+  {
+    // A comment line of 50 MB is read to its end, then the data after it.
+    std::ofstream out(path, std::ios::binary);
+    out << "/*";
+    const std::string chunk(1 << 20, 'x');
+    for (int i = 0; i < 50; ++i) out << chunk;
+    out << "*/\r\nData &h05\r\n";
+  }
+  long peakBefore = PeakKilobytes();
+  Import(path);
+  long growth = PeakKilobytes() - peakBefore;
+  ASSERT_TRUE(platform_.messages.empty()) << LastMessage();
+  EXPECT_EQ(form_.model.glyphStore[0], 0x05);
+  EXPECT_LT(growth, 8 * 1024) << "peak memory grew by " << growth << " KiB";
+
+  {
+    // A data line of 50 MB holds ten million values: far more than the store.
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::string chunk;
+    for (int i = 0; i < 4096; ++i) chunk += "&h01,";
+    for (std::size_t written = 0; written < 50u * 1024 * 1024; written += chunk.size()) out << chunk;
+  }
+  before_ = form_.model;
+  peakBefore = PeakKilobytes();
+  Import(path);
+  growth = PeakKilobytes() - peakBefore;
+  ASSERT_EQ(platform_.messages.size(), 1U);
+  EXPECT_EQ(LastMessage(), text::kStoreFull);
+  ExpectFontIntact();
+  EXPECT_LT(growth, 8 * 1024) << "peak memory grew by " << growth << " KiB";
+}
+
+TEST_F(HostileFiles, BinaryAndOddBytesAreUnrecognisedSyntax) {
+  std::mt19937 rng(5);
+  std::string binary(1 << 20, '\0');
+  for (auto& c : binary) c = static_cast<char>(rng());
+  const std::pair<const char*, std::string> files[] = {
+      {"random", binary},
+      {"nul", std::string("Data &h01,\0&h02\r\n", 17)},
+      {"high bytes", "Data &h01,\xC0\xFF\r\n"},
+      {"nul only", std::string(1000, '\0')},
+  };
+  for (const auto& [what, contents] : files) {
+    const std::string path = Path("Font08x08vp.fnt");
+    std::ofstream(path, std::ios::binary) << contents;
+    platform_.messages.clear();
+    Import(path);
+    ASSERT_EQ(platform_.messages.size(), 1U) << what;
+    EXPECT_EQ(LastMessage(), text::kUnrecognisedSyntax) << what;
+    ExpectFontIntact();
+  }
+}
+
+TEST_F(HostileFiles, AnUnclosedBlockCommentAndAnEmptyFile) {
+  const std::string path = Path("Font08x08vp.fnt");
+  std::ofstream(path, std::ios::binary) << "Data &h01\r\n/* the rest is a comment\r\nData &h02\r\n";
+  Import(path);
+  EXPECT_EQ(LastMessage(), text::kUnclosedComment);
+  ExpectFontIntact();
+
+  std::ofstream(path, std::ios::binary | std::ios::trunc).flush();
+  platform_.messages.clear();
+  Import(path);
+  EXPECT_TRUE(platform_.messages.empty());
+  EXPECT_EQ(form_.model.glyphStore[65 * 8 + 2], before_.glyphStore[65 * 8 + 2])
+      << "glyphs beyond glyph 0 keep their bytes";
+  EXPECT_EQ(form_.model.nosave, 0);
+}
+
+TEST_F(HostileFiles, AFileThatVanishesOrTurnsIntoAFolderBeforeTheRead) {
+  const std::string path = Path("Font08x08vp.fnt");
+  Import(path);  // the dialog returned a name that no longer exists
+  ASSERT_EQ(platform_.messages.size(), 1U);
+  EXPECT_EQ(LastMessage(), "No such file or directory");
+  ExpectFontIntact();
+
+  fs::create_directories(path);
+  Import(path);
+  ASSERT_EQ(platform_.messages.size(), 2U);
+  EXPECT_EQ(LastMessage(), "Is a directory");
+  ExpectFontIntact();
+}
+
+}  // namespace
+}  // namespace zg
