@@ -31,8 +31,8 @@ constexpr bool CellPacks(int ncol, int nstr, int vert, std::size_t available) {
 // cb do not lie wholly inside the store.
 inline std::span<std::uint8_t> CurrentGlyph(FontModel& m) {
   if (m.cb <= 0 || m.sb < 0 || m.sb + m.cb > kStoreSize) return {};
-  return std::span<std::uint8_t>(m.glyphStore).subspan(static_cast<std::size_t>(m.sb),
-                                                       static_cast<std::size_t>(m.cb));
+  return std::span<std::uint8_t>(m.glyphStore)
+      .subspan(static_cast<std::size_t>(m.sb), static_cast<std::size_t>(m.cb));
 }
 
 }  // namespace zg

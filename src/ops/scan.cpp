@@ -91,8 +91,8 @@ void ChangeScan(FontModel& m) {
   const std::int16_t vrt = m.vert == 1 ? 0 : 1;
   // cb is at most 72 here, so the 224 glyphs and the backup lie inside their arrays.
   const auto glyphBytes = static_cast<std::size_t>(kSymbolCount * m.cb);
-  ConvertScan(std::span<std::uint8_t>(m.glyphStore).first(glyphBytes), m.cb, m.ncol, m.nstr,
-              m.vert, vrt);
+  ConvertScan(std::span<std::uint8_t>(m.glyphStore).first(glyphBytes), m.cb, m.ncol, m.nstr, m.vert,
+              vrt);
   ConvertScan(std::span<std::uint8_t>(m.glyphBackup).first(static_cast<std::size_t>(m.cb)), m.cb,
               m.ncol, m.nstr, m.vert, vrt);
 

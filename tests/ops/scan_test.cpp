@@ -77,10 +77,6 @@ TEST(ChangeScan, GivesExactlyWhatDrawingAndPackingGives) {
     const FontModel want = ChangeScanByDrawing(m);
     ChangeScan(m);
     EXPECT_TRUE(m == want);
-    EXPECT_TRUE(m.glyphStore == want.glyphStore);
-    EXPECT_TRUE(m.glyphBackup == want.glyphBackup);
-    EXPECT_TRUE(m.pixelOn == want.pixelOn);
-    EXPECT_TRUE(m.pixelBoxColor == want.pixelBoxColor);
   }
 }
 
@@ -110,7 +106,8 @@ TEST(ChangeScan, KeepsPixelsWhereTheyAre) {
     FontModel m = RandomFont(s, rng);
     const Shape after{s.ncol, s.nstr, s.vert == 1 ? 0 : 1};
     std::vector<Picture> pictures;
-    for (int i = 0; i < kSymbolCount; ++i) pictures.push_back(test::PictureOf(test::GlyphBytes(m, i), s));
+    for (int i = 0; i < kSymbolCount; ++i)
+      pictures.push_back(test::PictureOf(test::GlyphBytes(m, i), s));
     ChangeScan(m);
     for (int i = 0; i < kSymbolCount; ++i) {
       ASSERT_EQ(test::PictureOf(test::GlyphBytes(m, i), after), pictures[i]) << "glyph " << i;
@@ -124,7 +121,7 @@ TEST(ChangeScan, HandWorkedExamples) {
     int byteBefore, valueBefore, byteAfter, valueAfter;
   };
   const Case cases[] = {
-      {{8, 8, 1}, 0, 0x01, 0, 0x80},     // pixel (0, 0)
+      {{8, 8, 1}, 0, 0x01, 0, 0x80},  // pixel (0, 0)
       {{8, 8, 0}, 0, 0x80, 0, 0x01},
       {{16, 16, 1}, 19, 0x02, 18, 0x10},  // pixel (row 9, column 3)
       {{16, 16, 0}, 18, 0x10, 19, 0x02},
@@ -182,8 +179,8 @@ TEST(ChangeScan, ConvertsTheSampleFontsIntoEachOther) {
     FontModel m = test::NewFont(c.shape);
     std::copy(source.begin(), source.end(), m.glyphStore.begin());
     ChangeScan(m);
-    const std::vector<std::uint8_t> converted(m.glyphStore.begin(),
-                                              m.glyphStore.begin() + static_cast<long>(source.size()));
+    const std::vector<std::uint8_t> converted(
+        m.glyphStore.begin(), m.glyphStore.begin() + static_cast<long>(source.size()));
     EXPECT_EQ(converted, target);
   }
 }
@@ -259,7 +256,8 @@ TEST(ChangeScan, LeavesFlagsAndMarksAsTheyWere) {
     EXPECT_TRUE(m.symbols[4].bold);
     EXPECT_EQ(m.symbols[4].fontSize, kEditedFontSize);
     // An empty font stays empty.
-    EXPECT_TRUE(std::all_of(m.glyphStore.begin(), m.glyphStore.end(), [](std::uint8_t v) { return v == 0; }));
+    EXPECT_TRUE(std::all_of(m.glyphStore.begin(), m.glyphStore.end(),
+                            [](std::uint8_t v) { return v == 0; }));
   }
 }
 
@@ -282,10 +280,8 @@ TEST(ChangeScan, RevertAfterwardsRestoresTheGlyphInTheNewLayout) {
 }
 
 TEST(ScanChangeNotice, NamesTheNewDirection) {
-  EXPECT_EQ(ScanChangeNotice(1),
-            "Для текущего шрифта установлен \rвертикальный вид  развертки");
-  EXPECT_EQ(ScanChangeNotice(0),
-            "Для текущего шрифта установлен \rгоризонтальный вид  развертки");
+  EXPECT_EQ(ScanChangeNotice(1), "Для текущего шрифта установлен \rвертикальный вид  развертки");
+  EXPECT_EQ(ScanChangeNotice(0), "Для текущего шрифта установлен \rгоризонтальный вид  развертки");
 }
 
 TEST(ConvertScan, LeavesGlyphsAloneWhenThereIsNothingToConvert) {

@@ -18,10 +18,14 @@ constexpr ShiftDirection kAllDirections[] = {ShiftDirection::Up, ShiftDirection:
 
 const char* Name(ShiftDirection d) {
   switch (d) {
-    case ShiftDirection::Up: return "Up";
-    case ShiftDirection::Down: return "Down";
-    case ShiftDirection::Left: return "Left";
-    case ShiftDirection::Right: return "Right";
+    case ShiftDirection::Up:
+      return "Up";
+    case ShiftDirection::Down:
+      return "Down";
+    case ShiftDirection::Left:
+      return "Left";
+    case ShiftDirection::Right:
+      return "Right";
   }
   return "?";
 }
@@ -30,13 +34,17 @@ const char* Name(ShiftDirection d) {
 bool EdgeOccupied(const Picture& p, ShiftDirection d) {
   auto has = [](const std::string& row) { return row.find('#') != std::string::npos; };
   switch (d) {
-    case ShiftDirection::Up: return has(p.front());
-    case ShiftDirection::Down: return has(p.back());
+    case ShiftDirection::Up:
+      return has(p.front());
+    case ShiftDirection::Down:
+      return has(p.back());
     case ShiftDirection::Left:
-      for (const auto& row : p) if (row.front() == '#') return true;
+      for (const auto& row : p)
+        if (row.front() == '#') return true;
       return false;
     case ShiftDirection::Right:
-      for (const auto& row : p) if (row.back() == '#') return true;
+      for (const auto& row : p)
+        if (row.back() == '#') return true;
       return false;
   }
   return true;
@@ -45,8 +53,14 @@ bool EdgeOccupied(const Picture& p, ShiftDirection d) {
 Picture Moved(Picture p, ShiftDirection d) {
   const std::string blank(p.front().size(), '.');
   switch (d) {
-    case ShiftDirection::Up: p.erase(p.begin()); p.push_back(blank); break;
-    case ShiftDirection::Down: p.pop_back(); p.insert(p.begin(), blank); break;
+    case ShiftDirection::Up:
+      p.erase(p.begin());
+      p.push_back(blank);
+      break;
+    case ShiftDirection::Down:
+      p.pop_back();
+      p.insert(p.begin(), blank);
+      break;
     case ShiftDirection::Left:
       for (auto& row : p) row = row.substr(1) + '.';
       break;
@@ -59,10 +73,18 @@ Picture Moved(Picture p, ShiftDirection d) {
 
 void ClearEdge(Picture& p, ShiftDirection d) {
   switch (d) {
-    case ShiftDirection::Up: p.front().assign(p.front().size(), '.'); break;
-    case ShiftDirection::Down: p.back().assign(p.back().size(), '.'); break;
-    case ShiftDirection::Left: for (auto& row : p) row.front() = '.'; break;
-    case ShiftDirection::Right: for (auto& row : p) row.back() = '.'; break;
+    case ShiftDirection::Up:
+      p.front().assign(p.front().size(), '.');
+      break;
+    case ShiftDirection::Down:
+      p.back().assign(p.back().size(), '.');
+      break;
+    case ShiftDirection::Left:
+      for (auto& row : p) row.front() = '.';
+      break;
+    case ShiftDirection::Right:
+      for (auto& row : p) row.back() = '.';
+      break;
   }
 }
 
@@ -83,6 +105,7 @@ TEST(ShiftBytes, MovesBitsAcrossBandsAndBytes) {
     bool refused;
   };
   const Shape v8{8, 8, 1}, v16{16, 16, 1}, v1624{16, 24, 1}, h16{16, 16, 0}, h2416{24, 16, 0};
+  // clang-format off
   const Case cases[] = {
       {"row 8 to row 7", v16, ShiftDirection::Up, {{19, 0x01}}, {{3, 0x80}}, false},
       {"row 7 to row 8", v16, ShiftDirection::Down, {{3, 0x80}}, {{19, 0x01}}, false},
@@ -107,6 +130,7 @@ TEST(ShiftBytes, MovesBitsAcrossBandsAndBytes) {
       {"horizontal column 0 occupied", h16, ShiftDirection::Left, {{2, 0x80}}, {}, true},
       {"horizontal last column occupied", h16, ShiftDirection::Right, {{3, 0x01}}, {}, true},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const int cb = test::BytesOf(c.shape);
@@ -141,8 +165,10 @@ TEST(ShiftBytes, MovesEveryPixelOnePlaceOrRefuses) {
 TEST(ShiftBytes, ThereAndBackGivesTheSameBytes) {
   std::mt19937 rng(7);
   const std::pair<ShiftDirection, ShiftDirection> pairs[] = {
-      {ShiftDirection::Right, ShiftDirection::Left}, {ShiftDirection::Left, ShiftDirection::Right},
-      {ShiftDirection::Down, ShiftDirection::Up}, {ShiftDirection::Up, ShiftDirection::Down}};
+      {ShiftDirection::Right, ShiftDirection::Left},
+      {ShiftDirection::Left, ShiftDirection::Right},
+      {ShiftDirection::Down, ShiftDirection::Up},
+      {ShiftDirection::Up, ShiftDirection::Down}};
   for (const Shape& s : test::AllShapes()) {
     for (const auto& [there, back] : pairs) {
       SCOPED_TRACE(test::Describe(s) + " " + Name(there) + " then " + Name(back));
@@ -169,7 +195,7 @@ TEST(ShiftBytes, NoLayoutMeansNoShift) {
       {12, 16, 0, 24},  // horizontal 12 x 16
       {8, 16, 1, 8},    // fewer bytes than the cell needs
       {16, 12, 1, 32},  // height not whole bands
-      {0, 8, 1, 8},     {32, 8, 1, 32}, {8, 0, 0, 8}, {-8, 8, 0, 8},
+      {0, 8, 1, 8},    {32, 8, 1, 32}, {8, 0, 0, 8}, {-8, 8, 0, 8},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.ncol) + "x" + std::to_string(c.nstr) + " vert " +
@@ -193,7 +219,8 @@ TEST(ShiftBytes, LeavesBytesBeyondTheCellAlone) {
   bytes[4] = 0x3C;
   ShiftBytes(bytes, 16, 8, 1, ShiftDirection::Down);
   EXPECT_EQ(bytes[4], 0x78);
-  EXPECT_TRUE(std::all_of(bytes.begin() + 16, bytes.end(), [](std::uint8_t v) { return v == 0xEE; }));
+  EXPECT_TRUE(
+      std::all_of(bytes.begin() + 16, bytes.end(), [](std::uint8_t v) { return v == 0xEE; }));
 }
 
 // Symbol 5 of a 16 x 16 font with other glyphs around it, font saved.
@@ -260,10 +287,18 @@ TEST(ShiftGlyph, RefusalChangesNothingAtAll) {
       Picture p = test::EmptyPicture(s);
       p[s.nstr / 2][s.ncol / 2] = '#';
       switch (d) {
-        case ShiftDirection::Up: p[0][1] = '#'; break;
-        case ShiftDirection::Down: p[s.nstr - 1][1] = '#'; break;
-        case ShiftDirection::Left: p[1][0] = '#'; break;
-        case ShiftDirection::Right: p[1][s.ncol - 1] = '#'; break;
+        case ShiftDirection::Up:
+          p[0][1] = '#';
+          break;
+        case ShiftDirection::Down:
+          p[s.nstr - 1][1] = '#';
+          break;
+        case ShiftDirection::Left:
+          p[1][0] = '#';
+          break;
+        case ShiftDirection::Right:
+          p[1][s.ncol - 1] = '#';
+          break;
       }
       FontModel m = FontWithSymbol5(s, test::PackPicture(p, s));
       const FontModel before = m;
