@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -15,6 +16,31 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 
 // A lone CR, a lone LF and CR LF each end a line.
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// Characters that neither end, trim nor cut short a value.
+constexpr std::array<bool, 256> MakeOrdinaryTable() {
+  std::array<bool, 256> t{};
+  for (auto& v : t) v = true;
+  for (const char c : {' ', ',', ';', '\'', '/', '\r', '\n'}) t[static_cast<unsigned char>(c)] = false;
+  return t;
+}
+constexpr std::array<bool, 256> kOrdinary = MakeOrdinaryTable();
+
+// The end of the run of ordinary characters from p. Values are short, so a
+// loop that stops on each would mispredict once per value; eight characters
+// are looked at together instead.
+const char* SkipOrdinary(const char* p, const char* end) {
+  while (end - p >= 8) {
+    unsigned stops = 0;
+    for (unsigned i = 0; i < 8; ++i) {
+      stops |= static_cast<unsigned>(!kOrdinary[static_cast<unsigned char>(p[i])]) << i;
+    }
+    if (stops != 0) return p + std::countr_zero(stops);
+    p += 8;
+  }
+  while (p != end && kOrdinary[static_cast<unsigned char>(*p)]) ++p;
+  return p;
+}
 
 // Walks the text one character at a time, keeping only the few characters
 // that the line classes and the current value need, so a line or a file of
@@ -47,6 +73,8 @@ class SourceScanner {
   void PushValueChar(char c);
   void ReplayKeyword();
   bool EndValue();
+  bool EndValue(const char* begin, const char* end);  // a value still in the block
+  bool Store(std::optional<std::uint8_t> byte);
   bool EndLine();
   bool Stopped() const { return status_ != ReadStatus::Completed; }
 
@@ -189,9 +217,27 @@ bool SourceScanner::DataChar(char c) {
 }
 
 const char* SourceScanner::ScanData(const char* p, const char* end) {
-  for (; p != end && !IsLineEnd(*p); ++p) {
-    if (!DataChar(*p)) return p;
-    if (mode_ != Mode::Data) return p + 1;
+  while (p != end) {
+    if (valueLen_ == 0) {
+      // Fast path for the usual value: skip leading blanks and take the run of
+      // ordinary characters straight from the block.
+      while (p != end && *p == ' ') ++p;
+      const char* start = p;
+      p = SkipOrdinary(p, end);
+      if (p != end && *p == ',') {
+        if (!EndValue(start, p)) return p;
+        ++p;
+        continue;
+      }
+      for (const char* q = start; q != p; ++q) PushValueChar(*q);
+      if (p == end) return p;
+    }
+    // Blanks after a value, comments and line ends take the careful way.
+    const char c = *p;
+    if (IsLineEnd(c)) return p;
+    ++p;
+    if (!DataChar(c)) return p;
+    if (mode_ != Mode::Data) return p;
   }
   return p;
 }
@@ -223,11 +269,19 @@ void SourceScanner::NoteBlockText(const char* p, const char* e) {
 
 bool SourceScanner::EndValue() {
   const std::optional<std::uint8_t> byte =
-      valueLen_ <= kMaxValueChars
-          ? ParseFontValue(std::string_view(value_.data(), valueLen_))
-          : std::nullopt;
+      valueLen_ <= kMaxValueChars ? ParseFontValue(std::string_view(value_.data(), valueLen_))
+                                  : std::nullopt;
   valueLen_ = 0;
   blanks_ = 0;
+  return Store(byte);
+}
+
+bool SourceScanner::EndValue(const char* begin, const char* end) {
+  const auto n = static_cast<std::size_t>(end - begin);
+  return Store(n <= kMaxValueChars ? ParseFontValue(std::string_view(begin, n)) : std::nullopt);
+}
+
+bool SourceScanner::Store(std::optional<std::uint8_t> byte) {
   if (!byte) {
     status_ = ReadStatus::SyntaxError;
     return false;

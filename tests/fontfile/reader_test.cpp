@@ -280,33 +280,24 @@ class PatternSource final : public ByteSource {
   std::string_view tail_;
 };
 
+void ExpectStreamed(PatternSource in, const ReadResult& expected, Bytes stored) {
+  test::Store store = test::FilledStore();
+  EXPECT_EQ(ReadFontSource(in, -1, store), expected);
+  stored.push_back(kUntouched);
+  EXPECT_EQ(Head(store, stored.size()), stored);
+}
+
 TEST(ReadFontSource, HugeLinesAndCommentsStream) {
   constexpr std::size_t kHuge = 8 * 1024 * 1024;
-  struct Case {
-    PatternSource in;
-    ReadResult result;
-    Bytes stored;
-  };
-  Case cases[] = {
-      // Megabytes of blanks around a value are trimmed away.
-      {{"0x01", ' ', kHuge, ",0x02\r\n"}, {kOk, 2, {}}, {0x01, 0x02}},
-      // One enormous value is too long to be anything.
-      {{"0x01,0x0", 'F', kHuge, "\r\n"}, {kSyntax, 1, {}}, {0x01}},
-      // A long comment line and a long block comment are skipped.
-      {{"; ", 'x', kHuge, "\r\n0x03"}, {kOk, 1, {}}, {0x03}},
-      {{"/*\r\n", '\n', kHuge, "*/\n0x04"}, {kOk, 1, {}}, {0x04}},
-      {{"/*", '*', kHuge, ""}, {ReadStatus::UnclosedBlockComment, 0, {}}, {}},
-      {{"/*", '*', kHuge, "/"}, {kOk, 0, {}}, {}},
-  };
-  for (Case& c : cases) {
-    test::Store store = test::FilledStore();
-    EXPECT_EQ(ReadFontSource(c.in, -1, store), c.result);
-    EXPECT_EQ(Head(store, c.stored.size() + 1), [&] {
-      Bytes b = c.stored;
-      b.push_back(kUntouched);
-      return b;
-    }());
-  }
+  // Megabytes of blanks around a value are trimmed away.
+  ExpectStreamed({"0x01", ' ', kHuge, ",0x02\r\n"}, {kOk, 2, {}}, {0x01, 0x02});
+  // One enormous value is too long to be anything.
+  ExpectStreamed({"0x01,0x0", 'F', kHuge, "\r\n"}, {kSyntax, 1, {}}, {0x01});
+  // A long comment line and a long block comment are skipped.
+  ExpectStreamed({"; ", 'x', kHuge, "\r\n0x03"}, {kOk, 1, {}}, {0x03});
+  ExpectStreamed({"/*\r\n", '\n', kHuge, "*/\n0x04"}, {kOk, 1, {}}, {0x04});
+  ExpectStreamed({"/*", '*', kHuge, ""}, {ReadStatus::UnclosedBlockComment, 0, {}}, {});
+  ExpectStreamed({"/*", '*', kHuge, "/"}, {kOk, 0, {}}, {});
 }
 
 }  // namespace
