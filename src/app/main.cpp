@@ -1,0 +1,32 @@
+// zgedit: the character generator font editor.
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/qt/main_window.h"
+
+namespace {
+
+bool Set(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Without a display Qt would abort with a long plugin message; say plainly
+  // what is missing and how to run without a screen.
+  if (!Set("QT_QPA_PLATFORM") && !Set("DISPLAY") && !Set("WAYLAND_DISPLAY")) {
+    std::fputs(
+        "zgedit: no display found (DISPLAY is not set); "
+        "to run without a screen use: xvfb-run zgedit\n",
+        stderr);
+    return 1;
+  }
+  QApplication app(argc, argv);
+  zg::MainWindow window;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The main window: every control of the designed layout, bound to a Form1.
+// The logic decides; after each handler the window applies its state once.
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ui/form1.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+
+namespace zg {
+
+class GridWidget;
+class QtPlatform;
+class SymbolTableWidget;
+
+class MainWindow : public QWidget {
+  Q_OBJECT
+  // Declared before `form`, which keeps a reference to it.
+  std::unique_ptr<QtPlatform> ownPlatform_;
+
+ public:
+  // The program's window, talking to the user through Qt.
+  explicit MainWindow(QWidget* parent = nullptr);
+  // A window whose dialogs and files go through `platform` (tests script it).
+  explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  QWidget* control(Ctl c) const { return controls_[static_cast<std::size_t>(c)]; }
+  SymbolTableWidget* symbolTable() const { return symbols_; }
+  GridWidget* grid() const { return grid_; }
+  // Label1(0..15), then Label4..Label17.
+  const std::vector<QLabel*>& headings() const { return headings_; }
+
+  // Runs one event handler of the logic, then shows its outcome.
+  void run(const std::function<void()>& handler);
+
+  Form1 form;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  MainWindow(std::unique_ptr<QtPlatform> platform, QWidget* parent);
+  void build();
+  QWidget* makeControl(const ControlSpec& spec);
+  void sync();
+
+  std::array<QWidget*, kCtlCount> controls_{};
+  std::vector<QLabel*> headings_;
+  SymbolTableWidget* symbols_ = nullptr;
+  GridWidget* grid_ = nullptr;
+  QGroupBox* frame2_ = nullptr;
+  QCheckBox* check1_ = nullptr;
+  QComboBox* combo1_ = nullptr;
+  QComboBox* combo2_ = nullptr;
+  QLabel* label19_ = nullptr;
+};
+
+}  // namespace zg

@@ -1,0 +1,224 @@
+#include "ui/qt/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "qt_test_support.h"
+#include "ui/qt/grid_widget.h"
+#include "ui/qt/symbol_table_widget.h"
+#include "ui/texts.h"
+
+namespace zg {
+namespace {
+
+using testing::PaintedColor;
+using testing::RecordingPlatform;
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Picks `size` in a scripted parameters dialog and confirms it.
+std::function<void(Form2&)> PickSize(const char* size, bool vertical = true) {
+  return [size, vertical](Form2& dialog) {
+    dialog.Combo1Click(size);
+    if (!vertical) dialog.Option2Click();
+    dialog.Command1Click();
+  };
+}
+
+QPoint CentreOf(const BoxArrayWidget& boxes, int i) { return boxes.boxRect(i).center(); }
+
+// The rectangle of a control in the window's coordinates.
+QRect InWindow(const QWidget& window, const QWidget& w) {
+  return QRect(w.mapTo(&window, QPoint(0, 0)), w.size());
+}
+
+TEST(MainWindow, ControlsSitWhereTheDesignedLayoutPutsThem) {
+  RecordingPlatform platform;
+  MainWindow window(platform);
+  EXPECT_EQ(window.windowTitle(), Q("Редактор знакогенератора"));
+  EXPECT_EQ(window.size(), QSize(843, 529));  // 12645 x 7935 twips
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+
+  EXPECT_EQ(window.control(Ctl::Command1)->geometry(), QRect(28, 420, 97, 41));
+  EXPECT_EQ(window.control(Ctl::Frame2)->geometry(), QRect(143, 413, 305, 105));
+  // Inside the frame, positions are the frame's own.
+  QWidget* combo2 = window.control(Ctl::Combo2);
+  EXPECT_EQ(combo2->parentWidget(), window.control(Ctl::Frame2));
+  EXPECT_EQ(combo2->geometry(), QRect(10, 64, 81, 22));
+  EXPECT_EQ(InWindow(window, *window.control(Ctl::Check1)), QRect(344, 438, 86, 24));
+
+  // Label4, the heading of the row 20h, and the column heading "F   ".
+  ASSERT_EQ(window.headings().size(), 30U);
+  EXPECT_EQ(window.headings()[16]->text(), Q("20h"));
+  EXPECT_EQ(window.headings()[16]->geometry(), QRect(16, 56, 25, 17));
+  EXPECT_EQ(window.headings()[15]->text(), Q("F   "));
+  EXPECT_EQ(window.headings()[15]->geometry(), QRect(409, 30, 25, 16));
+
+  const GridWidget& grid = *window.grid();
+  EXPECT_EQ(QRect(grid.mapTo(&window, grid.boxRect(0).topLeft()), grid.boxRect(0).size()),
+            QRect(476, 49, 15, 15));
+  EXPECT_EQ(grid.boxRect(575).bottomRight() - grid.boxRect(0).topLeft(), QPoint(336, 336));
+  const SymbolTableWidget& symbols = *window.symbolTable();
+  EXPECT_EQ(QRect(symbols.mapTo(&window, symbols.boxRect(17).topLeft()), QSize(25, 25)),
+            QRect(72, 72, 25, 25));
+  EXPECT_EQ(symbols.boxRect(17).size(), QSize(25, 25));
+}
+
+TEST(MainWindow, ShrinksOnScreensNarrowerThan1440Pixels) {
+  RecordingPlatform platform;
+  platform.screenWidth = 1280;
+  MainWindow window(platform);
+  EXPECT_EQ(window.size(), QSize(731, 450));  // width * 0.85 * 1.02, height * 0.85
+  EXPECT_EQ(window.control(Ctl::Command1)->geometry(), QRect(24, 357, 82, 35));
+  const SymbolTableWidget& symbols = *window.symbolTable();
+  // Symbol box 17 moves to (918, 918) twips and becomes 318.75 twips square.
+  EXPECT_EQ(QRect(symbols.mapTo(&window, symbols.boxRect(17).topLeft()),
+                  symbols.boxRect(17).size()),
+            QRect(61, 61, 21, 21));
+}
+
+TEST(MainWindow, StartsWithNoFont) {
+  RecordingPlatform platform;
+  MainWindow window(platform);
+  for (const ControlSpec& spec : DesignedControls()) {
+    const bool expected = spec.id == Ctl::Command1 || spec.id == Ctl::Command2 ||
+                          spec.id == Ctl::Label2 || spec.id == Ctl::Label3 ||
+                          spec.id == Ctl::Label18;
+    EXPECT_EQ(window.control(spec.id)->isVisibleTo(&window), expected) << spec.name;
+  }
+  auto* combo1 = qobject_cast<QComboBox*>(window.control(Ctl::Combo1));
+  auto* combo2 = qobject_cast<QComboBox*>(window.control(Ctl::Combo2));
+  ASSERT_TRUE(combo1 && combo2);
+  EXPECT_EQ(combo1->currentText(), Q("Data code"));
+  EXPECT_EQ(combo2->currentText(), Q("&hNN"));
+  EXPECT_EQ(combo1->count(), 3);
+  EXPECT_EQ(combo2->itemText(4), Q("NNh"));
+  EXPECT_EQ(qobject_cast<QLabel*>(window.control(Ctl::Label18))->text(), Q(text::kCredit));
+
+  // The symbol boxes are locked: a click selects nothing.
+  window.show();
+  const FontModel before = window.form.model;
+  QTest::mouseClick(window.symbolTable(), Qt::LeftButton, {}, CentreOf(*window.symbolTable(), 33));
+  EXPECT_EQ(window.form.model, before);
+  EXPECT_EQ(window.symbolTable()->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(window.grid()->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(MainWindow, ClicksOnTheBoxesReachTheLogic) {
+  RecordingPlatform platform;
+  platform.form2Script = PickSize("8 x 8");
+  MainWindow window(platform);
+  window.show();
+  QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
+  ASSERT_EQ(window.form.model.ncol, 8);
+  EXPECT_TRUE(window.control(Ctl::Frame2)->isVisible());
+  EXPECT_TRUE(window.control(Ctl::Command10)->isVisible());
+  EXPECT_EQ(qobject_cast<QLabel*>(window.control(Ctl::Label19))->text(),
+            Q("Шрифт 8 x 8 вертикальный  "));
+
+  // Symbol 1, then box 26 (row 1, column 2): bit 1 of the glyph's byte 2.
+  QTest::mouseClick(window.symbolTable(), Qt::LeftButton, {}, CentreOf(*window.symbolTable(), 1));
+  EXPECT_EQ(window.form.model.simb, 1);
+  EXPECT_EQ(PaintedColor(*window.symbolTable(), CentreOf(*window.symbolTable(), 1) + QPoint(9, 9)),
+            QColor(255, 0, 0));
+  GridWidget& grid = *window.grid();
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(grid, 26));
+  EXPECT_EQ(window.form.model.glyphStore[8 + 2], 0x02);
+  EXPECT_EQ(window.form.model.nosave, 1);
+  EXPECT_EQ(PaintedColor(grid, CentreOf(grid, 26)), QColor(0, 0, 255));
+
+  // Box 8 lies outside the 8 x 8 cell: hidden, so the click changes nothing.
+  const FontModel before = window.form.model;
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(grid, 8));
+  EXPECT_EQ(window.form.model, before);
+  EXPECT_EQ(PaintedColor(grid, CentreOf(grid, 8)), window.palette().color(QPalette::Window));
+
+  // A right click is not a click.
+  QTest::mouseClick(&grid, Qt::RightButton, {}, CentreOf(grid, 26));
+  EXPECT_EQ(window.form.model, before);
+  // Pressing on one box and releasing on another is no click either.
+  QTest::mousePress(&grid, Qt::LeftButton, {}, CentreOf(grid, 27));
+  QTest::mouseRelease(&grid, Qt::LeftButton, {}, CentreOf(grid, 28));
+  EXPECT_EQ(window.form.model, before);
+}
+
+TEST(MainWindow, ButtonsCheckBoxAndCombosFeedTheLogic) {
+  RecordingPlatform platform;
+  platform.form2Script = PickSize("8 x 8");
+  MainWindow window(platform);
+  window.show();
+  QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
+  GridWidget& grid = *window.grid();
+  QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(grid, 0));
+  ASSERT_EQ(window.form.model.glyphStore[0], 0x01);
+
+  // Shift right, then erase after a Yes.
+  QTest::mouseClick(window.control(Ctl::Command9), Qt::LeftButton);
+  EXPECT_EQ(window.form.model.glyphStore[1], 0x01);
+  EXPECT_EQ(PaintedColor(grid, CentreOf(grid, 1)), QColor(0, 0, 255));
+  platform.answers = {MsgAnswer::Yes};
+  QTest::mouseClick(window.control(Ctl::Command3), Qt::LeftButton);
+  EXPECT_EQ(window.form.model.glyphStore[1], 0x00);
+  EXPECT_EQ(PaintedColor(grid, CentreOf(grid, 1)), QColor(255, 255, 255));
+  ASSERT_EQ(platform.messages.size(), 1U);
+  EXPECT_EQ(platform.messages[0].text, text::kEraseCell);
+
+  auto* check1 = qobject_cast<QCheckBox*>(window.control(Ctl::Check1));
+  QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(4, check1->height() / 2));
+  EXPECT_EQ(window.form.window.check1Value, 1);
+  EXPECT_EQ(window.form.model.pos, 0);
+  QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(check1->width() - 4, check1->height() / 2));
+  EXPECT_EQ(window.form.window.check1Value, 0);
+  EXPECT_EQ(window.form.model.pos, -1);
+  // The logic setting the box shows at once.
+  window.run([&] { window.form.setCheck1(1); });
+  EXPECT_TRUE(check1->isChecked());
+
+  auto* combo1 = qobject_cast<QComboBox*>(window.control(Ctl::Combo1));
+  auto* combo2 = qobject_cast<QComboBox*>(window.control(Ctl::Combo2));
+  combo1->setCurrentIndex(1);
+  EXPECT_EQ(window.form.window.combo1Text, ".Db code");
+  combo2->lineEdit()->clear();
+  QTest::keyClicks(combo2->lineEdit(), "0xNN");
+  EXPECT_EQ(window.form.window.combo2Text, "0xNN");
+  EXPECT_EQ(combo2->count(), 5);  // typing adds no item
+}
+
+TEST(MainWindow, AsksBeforeClosingOnlyWithUnsavedChanges) {
+  RecordingPlatform platform;
+  platform.form2Script = PickSize("8 x 8");
+  {
+    MainWindow window(platform);
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(platform.messages.empty());
+  }
+  MainWindow window(platform);
+  window.show();
+  QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
+  QTest::mouseClick(window.grid(), Qt::LeftButton, {}, CentreOf(*window.grid(), 25));
+  ASSERT_EQ(window.form.model.nosave, 1);
+
+  platform.answers = {MsgAnswer::No};
+  EXPECT_FALSE(window.close());
+  EXPECT_TRUE(window.isVisible());
+  ASSERT_EQ(platform.messages.size(), 1U);
+  const MessageRequest question{text::kUnsavedOnClose, MsgButtons::YesNo, MsgIcon::Warning,
+                                text::kAttention};
+  EXPECT_EQ(platform.messages[0], question);
+
+  platform.answers = {MsgAnswer::Yes};
+  EXPECT_TRUE(window.close());
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(platform.messages.size(), 2U);
+}
+
+}  // namespace
+}  // namespace zg

@@ -1,0 +1,84 @@
+#include "qt_test_support.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+
+namespace zg::testing {
+namespace {
+
+// The widgets need one QApplication for the whole test program.
+class QtApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[16] = "zg_qt_tests";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace
+
+MsgAnswer RecordingPlatform::ShowMessage(const MessageRequest& request) {
+  messages.push_back(request);
+  if (request.buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+  if (answers.empty()) {
+    ADD_FAILURE() << "unexpected question: " << request.text;
+    return MsgAnswer::No;
+  }
+  const MsgAnswer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+void RecordingPlatform::ShowForm2Modal(Form2& dialog) {
+  if (form2Script) {
+    form2Script(dialog);
+  } else {
+    QtPlatform::ShowForm2Modal(dialog);
+  }
+}
+
+void WhenModal(std::function<void(QWidget*)> act) {
+  auto* timer = new QTimer(qApp);
+  auto tries = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, act = std::move(act)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+      // No dialog came: stop polling rather than wait for ever.
+      if (++*tries > 200) {
+        ADD_FAILURE() << "no modal dialog appeared";
+        timer->deleteLater();
+      }
+      return;
+    }
+    timer->stop();
+    timer->deleteLater();
+    QPointer<QWidget> guard(modal);
+    act(modal);
+    if (guard && guard->isVisible()) {
+      ADD_FAILURE() << "the modal dialog was left open";
+      if (auto* dialog = qobject_cast<QDialog*>(guard.data())) dialog->done(0);
+    }
+  });
+  timer->start(5);
+}
+
+QColor PaintedColor(QWidget& widget, QPoint p) {
+  return widget.grab().toImage().pixelColor(p);
+}
+
+}  // namespace zg::testing
