@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Render the README screenshots from the real window, under Xvfb:
+#   docs/no-font.png   the window right after start-up
+#   docs/editing.png   tests/data/Font08x08vp.fnt imported, the letter Ж selected
+#
+#   scripts/screenshots.sh
+#
+# Builds the Release build (build/release, as `./build.sh run` does) and
+# installs what is missing, like build.sh.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+APP=$ROOT/build/release/src/app/zgedit
+DOCS=$ROOT/docs
+FONT=$ROOT/tests/data/Font08x08vp.fnt
+MAIN_TITLE="Редактор знакогенератора"
+IMPORT_TITLE="Загрузить файл знакогенератора"
+
+# Click targets, in pixels from the top-left corner of the 843 x 529 main window.
+IMPORT_BUTTON=(76 496)   # "Импортировать знакогенератор"
+SYMBOL_ZHE=(204 301)     # the symbol box of Ж: row C0h, column 6
+EXPECTED_SIZE=843x529
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ ${#missing[@]} -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Waits up to 10 s for a visible window whose title is exactly $1; prints its id.
+wait_for_window() {
+  local id
+  for _ in $(seq 50); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo "screenshots: no window \"$1\" appeared" >&2
+  return 1
+}
+
+# Waits up to 10 s for the window titled $1 to close.
+wait_for_close() {
+  for _ in $(seq 50); do
+    if ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; then
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo "screenshots: window \"$1\" did not close" >&2
+  return 1
+}
+
+# Fails when any window other than the main one is open, such as an error
+# message after a failed import.
+expect_main_window_only() {
+  local titles
+  titles=$(xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | sort -u)
+  if [ "$titles" != "$MAIN_TITLE" ]; then
+    echo "screenshots: unexpected windows open:" >&2
+    echo "$titles" >&2
+    return 1
+  fi
+}
+
+click() {  # window, x, y
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.5   # let the window repaint before the next step
+}
+
+shoot() {  # window, file
+  # shellcheck disable=SC2034
+  local X Y WIDTH HEIGHT WINDOW SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  # Grab the screen and cut the window out of it: this also catches what the
+  # window's own pixmap would miss, and leaves no date in the PNG.
+  import -window root png:- |
+    convert png:- -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$2"
+  echo "screenshots: wrote ${2#"$ROOT"/} (${WIDTH}x${HEIGHT})"
+}
+
+take_screenshots() {
+  # X Y WIDTH HEIGHT WINDOW SCREEN are set by getwindowgeometry --shell.
+  # shellcheck disable=SC2034
+  local wid dialog X Y WIDTH HEIGHT WINDOW SCREEN
+  # An empty working folder keeps the file dialog free of unrelated files.
+  # Both stay global: the exit trap needs them after this function returns.
+  WORKDIR=$(mktemp -d)
+  (cd "$WORKDIR" && exec "$APP") &
+  APP_PID=$!
+  trap 'kill "$APP_PID" 2>/dev/null || true; rm -rf "$WORKDIR"' EXIT
+
+  wid=$(wait_for_window "$MAIN_TITLE")
+  sleep 1   # first paint
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  if [ "${WIDTH}x${HEIGHT}" != "$EXPECTED_SIZE" ]; then
+    echo "screenshots: the window is ${WIDTH}x${HEIGHT}, not $EXPECTED_SIZE;" \
+         "check the click targets in $0" >&2
+  fi
+  mkdir -p "$DOCS"
+  shoot "$wid" "$DOCS/no-font.png"
+
+  click "$wid" "${IMPORT_BUTTON[@]}"
+  dialog=$(wait_for_window "$IMPORT_TITLE")
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.5
+  # The file name field has the focus: a full path there opens the file.
+  xdotool type --delay 20 "$FONT"
+  xdotool key Return
+  wait_for_close "$IMPORT_TITLE"
+  sleep 0.5
+  expect_main_window_only
+
+  click "$wid" "${SYMBOL_ZHE[@]}"
+  sleep 0.5
+  shoot "$wid" "$DOCS/editing.png"
+}
+
+if [ "${ZG_SCREENSHOTS_IN_XVFB:-}" = 1 ]; then
+  take_screenshots
+  exit 0
+fi
+
+install_missing cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins \
+  fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
+cmake -S "$ROOT" -B "$ROOT/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DZG_BUILD_TESTS=OFF -DZG_BUILD_BENCH=OFF
+cmake --build "$ROOT/build/release" -j "$(nproc 2>/dev/null || echo 2)"
+
+# A screen large enough that the file dialog fits beside the window; the
+# pictures are cut to the main window.
+ZG_SCREENSHOTS_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" \
+  "$ROOT/scripts/screenshots.sh"
