@@ -79,9 +79,9 @@ TEST(MainWindow, ShrinksOnScreensNarrowerThan1440Pixels) {
   EXPECT_EQ(window.control(Ctl::Command1)->geometry(), QRect(24, 357, 82, 35));
   const SymbolTableWidget& symbols = *window.symbolTable();
   // Symbol box 17 moves to (918, 918) twips and becomes 318.75 twips square.
-  EXPECT_EQ(QRect(symbols.mapTo(&window, symbols.boxRect(17).topLeft()),
-                  symbols.boxRect(17).size()),
-            QRect(61, 61, 21, 21));
+  EXPECT_EQ(
+      QRect(symbols.mapTo(&window, symbols.boxRect(17).topLeft()), symbols.boxRect(17).size()),
+      QRect(61, 61, 21, 21));
 }
 
 TEST(MainWindow, StartsWithNoFont) {

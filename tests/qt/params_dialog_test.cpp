@@ -55,8 +55,8 @@ TEST(ParamsDialog, ShowsTheDesignedControlsInNewMode) {
 
   QComboBox& list = *dialog.sizeList();
   EXPECT_FALSE(list.isEditable());
-  const char* const sizes[] = {"6 x 8", "8 x 8", "12 x 16", "16 x 16", "16 x 24", "24 x 16",
-                               "24 x 24"};
+  const char* const sizes[] = {"6 x 8",   "8 x 8",   "12 x 16", "16 x 16",
+                               "16 x 24", "24 x 16", "24 x 24"};
   ASSERT_EQ(list.count(), 7);
   for (int i = 0; i < 7; ++i) EXPECT_EQ(list.itemText(i), Q(sizes[i]));
   EXPECT_EQ(list.currentIndex(), -1);
@@ -67,9 +67,9 @@ TEST(ParamsDialog, ShowsTheDesignedControlsInNewMode) {
   EXPECT_FALSE(dialog.negativeBox()->isVisible());
 
   // Tab order: list, confirm, the two options, cancel, negative box.
-  const QWidget* const order[] = {dialog.sizeList(),         dialog.confirmButton(),
-                                  dialog.verticalOption(),   dialog.horizontalOption(),
-                                  dialog.cancelButton(),     dialog.negativeBox()};
+  const QWidget* const order[] = {dialog.sizeList(),       dialog.confirmButton(),
+                                  dialog.verticalOption(), dialog.horizontalOption(),
+                                  dialog.cancelButton(),   dialog.negativeBox()};
   const QWidget* w = order[0];
   for (std::size_t i = 1; i < std::size(order); ++i) {
     do {

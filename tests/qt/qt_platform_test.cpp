@@ -78,10 +78,12 @@ TEST(QtPlatform, MessageBoxShowsTheRequest) {
     EXPECT_EQ(box->icon(), QMessageBox::Warning);
     EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+    EXPECT_EQ(box->button(QMessageBox::Yes)->text(), Q("Да"));
+    EXPECT_EQ(box->button(QMessageBox::No)->text(), Q("Нет"));
     box->button(QMessageBox::No)->click();
   });
-  EXPECT_EQ(platform.ShowMessage({"Первая строка\rвторая", MsgButtons::YesNo, MsgIcon::Warning,
-                                  text::kAttention}),
+  EXPECT_EQ(platform.ShowMessage(
+                {"Первая строка\rвторая", MsgButtons::YesNo, MsgIcon::Warning, text::kAttention}),
             MsgAnswer::No);
 
   WhenModal([](QWidget* modal) {
@@ -108,7 +110,8 @@ TEST(QtPlatform, FileDialogsTakeTheRequestAndReportCancelling) {
     EXPECT_EQ(dialog->directory().absolutePath(), QDir(initial).absolutePath());
     // Qt collapses the blank the description ends with and the one before the pattern.
     EXPECT_EQ(dialog->nameFilters(), QStringList{Q("Знакогенератор (*.fnt)")});
-    EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog->labelText(QFileDialog::Accept), Q("Сохранить"));
+    EXPECT_EQ(dialog->labelText(QFileDialog::FileName), Q("Имя файла:"));
     ASSERT_EQ(dialog->selectedFiles().size(), 1);
     EXPECT_EQ(QFileInfo(dialog->selectedFiles().first()).fileName(), Q("Font16x16vp"));
     static_cast<QDialog*>(dialog)->accept();  // as the Save button does
@@ -124,12 +127,47 @@ TEST(QtPlatform, FileDialogsTakeTheRequestAndReportCancelling) {
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(dialog->nameFilters().size(), 2);
+    EXPECT_EQ(dialog->labelText(QFileDialog::Accept), Q("Открыть"));
     dialog->reject();
   });
-  EXPECT_FALSE(platform
-                   .OpenFileDialog({initial.toStdString(), text::kOpenFilter, text::kOpenTitle,
-                                    true})
-                   .has_value());
+  EXPECT_FALSE(
+      platform.OpenFileDialog({initial.toStdString(), text::kOpenFilter, text::kOpenTitle, true})
+          .has_value());
+}
+
+TEST(QtPlatform, SaveDialogAsksBeforeReplacingAFile) {
+  QTemporaryDir dir;
+  const QString existing = dir.filePath(Q("Font08x08vp"));
+  QtPlatform platform;
+  ASSERT_FALSE(platform.ReplaceFile(existing.toStdString(), "old").has_value());
+  const SaveDialogRequest request{dir.path().toStdString(), text::kSaveFilter, "Font08x08vp",
+                                  text::kSaveTitle, true};
+
+  // Answer the question with `answer`; report whether the dialog then closed.
+  const auto saveOver = [&](QMessageBox::StandardButton answer) {
+    int questions = 0;
+    bool closed = false;
+    WhenModal([&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      WhenModal([&](QWidget* question) {
+        auto* box = qobject_cast<QMessageBox*>(question);
+        ASSERT_NE(box, nullptr);
+        ++questions;
+        EXPECT_EQ(box->text(), Q("Файл «Font08x08vp» уже существует.\nЗаменить его?"));
+        box->button(answer)->click();
+      });
+      static_cast<QDialog*>(dialog)->accept();
+      closed = !dialog->isVisible();
+      if (!closed) dialog->reject();
+    });
+    const auto path = platform.SaveFileDialog(request);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(path.has_value(), closed);
+    return path;
+  };
+  EXPECT_FALSE(saveOver(QMessageBox::No).has_value());
+  EXPECT_EQ(saveOver(QMessageBox::Yes), existing.toStdString());
 }
 
 }  // namespace

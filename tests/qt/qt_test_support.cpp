@@ -77,8 +77,6 @@ void WhenModal(std::function<void(QWidget*)> act) {
   timer->start(5);
 }
 
-QColor PaintedColor(QWidget& widget, QPoint p) {
-  return widget.grab().toImage().pixelColor(p);
-}
+QColor PaintedColor(QWidget& widget, QPoint p) { return widget.grab().toImage().pixelColor(p); }
 
 }  // namespace zg::testing

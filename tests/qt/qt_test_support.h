@@ -8,8 +8,8 @@
 #include <QString>
 #include <QWidget>
 #include <deque>
-#include <ostream>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "ui/form2.h"

@@ -14,8 +14,7 @@ void DrawBoxBorder(QPainter& painter, const QRect& box, bool lastInRow, bool las
   if (lastInColumn) painter.drawLine(box.bottomLeft(), box.bottomRight());
 }
 
-BoxArrayWidget::BoxArrayWidget(std::span<const Rect> twipBoxes, QWidget* parent)
-    : QWidget(parent) {
+BoxArrayWidget::BoxArrayWidget(std::span<const Rect> twipBoxes, QWidget* parent) : QWidget(parent) {
   QRect bounds;
   boxes_.reserve(twipBoxes.size());
   for (const Rect& r : twipBoxes) {

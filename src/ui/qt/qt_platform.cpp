@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <span>
@@ -14,6 +16,7 @@
 #include "ui/layout.h"
 #include "ui/qt/dialog_text.h"
 #include "ui/qt/params_dialog.h"
+#include "ui/qt/qt_texts.h"
 
 namespace zg {
 namespace {
@@ -37,14 +40,52 @@ class QFileByteSource final : public ByteSource {
   QFile file_;
 };
 
-std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
-  // Show each filter by its description only, exactly as the caller wrote it.
-  dialog.setOption(QFileDialog::HideNameFilterDetails);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  const QStringList files = dialog.selectedFiles();
-  if (files.isEmpty()) return std::nullopt;
-  return files.first().toStdString();
-}
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Qt's file dialog with Russian captions and its own overwrite question.
+class FileDialog final : public QFileDialog {
+ public:
+  FileDialog(QWidget* parent, const std::string& title, const std::string& dir,
+             const std::string& filter, AcceptMode mode, bool askOverwrite)
+      : QFileDialog(parent, Q(title), Q(dir), QtNameFilters(filter)),
+        askOverwrite_(mode == AcceptSave && askOverwrite) {
+    setAcceptMode(mode);
+    // Show each filter by its description only, as the caller wrote it.
+    setOption(HideNameFilterDetails);
+    // The question below replaces Qt's English one.
+    setOption(DontConfirmOverwrite);
+    setLabelText(Accept, Q(mode == AcceptSave ? qt_text::kSave : qt_text::kOpen));
+    setLabelText(Reject, Q(qt_text::kCancel));
+    setLabelText(LookIn, Q(qt_text::kLookIn));
+    setLabelText(FileName, Q(qt_text::kFileName));
+    setLabelText(FileType, Q(qt_text::kFileType));
+  }
+
+  std::optional<std::string> run() {
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return files.first().toStdString();
+  }
+
+ protected:
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (askOverwrite_ && !files.isEmpty() && QFileInfo(files.first()).isFile()) {
+      QMessageBox box(QMessageBox::Warning, windowTitle(),
+                      Q(qt_text::kReplaceFile).arg(QFileInfo(files.first()).fileName()),
+                      QMessageBox::Yes | QMessageBox::No, this);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.button(QMessageBox::Yes)->setText(Q(qt_text::kYes));
+      box.button(QMessageBox::No)->setText(Q(qt_text::kNo));
+      if (box.exec() != QMessageBox::Yes) return;
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  bool askOverwrite_;
+};
 
 }  // namespace
 
@@ -58,40 +99,46 @@ MsgAnswer QtPlatform::ShowMessage(const MessageRequest& request) {
   box.setTextFormat(Qt::PlainText);
   box.setText(MessageText(request.text));
   switch (request.icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case MsgIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MsgIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
   }
   if (request.buttons == MsgButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(Q(qt_text::kYes));
+    box.button(QMessageBox::No)->setText(Q(qt_text::kNo));
     // Closing the box without an answer keeps everything as it was.
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
   }
   box.setStandardButtons(QMessageBox::Ok);
+  box.button(QMessageBox::Ok)->setText(Q(qt_text::kOk));
   box.exec();
   return MsgAnswer::Ok;
 }
 
 std::optional<std::string> QtPlatform::OpenFileDialog(const OpenDialogRequest& request) {
-  QFileDialog dialog(dialogParent(), Q(request.title), Q(request.initialDir),
-                     QtNameFilters(request.filter));
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  FileDialog dialog(dialogParent(), request.title, request.initialDir, request.filter,
+                    QFileDialog::AcceptOpen, false);
   dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  return RunFileDialog(dialog);
+  return dialog.run();
 }
 
 std::optional<std::string> QtPlatform::SaveFileDialog(const SaveDialogRequest& request) {
-  QFileDialog dialog(dialogParent(), Q(request.title), Q(request.initialDir),
-                     QtNameFilters(request.filter));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  FileDialog dialog(dialogParent(), request.title, request.initialDir, request.filter,
+                    QFileDialog::AcceptSave, request.askOverwrite);
   dialog.setFileMode(QFileDialog::AnyFile);
   // The file is written under exactly the name chosen: no suffix is added.
   dialog.setDefaultSuffix(QString());
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.askOverwrite);
   if (!request.proposedName.empty()) dialog.selectFile(Q(request.proposedName));
-  return RunFileDialog(dialog);
+  return dialog.run();
 }
 
 void QtPlatform::ShowForm2Modal(Form2& form2) {

@@ -21,8 +21,8 @@ void WrapCheckBox::paintEvent(QPaintEvent*) {
   QRect text = rect();
   text.setLeft(indicator.rect.right() + 1 +
                style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this));
-  painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+  painter.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, option.text);
 
   if (hasFocus()) {
