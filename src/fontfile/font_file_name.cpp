@@ -11,7 +11,8 @@ struct Cell {
   int nstr;
 };
 // The cell sizes the editor works with (the font model keeps the same table).
-constexpr std::array<Cell, 7> kCells{{{6, 8}, {8, 8}, {12, 16}, {16, 16}, {16, 24}, {24, 16}, {24, 24}}};
+constexpr std::array<Cell, 7> kCells{
+    {{6, 8}, {8, 8}, {12, 16}, {16, 16}, {16, 24}, {24, 16}, {24, 24}}};
 
 bool IsKnownCell(int ncol, int nstr) {
   for (const Cell& c : kCells) {

@@ -21,7 +21,8 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 constexpr std::array<bool, 256> MakeOrdinaryTable() {
   std::array<bool, 256> t{};
   for (auto& v : t) v = true;
-  for (const char c : {' ', ',', ';', '\'', '/', '\r', '\n'}) t[static_cast<unsigned char>(c)] = false;
+  for (const char c : {' ', ',', ';', '\'', '/', '\r', '\n'})
+    t[static_cast<unsigned char>(c)] = false;
   return t;
 }
 constexpr std::array<bool, 256> kOrdinary = MakeOrdinaryTable();

@@ -89,10 +89,10 @@ TEST(ParseFontFileName, GivesBackWhatTheProposedNameEncodes) {
           continue;
         }
         ASSERT_TRUE(p) << name;
-        EXPECT_EQ(*p, (FontFileParams{static_cast<std::int16_t>(cell[0]),
-                                      static_cast<std::int16_t>(cell[1]),
-                                      static_cast<std::int16_t>(vert),
-                                      static_cast<std::int16_t>(negative ? 0 : -1)}))
+        EXPECT_EQ(
+            *p, (FontFileParams{static_cast<std::int16_t>(cell[0]),
+                                static_cast<std::int16_t>(cell[1]), static_cast<std::int16_t>(vert),
+                                static_cast<std::int16_t>(negative ? 0 : -1)}))
             << name;
         ++recognised;
       }

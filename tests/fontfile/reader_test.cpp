@@ -39,7 +39,8 @@ TEST(ReadFontSource, SingleLines) {
       {"Data 0x01,0x02, ; comment", kOk, {0x01, 0x02}},
       {"0x01, 0x02", kOk, {0x01, 0x02}},
       {"0x01,,0x02", kSyntax, {0x01}},
-      {".db $0A,#0B,&h0C,&H0D,0x0E,0Fh,0F0h,F1h", kOk,
+      {".db $0A,#0B,&h0C,&H0D,0x0E,0Fh,0F0h,F1h",
+       kOk,
        {0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0xF0, 0xF1}},
       {"$ff,#ff,0xff,ffH,xFFh", kSyntax, {0xFF, 0xFF, 0xFF, 0xFF}},
       {"Data", kSyntax, {}},
@@ -133,7 +134,8 @@ TEST(ReadFontSource, BlankLinesAndCommentsOnlyComplete) {
 TEST(ReadFontSource, EveryLineEndSeparatesLines) {
   for (const char* eol : {"\r\n", "\r", "\n"}) {
     const std::string e = eol;
-    ExpectRead({"0x01" + e + "0x02" + e + "/*" + e + "0x03" + e + "*/" + e + "0x04" + e, kOk,
+    ExpectRead({"0x01" + e + "0x02" + e + "/*" + e + "0x03" + e + "*/" + e + "0x04" + e,
+                kOk,
                 {0x01, 0x02, 0x04}});
   }
   // Mixed, and CR LF counted once: the "*/" line is not followed by a line of its own.

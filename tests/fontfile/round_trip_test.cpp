@@ -29,7 +29,8 @@ TEST(FontSourceRoundTrip, EveryCellScanPolarityAndFormat) {
     for (int vert : {1, 0}) {
       if (vert == 0 && cell.ncol % 8 != 0) continue;
       for (bool negative : {false, true}) {
-        const std::string path = "/fonts/" + DefaultFontFileName(cell.ncol, cell.nstr, vert, negative);
+        const std::string path =
+            "/fonts/" + DefaultFontFileName(cell.ncol, cell.nstr, vert, negative);
         const std::optional<FontFileParams> params = ParseFontFileName(path);
         ASSERT_TRUE(params) << path;
         ASSERT_EQ(*params, (FontFileParams{static_cast<std::int16_t>(cell.ncol),
@@ -40,8 +41,8 @@ TEST(FontSourceRoundTrip, EveryCellScanPolarityAndFormat) {
           for (const char* numberFormat : {"&hNN", "0xNN", "$NN", "#NN", "NNh"}) {
             test::Store written;
             for (auto& b : written) b = static_cast<std::uint8_t>(byte(random));
-            const std::string text = WriteFontSource(written, cell.cb, LineKeyword(lineFormat),
-                                                     numberFormat, negative);
+            const std::string text =
+                WriteFontSource(written, cell.cb, LineKeyword(lineFormat), numberFormat, negative);
             const std::size_t count = static_cast<std::size_t>(cell.cb) * 224;
 
             test::Store read = test::FilledStore();

@@ -17,17 +17,33 @@ TEST(FormatFontValue, WritesEachNotation) {
     const char* text;
   };
   const Case cases[] = {
-      {"&hNN", 0x0A, "&h0A"}, {"&hNN", 0xFE, "&hFE"}, {"0xNN", 0x0A, "0x0A"},
-      {"0xNN", 0xFE, "0xFE"}, {"0xNN", 0x0F, "0x0F"}, {"0xNN", 0x10, "0x10"},
-      {"$NN", 0x0A, "$0A"},   {"$NN", 0xFE, "$FE"},   {"#NN", 0x0A, "#0A"},
-      {"#NN", 0xFE, "#FE"},   {"NNh", 0x0A, "0Ah"},   {"NNh", 0xFE, "0FEh"},
+      {"&hNN", 0x0A, "&h0A"},
+      {"&hNN", 0xFE, "&hFE"},
+      {"0xNN", 0x0A, "0x0A"},
+      {"0xNN", 0xFE, "0xFE"},
+      {"0xNN", 0x0F, "0x0F"},
+      {"0xNN", 0x10, "0x10"},
+      {"$NN", 0x0A, "$0A"},
+      {"$NN", 0xFE, "$FE"},
+      {"#NN", 0x0A, "#0A"},
+      {"#NN", 0xFE, "#FE"},
+      {"NNh", 0x0A, "0Ah"},
+      {"NNh", 0xFE, "0FEh"},
       // The extra "0" starts at 154 (9Ah), not at A0h.
-      {"NNh", 0, "00h"},      {"NNh", 9, "09h"},      {"NNh", 153, "99h"},
-      {"NNh", 154, "09Ah"},   {"NNh", 159, "09Fh"},   {"NNh", 160, "0A0h"},
+      {"NNh", 0, "00h"},
+      {"NNh", 9, "09h"},
+      {"NNh", 153, "99h"},
+      {"NNh", 154, "09Ah"},
+      {"NNh", 159, "09Fh"},
+      {"NNh", 160, "0A0h"},
       {"NNh", 255, "0FFh"},
       // Texts that name no notation, letter case and blanks included, write "&h".
-      {"", 0xAB, "&hAB"},     {"nnh", 0xAB, "&hAB"},  {"0XNN", 0xAB, "&hAB"},
-      {"&HNN", 0x01, "&h01"}, {"$NN ", 0x01, "&h01"}, {"NNH", 0x01, "&h01"},
+      {"", 0xAB, "&hAB"},
+      {"nnh", 0xAB, "&hAB"},
+      {"0XNN", 0xAB, "&hAB"},
+      {"&HNN", 0x01, "&h01"},
+      {"$NN ", 0x01, "&h01"},
+      {"NNH", 0x01, "&h01"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FormatFontValue(c.value, c.format), c.text)
@@ -50,20 +66,47 @@ TEST(ParseFontValue, AcceptsTheFiveFormsInBothLetterCases) {
     std::optional<std::uint8_t> value;
   };
   const Case cases[] = {
-      {"$0A", 0x0A},  {"#0b", 0x0B},   {"&h0C", 0x0C},  {"&H0d", 0x0D},  {"0x0E", 0x0E},
-      {"0Fh", 0x0F},  {"f1H", 0xF1},   {"0F0h", 0xF0},  {"09aH", 0x9A},  {"$ff", 0xFF},
-      {"#FF", 0xFF},  {"0xfF", 0xFF},  {"ffH", 0xFF},   {"00h", 0x00},   {"&h00", 0x00},
+      {"$0A", 0x0A},
+      {"#0b", 0x0B},
+      {"&h0C", 0x0C},
+      {"&H0d", 0x0D},
+      {"0x0E", 0x0E},
+      {"0Fh", 0x0F},
+      {"f1H", 0xF1},
+      {"0F0h", 0xF0},
+      {"09aH", 0x9A},
+      {"$ff", 0xFF},
+      {"#FF", 0xFF},
+      {"0xfF", 0xFF},
+      {"ffH", 0xFF},
+      {"00h", 0x00},
+      {"&h00", 0x00},
       // Syntax errors.
-      {"", std::nullopt},      {"0XFF", std::nullopt},  {"255", std::nullopt},
-      {"0x7", std::nullopt},   {"&hFFF", std::nullopt}, {"$FFF", std::nullopt},
-      {"#F", std::nullopt},    {"FF", std::nullopt},    {"Fh", std::nullopt},
-      {"0FFFh", std::nullopt}, {"&xFF", std::nullopt},  {"h0FF", std::nullopt},
+      {"", std::nullopt},
+      {"0XFF", std::nullopt},
+      {"255", std::nullopt},
+      {"0x7", std::nullopt},
+      {"&hFFF", std::nullopt},
+      {"$FFF", std::nullopt},
+      {"#F", std::nullopt},
+      {"FF", std::nullopt},
+      {"Fh", std::nullopt},
+      {"0FFFh", std::nullopt},
+      {"&xFF", std::nullopt},
+      {"h0FF", std::nullopt},
       // Malformed digits in a known form stop the import rather than vanish.
-      {"$GG", std::nullopt},   {"#G1", std::nullopt},   {"0x1h", std::nullopt},
-      {"&h-1", std::nullopt},  {"0x 1", std::nullopt},  {"$ 1", std::nullopt},
-      {"0Gh", std::nullopt},   {"0GGh", std::nullopt},
+      {"$GG", std::nullopt},
+      {"#G1", std::nullopt},
+      {"0x1h", std::nullopt},
+      {"&h-1", std::nullopt},
+      {"0x 1", std::nullopt},
+      {"$ 1", std::nullopt},
+      {"0Gh", std::nullopt},
+      {"0GGh", std::nullopt},
       // A four-character "h" value must start with the writer's "0".
-      {"123h", std::nullopt},  {"xFFh", std::nullopt},  {"1FFh", std::nullopt},
+      {"123h", std::nullopt},
+      {"xFFh", std::nullopt},
+      {"1FFh", std::nullopt},
       {" 0Fh", std::nullopt},
   };
   for (const Case& c : cases) {
@@ -78,7 +121,8 @@ TEST(ParseFontValue, AcceptsTheFiveFormsInBothLetterCases) {
 TEST(LineKeyword, ExactItemTextsOnly) {
   EXPECT_EQ(LineKeyword("Data code"), "Data ");
   EXPECT_EQ(LineKeyword(".Db code"), ".db ");
-  for (const char* other : {"Code", "", "Data", "data code", ".db code", "Data code ", ".DB code"}) {
+  for (const char* other :
+       {"Code", "", "Data", "data code", ".db code", "Data code ", ".DB code"}) {
     EXPECT_EQ(LineKeyword(other), "") << "'" << other << "'";
   }
 }

@@ -59,8 +59,8 @@ TEST(WriteFontSource, LineCountAndShapeForEveryCell) {
     std::size_t perLine;
     std::size_t lines;
   };
-  const Case cases[] = {{6, 6, 224},   {8, 8, 224},   {24, 8, 672},  {32, 8, 896},
-                        {48, 8, 1344}, {72, 8, 2016}};
+  const Case cases[] = {{6, 6, 224},  {8, 8, 224},   {24, 8, 672},
+                        {32, 8, 896}, {48, 8, 1344}, {72, 8, 2016}};
   test::Store store;
   for (std::size_t i = 0; i < store.size(); ++i) store[i] = static_cast<std::uint8_t>(i * 7 + 3);
   for (const Case& c : cases) {

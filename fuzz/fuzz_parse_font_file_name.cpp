@@ -1,0 +1,51 @@
+// Any bytes as the path of a font file. A recognised name must describe a
+// font the editor can open, and the name proposed for that font must be
+// recognised as the same parameters; folders never change the answer.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fontfile/fontfile.h"
+
+namespace {
+
+void Check(bool ok, const char* what) {
+  if (!ok) {
+    std::fprintf(stderr, "fuzz_parse_font_file_name: %s\n", what);
+    std::abort();
+  }
+}
+
+bool IsKnownCell(int ncol, int nstr) {
+  constexpr int kCells[][2] = {{6, 8}, {8, 8}, {12, 16}, {16, 16}, {16, 24}, {24, 16}, {24, 24}};
+  for (const auto& c : kCells) {
+    if (c[0] == ncol && c[1] == nstr) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view path(reinterpret_cast<const char*>(data), size);
+  const std::optional<zg::FontFileParams> p = zg::ParseFontFileName(path);
+
+  Check(zg::ParseFontFileName("Font08x08vp/" + std::string(path)) == p, "a folder changed it");
+  Check(zg::ParseFontFileName("C:\\Font24x24hn\\" + std::string(path)) == p, "a folder changed it");
+  if (!p) return 0;
+
+  Check(IsKnownCell(p->ncol, p->nstr), "not one of the seven cells");
+  Check(p->vert == 1 || (p->vert == 0 && p->ncol % 8 == 0), "bad scan");
+  Check(p->pos == -1 || p->pos == 0, "bad polarity");
+
+  const std::string name = zg::DefaultFontFileName(p->ncol, p->nstr, p->vert, p->pos == 0);
+  Check(name.size() == 11, "proposed name of the wrong length");
+  Check(zg::ParseFontFileName(name) == p, "proposed name not recognised as the same font");
+  Check(zg::ParseFontFileName("/some/dir/" + name + ".fnt") == p, "extension changed it");
+  return 0;
+}
