@@ -43,9 +43,9 @@ const char* SkipOrdinary(const char* p, const char* end) {
   return p;
 }
 
-// Walks the text one character at a time, keeping only the few characters
-// that the line classes and the current value need, so a line or a file of
-// any length is read in the memory of one block.
+// Walks the text character by character (a plain value in one step), keeping
+// only the few characters that the line classes and the current value need,
+// so a line or a file of any length is read in the memory of one block.
 class SourceScanner {
  public:
   SourceScanner(std::span<std::uint8_t> store, bool negative)
