@@ -129,7 +129,11 @@ TEST(MainWindow, ClicksOnTheBoxesReachTheLogic) {
   EXPECT_EQ(PaintedColor(*window.symbolTable(), CentreOf(*window.symbolTable(), 1) + QPoint(9, 9)),
             QColor(255, 0, 0));
   GridWidget& grid = *window.grid();
+  QCoreApplication::processEvents();
+  testing::PaintCounter gridPaints(grid);
   QTest::mouseClick(&grid, Qt::LeftButton, {}, CentreOf(grid, 26));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(gridPaints.paints, 1);  // the change is shown by one repaint
   EXPECT_EQ(window.form.model.glyphStore[8 + 2], 0x02);
   EXPECT_EQ(window.form.model.nosave, 1);
   EXPECT_EQ(PaintedColor(grid, CentreOf(grid, 26)), QColor(0, 0, 255));

@@ -1,6 +1,7 @@
 #include "qt_test_support.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QDialog>
 #include <QImage>
 #include <QPixmap>
@@ -75,6 +76,11 @@ void WhenModal(std::function<void(QWidget*)> act) {
     }
   });
   timer->start(5);
+}
+
+bool PaintCounter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::Paint) ++paints;
+  return false;
 }
 
 QColor PaintedColor(QWidget& widget, QPoint p) { return widget.grab().toImage().pixelColor(p); }

@@ -38,6 +38,16 @@ class RecordingPlatform : public QtPlatform {
 // so that the test never hangs.
 void WhenModal(std::function<void(QWidget*)> act);
 
+// Counts the paint events `widget` receives while it lives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // Colour of the pixel at `p` in what `widget` paints.
 QColor PaintedColor(QWidget& widget, QPoint p);
 
