@@ -101,6 +101,9 @@ class SourceScanner {
   std::array<char, kMaxValueChars> value_{};
   std::size_t valueLen_ = 0;  // up to kMaxValueChars + 1
   std::size_t blanks_ = 0;    // up to kMaxValueChars + 1
+  // A comma has ended a value on this line: firmware sources often end every
+  // line with one, and nothing after it is not an empty value.
+  bool commaSeen_ = false;
 };
 
 bool SourceScanner::Feed(const char* p, const char* end) {
@@ -199,6 +202,7 @@ bool SourceScanner::StartChar(char c) {
 bool SourceScanner::DataChar(char c) {
   switch (c) {
     case ',':
+      commaSeen_ = true;
       return EndValue();
     case ';':
     case '\'':
@@ -226,6 +230,7 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
       const char* start = p;
       p = SkipOrdinary(p, end);
       if (p != end && *p == ',') {
+        commaSeen_ = true;
         if (!EndValue(start, p)) return p;
         ++p;
         continue;
@@ -303,7 +308,7 @@ bool SourceScanner::EndLine() {
       ok = EndValue();
       break;
     case Mode::Data:
-      ok = EndValue();
+      if (!(commaSeen_ && valueLen_ == 0)) ok = EndValue();
       break;
     case Mode::Block:
       // The opening line itself closes the block when it ends in "*/".
@@ -318,6 +323,7 @@ bool SourceScanner::EndLine() {
   mode_ = inBlock_ ? Mode::Block : Mode::LineStart;
   blockLineLen_ = 0;
   keywordMatched_ = 0;
+  commaSeen_ = false;
   return ok;
 }
 

@@ -66,9 +66,12 @@ TEST(ReadFontSource, SingleLines) {
       {"Dat,0x01", kSyntax, {}},
       {".d", kSyntax, {}},
       {"Data ;0x01", kOk, {}},
-      // A trailing comma leaves an empty last value unless a comment drops it.
-      {"0x01,", kSyntax, {0x01}},
+      // A comma at the end of a line, as C tables have them.
+      {"0x01,", kOk, {0x01}},
+      {"0x01, 0x02,  ", kOk, {0x01, 0x02}},
       {"0x01,;", kOk, {0x01}},
+      {",", kSyntax, {}},
+      {"0x01,,", kSyntax, {0x01}},
       // Comment characters anywhere in a data line.
       {"0x01,0x02/0x03", kOk, {0x01}},
       {"0x01,0x02 '", kOk, {0x01}},
