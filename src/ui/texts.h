@@ -33,6 +33,6 @@ inline constexpr const char* kForm2TitleLoad = "Параметры загруж�
 inline constexpr const char* kForm2Create = "Создать";
 inline constexpr const char* kForm2Load = "Загрузить";
 
-inline constexpr const char* kCredit = "zgedit 0.1 — редактор знакогенератора";
+inline constexpr const char* kCredit = "zgedit 0.1";
 
 }  // namespace zg::text

@@ -4,11 +4,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <cerrno>
+#include <cstring>
 #include <span>
 
 #include "fontfile/byte_source.h"
@@ -158,14 +159,22 @@ std::unique_ptr<ByteSource> QtPlatform::OpenForReading(const std::string& path, 
 std::optional<FileError> QtPlatform::ReplaceFile(const std::string& path,
                                                  const std::string& contents) {
   // QSaveFile writes beside the target and renames on commit, so a failure
-  // leaves the old file untouched.
+  // leaves the old file untouched; it also refuses a target the user may not
+  // write, where a rename alone would succeed.
   QSaveFile file(Q(path));
-  if (!file.open(QIODevice::WriteOnly)) return FileError{file.errorString().toStdString()};
+  // Unbuffered, so that a full disk is reported by the write with its own reason.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    return FileError{file.errorString().toStdString()};
+  }
   const auto size = static_cast<qint64>(contents.size());
+  errno = 0;
   if (file.write(contents.data(), size) != size) {
-    const QString why = file.errorString();
+    // After a partial write Qt keeps no reason of its own; the system's is in errno.
+    const int code = errno;
+    const std::string why =
+        code != 0 ? std::string(std::strerror(code)) : file.errorString().toStdString();
     file.cancelWriting();
-    return FileError{why.toStdString()};
+    return FileError{why};
   }
   if (!file.commit()) return FileError{file.errorString().toStdString()};
   return std::nullopt;

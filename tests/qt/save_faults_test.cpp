@@ -1,0 +1,164 @@
+// Saving where the file system refuses: the old file stays byte for byte,
+// the user reads the system's own description, and the font stays unsaved.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "qt_test_support.h"
+#include "ui/form1.h"
+
+namespace zg {
+namespace {
+
+namespace fs = std::filesystem;
+constexpr uid_t kNobody = 65534;
+
+class SavingPlatform : public testing::RecordingPlatform {
+ public:
+  std::string target;
+  std::optional<std::string> SaveFileDialog(const SaveDialogRequest&) override { return target; }
+};
+
+std::string ReadAll(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Edits a new 8 x 8 font and saves it to `target`. Returns the description
+// the user was shown, or "" when the save went through; the font must still
+// count as unsaved after a failure.
+std::string SaveEditedFont(const std::string& target, bool* stillUnsaved) {
+  SavingPlatform platform;
+  platform.target = target;
+  platform.form2Script = [](Form2& d) {
+    d.Combo1Click("8 x 8");
+    d.Command1Click();
+  };
+  Form1 form(platform);
+  form.Load();
+  form.command1Click();
+  form.picture1Click(0);
+  form.command5Click();
+  *stillUnsaved = form.model.nosave == 1 && form.model.symbols[0].bold;
+  if (platform.messages.empty()) return {};
+  return platform.messages.back().text.empty() ? "(empty description)" : platform.messages.back().text;
+}
+
+// Runs the save as an ordinary user: as root every permission would be granted.
+// Exit code 0: refused with a description and the font still unsaved.
+bool SaveRefusedAsOrdinaryUser(const std::string& target) {
+  if (geteuid() != 0) {
+    bool unsaved = false;
+    return !SaveEditedFont(target, &unsaved).empty() && unsaved;
+  }
+  const pid_t child = fork();
+  if (child == 0) {
+    if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(3);
+    bool unsaved = false;
+    const bool refused = !SaveEditedFont(target, &unsaved).empty();
+    _exit(refused && unsaved ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class SaveFaults : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("zgedit-save-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::permissions(dir_, fs::perms::all);
+    if (geteuid() == 0) {
+      ASSERT_EQ(chown(dir_.c_str(), kNobody, kNobody), 0);
+    }
+  }
+  void TearDown() override {
+    fs::permissions(dir_, fs::perms::owner_all);
+    fs::remove_all(dir_);
+  }
+  fs::path WriteOld(const fs::path& p) {
+    std::ofstream(p, std::ios::binary) << kOld;
+    if (geteuid() == 0) {
+      EXPECT_EQ(chown(p.c_str(), kNobody, kNobody), 0);
+    }
+    return p;
+  }
+  static constexpr const char* kOld = "Data &h55 ; the user's old font\r\n";
+  fs::path dir_;
+};
+
+TEST_F(SaveFaults, ReadOnlyTargetKeepsItsContents) {
+  const fs::path target = WriteOld(dir_ / "Font08x08vp.fnt");
+  fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_TRUE(SaveRefusedAsOrdinaryUser(target.string()));
+  EXPECT_EQ(ReadAll(target), kOld);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
+      << "no temporary file is left behind";
+}
+
+TEST_F(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
+  const fs::path target = WriteOld(dir_ / "Font08x08vp.fnt");
+  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                            fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  EXPECT_TRUE(SaveRefusedAsOrdinaryUser(target.string()));
+  EXPECT_EQ(ReadAll(target), kOld);
+}
+
+TEST_F(SaveFaults, AFolderInPlaceOfTheFileOrAMissingFolder) {
+  const fs::path folder = dir_ / "Font08x08vp.fnt";
+  fs::create_directories(folder / "inside");
+  bool unsaved = false;
+  EXPECT_FALSE(SaveEditedFont(folder.string(), &unsaved).empty());
+  EXPECT_TRUE(unsaved);
+  EXPECT_TRUE(fs::is_directory(folder / "inside"));
+
+  const fs::path missing = dir_ / "no such folder" / "Font08x08vp.fnt";
+  EXPECT_FALSE(SaveEditedFont(missing.string(), &unsaved).empty());
+  EXPECT_TRUE(unsaved);
+  EXPECT_FALSE(fs::exists(missing.parent_path()));
+}
+
+TEST_F(SaveFaults, AFullDiskKeepsTheOldFile) {
+  const fs::path mountPoint = dir_ / "small disk";
+  fs::create_directories(mountPoint);
+  // A 24 x 24 font is about 100 KB; the disk holds 64 KB.
+  if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
+  }
+  const fs::path target = mountPoint / "Font24x24vp.fnt";
+  std::ofstream(target, std::ios::binary) << kOld;
+
+  SavingPlatform platform;
+  platform.target = target.string();
+  platform.form2Script = [](Form2& d) {
+    d.Combo1Click("24 x 24");
+    d.Command1Click();
+  };
+  Form1 form(platform);
+  form.Load();
+  form.command1Click();
+  form.picture1Click(0);
+  form.command5Click();
+  const std::string old = ReadAll(target);
+  const auto files = std::distance(fs::directory_iterator(mountPoint), fs::directory_iterator());
+  umount(mountPoint.c_str());
+
+  ASSERT_EQ(platform.messages.size(), 1U);
+  EXPECT_EQ(platform.messages[0].text, "No space left on device");
+  EXPECT_EQ(platform.messages[0].title, "Редактор знакогенератора");
+  EXPECT_EQ(old, kOld);
+  EXPECT_EQ(files, 1) << "the half-written temporary file is removed";
+  EXPECT_EQ(form.model.nosave, 1);
+  EXPECT_TRUE(form.model.symbols[0].bold);
+}
+
+}  // namespace
+}  // namespace zg
