@@ -24,22 +24,7 @@ RUN_PACKAGES=(qt6-qpa-plugins)
 TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream)
 PACKAGE_PACKAGES=(dpkg-dev file)
 
-install_missing() {
-  local missing=()
-  for p in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$p")
-    fi
-  done
-  if [ ${#missing[@]} -eq 0 ]; then
-    return 0
-  fi
-  echo "Installing: ${missing[*]}"
-  local sudo=()
-  if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-}
+source "$ROOT/scripts/install_missing.sh"
 
 configure_and_build() {  # dir, cmake options...
   local dir=$1

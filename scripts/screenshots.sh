@@ -21,22 +21,8 @@ IMPORT_BUTTON=(76 496)   # "Импортировать знакогенерат�
 SYMBOL_ZHE=(204 301)     # the symbol box of Ж: row C0h, column 6
 EXPECTED_SIZE=843x529
 
-install_missing() {
-  local missing=()
-  for p in "$@"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$p")
-    fi
-  done
-  if [ ${#missing[@]} -eq 0 ]; then
-    return 0
-  fi
-  echo "Installing: ${missing[*]}"
-  local sudo=()
-  if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-}
+# shellcheck source=scripts/install_missing.sh
+source "$ROOT/scripts/install_missing.sh"
 
 # Waits up to 10 s for a visible window whose title is exactly $1; prints its id.
 wait_for_window() {
