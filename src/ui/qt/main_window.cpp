@@ -68,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent) : MainWindow(std::make_unique<QtPlatform
 MainWindow::MainWindow(std::unique_ptr<QtPlatform> platform, QWidget* parent)
     : QWidget(parent), ownPlatform_(std::move(platform)), form(*ownPlatform_) {
   ownPlatform_->setDialogParent(this);
+  ownPlatform_->setBeforeModal([this] { sync(); });
   build();
 }
 

@@ -95,6 +95,7 @@ QWidget* QtPlatform::dialogParent() const {
 }
 
 MsgAnswer QtPlatform::ShowMessage(const MessageRequest& request) {
+  beforeModal();
   QMessageBox box(dialogParent());
   box.setWindowTitle(Q(request.title));
   box.setTextFormat(Qt::PlainText);
@@ -126,6 +127,7 @@ MsgAnswer QtPlatform::ShowMessage(const MessageRequest& request) {
 }
 
 std::optional<std::string> QtPlatform::OpenFileDialog(const OpenDialogRequest& request) {
+  beforeModal();
   FileDialog dialog(dialogParent(), request.title, request.initialDir, request.filter,
                     QFileDialog::AcceptOpen, false);
   dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -133,6 +135,7 @@ std::optional<std::string> QtPlatform::OpenFileDialog(const OpenDialogRequest& r
 }
 
 std::optional<std::string> QtPlatform::SaveFileDialog(const SaveDialogRequest& request) {
+  beforeModal();
   FileDialog dialog(dialogParent(), request.title, request.initialDir, request.filter,
                     QFileDialog::AcceptSave, request.askOverwrite);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -143,6 +146,7 @@ std::optional<std::string> QtPlatform::SaveFileDialog(const SaveDialogRequest& r
 }
 
 void QtPlatform::ShowForm2Modal(Form2& form2) {
+  beforeModal();
   ParamsDialog dialog(form2, dialogParent());
   if (!form2.state().closed) dialog.exec();
 }

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "ui/platform.h"
 
@@ -13,6 +14,9 @@ class QtPlatform : public Platform {
  public:
   // The window the dialogs belong to; without one they use the active window.
   void setDialogParent(QWidget* parent) { parent_ = parent; }
+  // Called before any modal window opens, so that the window behind it shows
+  // what the command has done so far.
+  void setBeforeModal(std::function<void()> hook) { beforeModal_ = std::move(hook); }
 
   MsgAnswer ShowMessage(const MessageRequest& request) override;
   std::optional<std::string> OpenFileDialog(const OpenDialogRequest& request) override;
@@ -26,9 +30,13 @@ class QtPlatform : public Platform {
 
  protected:
   QWidget* dialogParent() const;
+  void beforeModal() const {
+    if (beforeModal_) beforeModal_();
+  }
 
  private:
   QPointer<QWidget> parent_;
+  std::function<void()> beforeModal_;
 };
 
 }  // namespace zg
