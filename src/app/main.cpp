@@ -1,6 +1,7 @@
 // zgedit: the character generator font editor.
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -26,6 +27,9 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
+  // Lets the desktop match the window to its menu entry and icon once installed.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zgedit.zgedit"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zgedit.zgedit")));
   zg::MainWindow window;
   window.show();
   return QApplication::exec();
