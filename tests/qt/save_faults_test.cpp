@@ -29,14 +29,22 @@ std::string ReadAll(const fs::path& p) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Edits a new 8 x 8 font and saves it to `target`. Returns the description
-// the user was shown, or "" when the save went through; the font must still
-// count as unsaved after a failure.
-std::string SaveEditedFont(const std::string& target, bool* stillUnsaved) {
+struct SaveOutcome {
+  std::vector<MessageRequest> messages;
+  bool stillUnsaved = false;  // nosave and the edited mark kept
+  // What the user was told, or "" when the save went through.
+  std::string Description() const {
+    if (messages.empty()) return {};
+    return messages.back().text.empty() ? "(empty description)" : messages.back().text;
+  }
+};
+
+// Edits a new font of `size` and saves it to `target`.
+SaveOutcome SaveEditedFont(const std::string& target, const char* size = "8 x 8") {
   SavingPlatform platform;
   platform.target = target;
-  platform.form2Script = [](Form2& d) {
-    d.Combo1Click("8 x 8");
+  platform.form2Script = [size](Form2& d) {
+    d.Combo1Click(size);
     d.Command1Click();
   };
   Form1 form(platform);
@@ -44,24 +52,21 @@ std::string SaveEditedFont(const std::string& target, bool* stillUnsaved) {
   form.command1Click();
   form.picture1Click(0);
   form.command5Click();
-  *stillUnsaved = form.model.nosave == 1 && form.model.symbols[0].bold;
-  if (platform.messages.empty()) return {};
-  return platform.messages.back().text.empty() ? "(empty description)" : platform.messages.back().text;
+  return {platform.messages, form.model.nosave == 1 && form.model.symbols[0].bold};
 }
 
 // Runs the save as an ordinary user: as root every permission would be granted.
 // Exit code 0: refused with a description and the font still unsaved.
 bool SaveRefusedAsOrdinaryUser(const std::string& target) {
   if (geteuid() != 0) {
-    bool unsaved = false;
-    return !SaveEditedFont(target, &unsaved).empty() && unsaved;
+    const SaveOutcome outcome = SaveEditedFont(target);
+    return !outcome.Description().empty() && outcome.stillUnsaved;
   }
   const pid_t child = fork();
   if (child == 0) {
     if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(3);
-    bool unsaved = false;
-    const bool refused = !SaveEditedFont(target, &unsaved).empty();
-    _exit(refused && unsaved ? 0 : 1);
+    const SaveOutcome outcome = SaveEditedFont(target);
+    _exit(!outcome.Description().empty() && outcome.stillUnsaved ? 0 : 1);
   }
   int status = 0;
   waitpid(child, &status, 0);
@@ -115,14 +120,15 @@ TEST_F(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
 TEST_F(SaveFaults, AFolderInPlaceOfTheFileOrAMissingFolder) {
   const fs::path folder = dir_ / "Font08x08vp.fnt";
   fs::create_directories(folder / "inside");
-  bool unsaved = false;
-  EXPECT_FALSE(SaveEditedFont(folder.string(), &unsaved).empty());
-  EXPECT_TRUE(unsaved);
+  SaveOutcome outcome = SaveEditedFont(folder.string());
+  EXPECT_FALSE(outcome.Description().empty());
+  EXPECT_TRUE(outcome.stillUnsaved);
   EXPECT_TRUE(fs::is_directory(folder / "inside"));
 
   const fs::path missing = dir_ / "no such folder" / "Font08x08vp.fnt";
-  EXPECT_FALSE(SaveEditedFont(missing.string(), &unsaved).empty());
-  EXPECT_TRUE(unsaved);
+  outcome = SaveEditedFont(missing.string());
+  EXPECT_FALSE(outcome.Description().empty());
+  EXPECT_TRUE(outcome.stillUnsaved);
   EXPECT_FALSE(fs::exists(missing.parent_path()));
 }
 
@@ -136,28 +142,17 @@ TEST_F(SaveFaults, AFullDiskKeepsTheOldFile) {
   const fs::path target = mountPoint / "Font24x24vp.fnt";
   std::ofstream(target, std::ios::binary) << kOld;
 
-  SavingPlatform platform;
-  platform.target = target.string();
-  platform.form2Script = [](Form2& d) {
-    d.Combo1Click("24 x 24");
-    d.Command1Click();
-  };
-  Form1 form(platform);
-  form.Load();
-  form.command1Click();
-  form.picture1Click(0);
-  form.command5Click();
+  const SaveOutcome outcome = SaveEditedFont(target.string(), "24 x 24");
   const std::string old = ReadAll(target);
   const auto files = std::distance(fs::directory_iterator(mountPoint), fs::directory_iterator());
   umount(mountPoint.c_str());
 
-  ASSERT_EQ(platform.messages.size(), 1U);
-  EXPECT_EQ(platform.messages[0].text, "No space left on device");
-  EXPECT_EQ(platform.messages[0].title, "Редактор знакогенератора");
+  ASSERT_EQ(outcome.messages.size(), 1U);
+  EXPECT_EQ(outcome.messages[0].text, "No space left on device");
+  EXPECT_EQ(outcome.messages[0].title, "Редактор знакогенератора");
   EXPECT_EQ(old, kOld);
   EXPECT_EQ(files, 1) << "the half-written temporary file is removed";
-  EXPECT_EQ(form.model.nosave, 1);
-  EXPECT_TRUE(form.model.symbols[0].bold);
+  EXPECT_TRUE(outcome.stillUnsaved);
 }
 
 }  // namespace
