@@ -16,9 +16,9 @@ using test::Picture;
 using test::Shape;
 
 // A font full of glyphs with symbol `simb` selected and the font saved.
-FontModel FilledFont(const Shape& s, int simb, unsigned seed = 11) {
+FontModel FilledFont(const Shape& s, int simb, unsigned rngStart = 11) {
   FontModel m = test::NewFont(s);
-  std::mt19937 rng(seed);
+  std::mt19937 rng(rngStart);
   std::uniform_int_distribution<int> byte(0, 255);
   for (int i = 0; i < kSymbolCount * m.cb; ++i)
     m.glyphStore[i] = static_cast<std::uint8_t>(byte(rng));

@@ -87,11 +87,11 @@ TEST(MainWindow, ShrinksOnScreensNarrowerThan1440Pixels) {
 TEST(MainWindow, StartsWithNoFont) {
   RecordingPlatform platform;
   MainWindow window(platform);
-  for (const ControlSpec& spec : DesignedControls()) {
-    const bool expected = spec.id == Ctl::Command1 || spec.id == Ctl::Command2 ||
-                          spec.id == Ctl::Label2 || spec.id == Ctl::Label3 ||
-                          spec.id == Ctl::Label18;
-    EXPECT_EQ(window.control(spec.id)->isVisibleTo(&window), expected) << spec.name;
+  for (const ControlSpec& design : DesignedControls()) {
+    const bool expected = design.id == Ctl::Command1 || design.id == Ctl::Command2 ||
+                          design.id == Ctl::Label2 || design.id == Ctl::Label3 ||
+                          design.id == Ctl::Label18;
+    EXPECT_EQ(window.control(design.id)->isVisibleTo(&window), expected) << design.name;
   }
   auto* combo1 = qobject_cast<QComboBox*>(window.control(Ctl::Combo1));
   auto* combo2 = qobject_cast<QComboBox*>(window.control(Ctl::Combo2));

@@ -108,43 +108,43 @@ void MainWindow::build() {
   }
 
   // The frame first: the controls inside it are its children.
-  const auto& specs = DesignedControls();
+  const auto& designs = DesignedControls();
   controls_[static_cast<std::size_t>(Ctl::Frame2)] = makeControl(DesignedControl(Ctl::Frame2));
-  for (const ControlSpec& spec : specs) {
-    if (spec.id != Ctl::Frame2) controls_[static_cast<std::size_t>(spec.id)] = makeControl(spec);
+  for (const ControlSpec& design : designs) {
+    if (design.id != Ctl::Frame2) controls_[static_cast<std::size_t>(design.id)] = makeControl(design);
   }
-  for (const ControlSpec& spec : specs) {
-    const auto i = static_cast<std::size_t>(spec.id);
+  for (const ControlSpec& design : designs) {
+    const auto i = static_cast<std::size_t>(design.id);
     controls_[i]->setGeometry(TwipsToPixels(layout.controls[i]));
-    controls_[i]->setFont(WindowFont(layout.fontSizes[i], spec.bold, spec.italic));
+    controls_[i]->setFont(WindowFont(layout.fontSizes[i], design.bold, design.italic));
   }
   sync();
 }
 
-QWidget* MainWindow::makeControl(const ControlSpec& spec) {
-  QWidget* parent = spec.inFrame2 ? static_cast<QWidget*>(frame2_) : this;
-  switch (spec.kind) {
+QWidget* MainWindow::makeControl(const ControlSpec& design) {
+  QWidget* parent = design.inFrame2 ? static_cast<QWidget*>(frame2_) : this;
+  switch (design.kind) {
     case CtlKind::Button: {
-      auto* button = new FaceButton(Q(spec.caption), spec.face, parent);
+      auto* button = new FaceButton(Q(design.caption), design.face, parent);
       for (const auto& [id, handler] : kButtonHandlers) {
-        if (id != spec.id) continue;
+        if (id != design.id) continue;
         connect(button, &QPushButton::clicked, this,
                 [this, h = handler] { run([this, h] { (form.*h)(); }); });
       }
       return button;
     }
     case CtlKind::CheckBox: {
-      check1_ = new WrapCheckBox(Q(spec.caption), parent);
+      check1_ = new WrapCheckBox(Q(design.caption), parent);
       // Only a user's click arrives here; sync() sets the box with signals blocked.
       connect(check1_, &QCheckBox::clicked, this,
               [this](bool checked) { run([this, checked] { form.setCheck1(checked ? 1 : 0); }); });
       return check1_;
     }
     case CtlKind::Frame:
-      frame2_ = new QGroupBox(Q(spec.caption), parent);
+      frame2_ = new QGroupBox(Q(design.caption), parent);
       return frame2_;
     case CtlKind::Combo: {
-      const bool first = spec.id == Ctl::Combo1;
+      const bool first = design.id == Ctl::Combo1;
       std::string& text = first ? form.window.combo1Text : form.window.combo2Text;
       QComboBox* combo = first ? MakeFormatCombo(kCombo1Items, text, parent)
                                : MakeFormatCombo(kCombo2Items, text, parent);
@@ -156,9 +156,9 @@ QWidget* MainWindow::makeControl(const ControlSpec& spec) {
       return combo;
     }
     case CtlKind::Label: {
-      const QString caption = spec.id == Ctl::Label18 ? Q(text::kCredit) : Q(spec.caption);
+      const QString caption = design.id == Ctl::Label18 ? Q(text::kCredit) : Q(design.caption);
       QLabel* label = MakeLabel(caption, parent);
-      if (spec.id == Ctl::Label19) label19_ = label;
+      if (design.id == Ctl::Label19) label19_ = label;
       return label;
     }
   }
@@ -172,8 +172,8 @@ void MainWindow::run(const std::function<void()>& handler) {
 
 void MainWindow::sync() {
   const MainWindowState& state = form.window;
-  for (const ControlSpec& spec : DesignedControls())
-    control(spec.id)->setVisible(state.IsVisible(spec.id));
+  for (const ControlSpec& design : DesignedControls())
+    control(design.id)->setVisible(state.IsVisible(design.id));
   label19_->setText(QString::fromStdString(state.label19Caption));
   {
     const QSignalBlocker block(check1_);

@@ -51,7 +51,7 @@ class MainWindow : public QWidget {
  private:
   MainWindow(std::unique_ptr<QtPlatform> platform, QWidget* parent);
   void build();
-  QWidget* makeControl(const ControlSpec& spec);
+  QWidget* makeControl(const ControlSpec& design);
   void sync();
 
   std::array<QWidget*, kCtlCount> controls_{};
