@@ -102,6 +102,7 @@ class AnsweringPlatform : public zg::QtPlatform {
  public:
   zg::MsgAnswer ShowMessage(const zg::MessageRequest&) override { return zg::MsgAnswer::Ok; }
   void ShowForm2Modal(zg::Form2& dialog) override {
+    dialog.Load();
     dialog.Combo1Click("24 x 24");
     dialog.Command1Click();
   }

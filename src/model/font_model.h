@@ -21,7 +21,6 @@ inline constexpr int kFirstCode = 0x20;
 inline constexpr int kGridSide = 24;
 inline constexpr int kGridBoxes = kGridSide * kGridSide;  // 576
 inline constexpr int kStoreSize = 16129;   // indices 0..16128
-inline constexpr int kGlyphBytesMax = 16128;  // 224 * 72: 16128 itself is never a glyph byte
 inline constexpr int kBackupSize = 129;
 inline constexpr int kBandBoxes = 8 * kGridSide;  // 192: one band of 8 grid rows
 

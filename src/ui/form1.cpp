@@ -113,7 +113,6 @@ void Form1::command1Click() {
   window.Hide(Ctl::Label19);
   tip = "new";
   Form2 dialog(model, window, tip, platform_);
-  dialog.Load();
   platform_.ShowForm2Modal(dialog);
   if (tip == "end") return;
   for (auto& box : model.symbols) box.locked = false;
@@ -151,7 +150,6 @@ void Form1::command2Click() {
   } else {
     tip = "load";
     Form2 dialog(model, window, tip, platform_);
-    dialog.Load();
     platform_.ShowForm2Modal(dialog);
     if (tip == "end") return;
   }

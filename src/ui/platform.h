@@ -52,7 +52,8 @@ class Platform {
   // The chosen full path, or nothing when the user cancelled.
   virtual std::optional<std::string> OpenFileDialog(const OpenDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileDialog(const SaveDialogRequest& request) = 0;
-  // Shows the parameters dialog modally; returns once it has closed.
+  // Shows the parameters dialog modally, running its Load as it opens;
+  // returns once it has closed.
   virtual void ShowForm2Modal(Form2& dialog) = 0;
 
   // Opens a file for streaming reads; on failure fills `error`.

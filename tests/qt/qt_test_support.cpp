@@ -47,6 +47,7 @@ MsgAnswer RecordingPlatform::ShowMessage(const MessageRequest& request) {
 
 void RecordingPlatform::ShowForm2Modal(Form2& dialog) {
   if (form2Script) {
+    dialog.Load();  // as the real dialog does when it opens
     form2Script(dialog);
   } else {
     QtPlatform::ShowForm2Modal(dialog);

@@ -66,6 +66,7 @@ class FakePlatform : public Platform {
   }
 
   void ShowForm2Modal(Form2& dialog) override {
+    dialog.Load();  // as the real dialog does when it opens
     dialogsShown.push_back(dialog.state());
     if (dialogScripts.empty()) {
       ADD_FAILURE() << "unexpected parameters dialog";
