@@ -45,10 +45,13 @@ run_fuzzers() {
   fi
   CC=clang CXX=clang++ configure_and_build "$ROOT/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZG_BUILD_FUZZ=ON -DZG_BUILD_GUI=OFF -DZG_BUILD_TESTS=OFF -DZG_BUILD_BENCH=OFF
-  local corpus
-  for target in fuzz_read_font_source fuzz_parse_font_file_name; do
+  local corpus target
+  for source in "$ROOT"/fuzz/fuzz_*.cpp; do
+    target=$(basename "$source" .cpp)
     corpus=$(mktemp -d)
-    cp -r "$ROOT/fuzz/corpus/${target#fuzz_}/." "$corpus/"
+    if [ -d "$ROOT/fuzz/corpus/${target#fuzz_}" ]; then
+      cp -r "$ROOT/fuzz/corpus/${target#fuzz_}/." "$corpus/"
+    fi
     echo "Fuzzing $target for ${seconds}s"
     "$ROOT/build/fuzz/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
       -artifact_prefix="$ROOT/build/fuzz/" "$corpus" 2>&1 | tail -n 12
