@@ -9,7 +9,10 @@ namespace zg {
 FileByteSource::FileByteSource(const std::string& path) {
   errno = 0;
   file_.reset(std::fopen(path.c_str(), "rb"));
-  if (!file_) openError_ = std::strerror(errno != 0 ? errno : ENOENT);
+  if (!file_) {
+    openErrno_ = errno != 0 ? errno : ENOENT;
+    openError_ = std::strerror(openErrno_);
+  }
 }
 
 ByteChunk FileByteSource::Read(std::span<char> buffer) {

@@ -33,6 +33,7 @@ class FileByteSource final : public ByteSource {
   explicit FileByteSource(const std::string& path);
   bool IsOpen() const { return file_ != nullptr; }
   const std::string& OpenError() const { return openError_; }
+  int OpenErrno() const { return openErrno_; }
   ByteChunk Read(std::span<char> buffer) override;
 
  private:
@@ -41,6 +42,7 @@ class FileByteSource final : public ByteSource {
   };
   std::unique_ptr<std::FILE, Closer> file_;
   std::string openError_;
+  int openErrno_ = 0;
 };
 
 // Bytes already in memory; the view must outlive the source.

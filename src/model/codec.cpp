@@ -41,6 +41,13 @@ bool IsMarginBox(int row, int col, int ncol, int nstr) {
 }
 
 void LayoutGrid(FontModel& m, int ncol, int nstr) {
+  PaintCell(m, ncol, nstr);
+  const int first = Clamp(m.sb, 0, kStoreSize);
+  const int last = Clamp(m.sb + m.cb, first, kStoreSize);
+  std::fill(m.glyphStore.begin() + first, m.glyphStore.begin() + last, std::uint8_t{0});
+}
+
+void PaintCell(FontModel& m, int ncol, int nstr) {
   const int rows = Clamp(nstr, 0, kGridSide);
   const int cols = Clamp(ncol, 0, kGridSide);
   for (int r = 0; r < rows; ++r) {
@@ -52,9 +59,6 @@ void LayoutGrid(FontModel& m, int ncol, int nstr) {
       m.pixelOn[i] = 0;
     }
   }
-  const int first = Clamp(m.sb, 0, kStoreSize);
-  const int last = Clamp(m.sb + m.cb, first, kStoreSize);
-  std::fill(m.glyphStore.begin() + first, m.glyphStore.begin() + last, std::uint8_t{0});
 }
 
 void RenderGlyph(FontModel& m, int sb, int cb, int ncol, int vert) {

@@ -31,6 +31,9 @@ void ClearFont(FontModel& m);
 // Paints the cell empty (margin yellow, rest white) and zeroes the current glyph.
 void LayoutGrid(FontModel& m, int ncol, int nstr);
 
+// Paints the cell empty (margin yellow, rest white); the store is untouched.
+void PaintCell(FontModel& m, int ncol, int nstr);
+
 // True when box (row, col) lies in the yellow margin of a cell.
 bool IsMarginBox(int row, int col, int ncol, int nstr);
 

@@ -1,10 +1,12 @@
 #include "ui/form1.h"
 
+#include <cerrno>
 #include <span>
 
-#include "fontfile/fontfile.h"
+#include "document/font_io.h"
 #include "model/codec.h"
 #include "model/editing.h"
+#include "ops/glyph_bytes.h"
 #include "ops/ops.h"
 #include "ui/form2.h"
 #include "ui/texts.h"
@@ -14,40 +16,51 @@ namespace {
 
 constexpr std::array<Ctl, 6> kEditingButtons{Ctl::Command6, Ctl::Command7, Ctl::Command8,
                                              Ctl::Command9, Ctl::Command10, Ctl::Command11};
+// Everything the window shows only while a font is open.
+constexpr std::array<Ctl, 11> kFontControls{
+    Ctl::Frame2,  Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Command6, Ctl::Command7,
+    Ctl::Command8, Ctl::Command9, Ctl::Command10, Ctl::Command11, Ctl::Label19};
 
-// cb for a cell; other widths keep the previous value.
+constexpr const char* kFolderSetting = "dialogs/folder";
+
+// cb for a cell of the table; any other cell keeps the previous value.
 std::int16_t BytesPerGlyph(int ncol, int nstr, std::int16_t previous) {
-  switch (ncol) {
-    case 6: return 6;
-    case 8: return 8;
-    case 12: return 24;
-    case 16: return nstr == 16 ? 32 : 48;
-    case 24: return nstr == 16 ? 48 : 72;
-    default: return previous;
-  }
+  const int cb = CellSizeBytes(ncol, nstr);
+  return cb > 0 ? static_cast<std::int16_t>(cb) : previous;
 }
 
-// Puts back what an import that did not complete must not change: the font
-// parameters, the store, the flags, the backup and the negative-font box.
-void RestoreFontData(FontModel& m, MainWindowState& w, const FontModel& saved, int savedCheck) {
-  m.ncol = saved.ncol;
-  m.nstr = saved.nstr;
-  m.cb = saved.cb;
-  m.vert = saved.vert;
-  m.pos = saved.pos;
-  m.simb = saved.simb;
-  m.oldsimb = saved.oldsimb;
-  m.memsimb = saved.memsimb;
-  m.sb = saved.sb;
-  m.nb = saved.nb;
-  m.nosave = saved.nosave;
-  m.nosavesimb = saved.nosavesimb;
-  m.glyphStore = saved.glyphStore;
-  m.glyphBackup = saved.glyphBackup;
-  w.check1Value = savedCheck;
+std::string Fill(std::string text, const std::string& path, const std::string& why = {}) {
+  if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
+  if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, why);
+  return text;
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return {};
+  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 }  // namespace
+
+FileFault FaultOfErrno(int code) {
+  switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileFault::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return FileFault::NoPermission;
+    case EISDIR:
+      return FileFault::IsFolder;
+    case ENOSPC:
+    case EDQUOT:
+      return FileFault::DiskFull;
+    default:
+      return FileFault::Other;
+  }
+}
 
 Form1::Form1(Platform& platform) : platform_(platform) {}
 
@@ -57,6 +70,27 @@ MsgAnswer Form1::Ask(const char* question) {
 
 void Form1::Notify(const std::string& message, MsgIcon icon, const char* title) {
   platform_.ShowMessage({message, MsgButtons::Ok, icon, title});
+}
+
+void Form1::NotifyFileError(const std::string& path, const FileError& error, bool writing) {
+  const char* sentence = writing ? text::kCannotWrite : text::kCannotRead;
+  switch (error.fault) {
+    case FileFault::NotFound:
+      sentence = writing ? text::kFolderNotFound : text::kFileNotFound;
+      break;
+    case FileFault::NoPermission:
+      sentence = writing ? text::kNoWritePermission : text::kNoReadPermission;
+      break;
+    case FileFault::IsFolder:
+      sentence = text::kIsFolder;
+      break;
+    case FileFault::DiskFull:
+      sentence = text::kDiskFull;
+      break;
+    case FileFault::Other:
+      break;
+  }
+  Notify(Fill(sentence, path, error.description), MsgIcon::None, text::kAppTitle);
 }
 
 void Form1::ResetSymbolBoxes(bool lock) {
@@ -81,21 +115,173 @@ void Form1::ShowCell() {
   }
 }
 
+std::unique_ptr<Form1::Saved> Form1::SaveAll() const {
+  return std::make_unique<Saved>(Saved{model, window, tip, FileN});
+}
+
+void Form1::RestoreAll(const Saved& saved) {
+  model = saved.model;
+  window = saved.window;
+  tip = saved.tip;
+  FileN = saved.fileN;
+}
+
+// --- The edit history -----------------------------------------------------
+
+HistoryView Form1::View() const {
+  return {model.ncol, model.nstr, model.cb,
+          model.vert, model.pos,  static_cast<std::int16_t>(window.check1Value),
+          model.simb, HasFont()};
+}
+
+EditedMarks Form1::CurrentMarks() const {
+  EditedMarks marks;
+  for (int i = 0; i < kSymbolCount; ++i) marks[i] = model.symbols[i].bold;
+  return marks;
+}
+
+void Form1::ShowMarks(const EditedMarks& marks) {
+  for (int i = 0; i < kSymbolCount; ++i) {
+    model.symbols[i].bold = marks[i];
+    model.symbols[i].fontSize = marks[i] ? kEditedFontSize : kNormalFontSize;
+  }
+}
+
+void Form1::ShowSavedState() { model.nosave = history_.IsSaved() ? 0 : 1; }
+
+Form1::ChangeStart Form1::BeginChange() const {
+  return {std::make_unique<GlyphStore>(model.glyphStore), View()};
+}
+
+void Form1::EndChange(const ChangeStart& start, const char* name, StepSaved saved) {
+  history_.Record(name, *start.store, start.view, model.glyphStore, View(), CurrentMarks(), saved);
+  ShowSavedState();
+}
+
+void Form1::EnterNoFont() {
+  ResetSymbolBoxes(true);
+  HideAllPixelBoxes();
+  for (Ctl c : kFontControls) window.Hide(c);
+  for (Ctl c : {Ctl::Check1, Ctl::Combo1, Ctl::Combo2}) window.Hide(c);
+}
+
+void Form1::EnterFont(int simb, bool keepBackup) {
+  ResetSymbolBoxes(false);
+  for (Ctl c : kFontControls) window.Show(c);
+  for (Ctl c : {Ctl::Check1, Ctl::Combo1, Ctl::Combo2}) window.Show(c);
+  window.label19Caption = StatusCaption(model.ncol, model.nstr, model.vert);
+  HideAllPixelBoxes();
+  ShowCell();
+  PaintCell(model, model.ncol, model.nstr);
+  model.simb = static_cast<std::int16_t>(simb);
+  model.oldsimb = model.simb;
+  model.sb = static_cast<std::int16_t>(model.cb * model.simb);
+  model.nb = model.sb;
+  model.symbols[model.simb].backColor = kRed;
+  RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
+  if (!keepBackup) {
+    TakeBackup(model);
+    return;
+  }
+  const auto glyph = CurrentGlyph(model);
+  model.nosavesimb =
+      std::equal(glyph.begin(), glyph.end(), model.glyphBackup.begin()) ? 0 : 1;
+}
+
+void Form1::ShowView(const HistoryView& v) {
+  const bool sameGlyph = HasFont() && v.fontOpen && v.simb == model.simb && v.ncol == model.ncol &&
+                         v.nstr == model.nstr && v.cb == model.cb && v.vert == model.vert;
+  model.ncol = v.ncol;
+  model.nstr = v.nstr;
+  model.cb = v.cb;
+  model.vert = v.vert;
+  model.pos = v.pos;
+  window.check1Value = v.check1Value;
+  if (v.fontOpen) {
+    EnterFont(v.simb, sameGlyph);
+  } else {
+    model.simb = v.simb;
+    EnterNoFont();
+  }
+  ShowMarks(history_.Marks());
+  ShowSavedState();
+}
+
+void Form1::undoClick() {
+  // Take back the last change of the font.
+  if (!history_.CanUndo()) return;
+  ShowView(history_.Undo(model.glyphStore));
+}
+
+void Form1::redoClick() {
+  // Make the change that was taken back again.
+  if (!history_.CanRedo()) return;
+  ShowView(history_.Redo(model.glyphStore));
+}
+
+FontDocument Form1::Document() const {
+  if (!HasFont()) return {};
+  return DocumentOf(model, window.check1Value == 1);
+}
+
+// --- Menus ----------------------------------------------------------------
+
+MenuStates Form1::Menus() const {
+  MenuStates states;
+  for (const MenuSpec& menu : MenuBar()) {
+    for (const MenuItemSpec& item : menu.items) At(states, item.command).text = item.text;
+  }
+  const auto button = [this](Ctl c) { return window.IsVisible(c); };
+  At(states, MenuCommand::Create).enabled = button(Ctl::Command1);
+  At(states, MenuCommand::Import).enabled = button(Ctl::Command2);
+  At(states, MenuCommand::Save).enabled = button(Ctl::Command5) && HasFont();
+  At(states, MenuCommand::Exit).enabled = true;
+  MenuItemState& undo = At(states, MenuCommand::Undo);
+  undo.enabled = history_.CanUndo();
+  if (undo.enabled) undo.text = std::string(text::kMenuUndo) + ": " + history_.UndoName();
+  MenuItemState& redo = At(states, MenuCommand::Redo);
+  redo.enabled = history_.CanRedo();
+  if (redo.enabled) redo.text = std::string(text::kMenuRedo) + ": " + history_.RedoName();
+  return states;
+}
+
+void Form1::RunMenu(MenuCommand command) {
+  if (!At(Menus(), command).enabled) return;
+  switch (command) {
+    case MenuCommand::Create: command1Click(); break;
+    case MenuCommand::Import: command2Click(); break;
+    case MenuCommand::Save: command5Click(); break;
+    case MenuCommand::Undo: undoClick(); break;
+    case MenuCommand::Redo: redoClick(); break;
+    case MenuCommand::Exit:  // the window closes itself, through QueryUnload
+    case MenuCommand::Count: break;
+  }
+}
+
+// --- Dialog folders -------------------------------------------------------
+
+std::string Form1::DialogFolder() {
+  if (const auto remembered = platform_.ReadSetting(kFolderSetting)) {
+    if (!remembered->empty() && platform_.IsFolder(*remembered)) return *remembered;
+  }
+  const std::string own = platform_.ApplicationDirectory();
+  if (platform_.CanWriteFolder(own)) return own;
+  return platform_.DocumentsDirectory();
+}
+
+void Form1::RememberFolder(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  if (!folder.empty()) platform_.WriteSetting(kFolderSetting, folder);
+}
+
+// --- Start and close ------------------------------------------------------
+
 void Form1::Load() {
   layout = ComputeLayout(platform_.ScreenWidthPixels() * kTwipsPerPixel);
   window.visible.fill(true);
   model.nosave = 0;
-  ResetSymbolBoxes(true);
-  HideAllPixelBoxes();
-  for (Ctl c : {Ctl::Frame2, Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Command6,
-                Ctl::Command7, Ctl::Command8, Ctl::Command9, Ctl::Command10, Ctl::Command11,
-                Ctl::Label19}) {
-    window.Hide(c);
-  }
-  setCheck1(0);
-  window.Hide(Ctl::Check1);
-  window.Hide(Ctl::Combo1);
-  window.Hide(Ctl::Combo2);
+  EnterNoFont();
+  ApplyCheck1(0);
 }
 
 bool Form1::QueryUnload(CloseReason reason) {
@@ -103,9 +289,14 @@ bool Form1::QueryUnload(CloseReason reason) {
   return Ask(text::kUnsavedOnClose) == MsgAnswer::No;
 }
 
+// --- Commands -------------------------------------------------------------
+
 void Form1::command1Click() {
   // Create a new, empty font of the size the user picks.
   if (model.nosave == 1 && Ask(text::kFontDataLost) == MsgAnswer::No) return;
+  const auto saved = SaveAll();
+  const ChangeStart start = BeginChange();
+  // While the dialog is open the window shows that the old font is going.
   ResetSymbolBoxes(true);
   HideAllPixelBoxes();
   window.Hide(Ctl::Command3);
@@ -114,23 +305,21 @@ void Form1::command1Click() {
   tip = "new";
   Form2 dialog(model, window, tip, platform_);
   platform_.ShowForm2Modal(dialog);
-  if (tip == "end") return;
-  for (auto& box : model.symbols) box.locked = false;
+  if (tip == "end") {
+    RestoreAll(*saved);
+    return;
+  }
   ClearFont(model);
-  ShowCell();
-  LayoutGrid(model, model.ncol, model.nstr);
-  window.label19Caption = StatusCaption(model.ncol, model.nstr, model.vert);
-  window.Show(Ctl::Label19);
-  for (Ctl c : kEditingButtons) window.Show(c);
-  model.symbols[0].backColor = kRed;
-  TakeBackup(model);
+  EnterFont(0, false);
+  EndChange(start, text::kStepCreate, StepSaved::AsBefore);
+  // A new font carries no marks of the old one.
 }
 
 void Form1::command2Click() {
   // Import a font source file, replacing the font being edited.
   if (model.nosave == 1 && Ask(text::kFontDataLost) == MsgAnswer::No) return;
-  const FontModel saved = model;
-  const int savedCheck = window.check1Value;
+  const auto saved = SaveAll();
+  const ChangeStart start = BeginChange();
 
   ResetSymbolBoxes(true);
   HideAllPixelBoxes();
@@ -138,123 +327,136 @@ void Form1::command2Click() {
   window.Hide(Ctl::Command4);
 
   const auto path = platform_.OpenFileDialog(
-      {platform_.ApplicationDirectory(), text::kOpenFilter, text::kOpenTitle, true});
-  if (!path) return;
+      {DialogFolder(), text::kOpenFilter, text::kOpenTitle, true});
+  if (!path) {
+    RestoreAll(*saved);
+    return;
+  }
   FileN = *path;
 
-  if (const auto named = ParseFontFileName(FileN)) {
-    model.ncol = static_cast<std::int16_t>(named->ncol);
-    model.nstr = static_cast<std::int16_t>(named->nstr);
-    model.vert = static_cast<std::int16_t>(named->vert);
-    setCheck1(named->pos == 0 ? 1 : 0);
+  if (const auto named = ParamsFromName(FileN)) {
+    model.ncol = named->ncol;
+    model.nstr = named->nstr;
+    model.vert = named->vert;
+    ApplyCheck1(named->pos == 0 ? 1 : 0);
   } else {
     tip = "load";
     Form2 dialog(model, window, tip, platform_);
     platform_.ShowForm2Modal(dialog);
-    if (tip == "end") return;
+    if (tip == "end") {
+      RestoreAll(*saved);
+      return;
+    }
+    ApplyCheck1(window.check1Value);
   }
 
+  const auto fail = [&](const std::string& message) {
+    RestoreAll(*saved);
+    Notify(message, MsgIcon::None, text::kAppTitle);
+  };
+  if (platform_.IsFolder(FileN)) {
+    const std::string file = FileN;
+    RestoreAll(*saved);
+    NotifyFileError(file, {"", FileFault::IsFolder}, false);
+    return;
+  }
   FileError openError;
   std::unique_ptr<ByteSource> source = platform_.OpenForReading(FileN, openError);
   if (!source) {
-    RestoreFontData(model, window, saved, savedCheck);
-    Notify(openError.description, MsgIcon::None, text::kAppTitle);
+    const std::string file = FileN;
+    RestoreAll(*saved);
+    NotifyFileError(file, openError, false);
     return;
   }
 
   model.cb = BytesPerGlyph(model.ncol, model.nstr, model.cb);
-  ShowCell();
   model.sb = 0;
   model.nb = 0;
   LayoutGrid(model, model.ncol, model.nstr);
 
   // Read into a scratch copy: the font being edited changes only once the
-  // whole file has been read.
+  // whole file has been read. Glyphs past the file's end keep their bytes.
   auto scratch = std::make_unique<GlyphStore>(model.glyphStore);
-  const ReadResult result = ReadFontSource(*source, model.pos, std::span<std::uint8_t>(*scratch));
+  const ReadResult result = ReadFontFile(*source, FileN, model.pos == 0, *scratch);
   source.reset();
 
   switch (result.status) {
     case ReadStatus::Completed:
       break;
     case ReadStatus::SyntaxError:
-      RestoreFontData(model, window, saved, savedCheck);
-      Notify(text::kUnrecognisedSyntax, MsgIcon::None, text::kAppTitle);
-      tip = "end";
-      HideAllPixelBoxes();
-      window.Hide(Ctl::Label19);
-      for (Ctl c : kEditingButtons) window.Hide(c);
+      fail(text::kUnrecognisedSyntax);
       return;
     case ReadStatus::StoreFull:
-      RestoreFontData(model, window, saved, savedCheck);
-      Notify(text::kStoreFull, MsgIcon::None, text::kAppTitle);
+      fail(text::kStoreFull);
       return;
     case ReadStatus::UnclosedBlockComment:
-      RestoreFontData(model, window, saved, savedCheck);
-      Notify(text::kUnclosedComment, MsgIcon::None, text::kAppTitle);
+      fail(text::kUnclosedComment);
       return;
-    case ReadStatus::ReadFailure:
-      RestoreFontData(model, window, saved, savedCheck);
-      Notify(result.failureText, MsgIcon::None, text::kAppTitle);
+    case ReadStatus::ReadFailure: {
+      const std::string file = FileN;
+      RestoreAll(*saved);
+      NotifyFileError(file, {result.failureText, FileFault::Other}, false);
       return;
+    }
   }
 
   model.glyphStore = *scratch;
-  for (Ctl c : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Frame2}) window.Show(c);
-  window.label19Caption = StatusCaption(model.ncol, model.nstr, model.vert);
-  window.Show(Ctl::Label19);
-  for (Ctl c : kEditingButtons) window.Show(c);
-  for (Ctl c : {Ctl::Check1, Ctl::Combo1, Ctl::Combo2}) window.Show(c);
-  for (auto& box : model.symbols) box.locked = false;
-  model.oldsimb = 0;
-  model.simb = 0;
-  model.nosave = 0;
-  model.symbols[0].backColor = kRed;
-  RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
-  TakeBackup(model);
+  EnterFont(0, false);
+  EndChange(start, text::kStepImport, StepSaved::Saved);
+  RememberFolder(FileN);
 }
 
 void Form1::command3Click() {
   // Erase the cell of the glyph being edited.
   if (Ask(text::kEraseCell) == MsgAnswer::No) return;
-  EraseGlyph(model);
+  Change(text::kStepErase, [this] { EraseGlyph(model); });
 }
 
 void Form1::command4Click() {
   // Clear every glyph of the font.
   if (model.nosave == 1 && Ask(text::kFontDataLost) == MsgAnswer::No) return;
-  ClearWholeFont(model);
+  Change(text::kStepClear, [this] { ClearWholeFont(model); });
 }
 
 void Form1::command5Click() {
   // Save the font as a font source file.
-  const bool negative = window.check1Value == 1;
+  if (!HasFont()) return;  // a font without a cell has nothing to save
   const auto path = platform_.SaveFileDialog(
-      {platform_.ApplicationDirectory(), text::kSaveFilter,
+      {DialogFolder(), text::kSaveFilter,
        DefaultFontFileName(model.ncol, model.nstr, model.vert, window.check1Value != 0),
        text::kSaveTitle, true});
   if (!path) return;
   const std::string contents =
-      WriteFontSource(std::span<const std::uint8_t>(model.glyphStore), model.cb,
-                      LineKeyword(window.combo1Text), window.combo2Text, negative);
+      FormatFontDocument(Document(), {OutputFormat::FontSource, window.combo1Text,
+                                      window.combo2Text});
   if (const auto error = platform_.ReplaceFile(*path, contents)) {
-    Notify(error->description, MsgIcon::None, text::kAppTitle);
+    NotifyFileError(*path, *error, true);
     return;
   }
-  model.nosave = 0;
+  history_.MarkSaved();
+  ShowSavedState();
   for (auto& box : model.symbols) {
     box.fontSize = kNormalFontSize;
     box.bold = false;
     box.backColor = kWhite;
   }
   model.symbols[model.simb].backColor = kRed;
+  RememberFolder(*path);
 }
 
 // Move the glyph one pixel; refused silently when pixels would leave the cell.
-void Form1::command6Click() { ShiftGlyph(model, ShiftDirection::Up); }
-void Form1::command7Click() { ShiftGlyph(model, ShiftDirection::Down); }
-void Form1::command8Click() { ShiftGlyph(model, ShiftDirection::Left); }
-void Form1::command9Click() { ShiftGlyph(model, ShiftDirection::Right); }
+void Form1::command6Click() {
+  Change(text::kStepShiftUp, [this] { ShiftGlyph(model, ShiftDirection::Up); });
+}
+void Form1::command7Click() {
+  Change(text::kStepShiftDown, [this] { ShiftGlyph(model, ShiftDirection::Down); });
+}
+void Form1::command8Click() {
+  Change(text::kStepShiftLeft, [this] { ShiftGlyph(model, ShiftDirection::Left); });
+}
+void Form1::command9Click() {
+  Change(text::kStepShiftRight, [this] { ShiftGlyph(model, ShiftDirection::Right); });
+}
 
 void Form1::command10Click() {
   // Convert the whole font between vertical and horizontal scan.
@@ -263,8 +465,10 @@ void Form1::command10Click() {
     Notify(text::kScanRefused, MsgIcon::Warning, text::kAttention);
     return;
   }
-  ChangeScan(model);
-  window.label19Caption = StatusCaption(model.ncol, model.nstr, model.vert);
+  Change(text::kStepScan, [this] {
+    ChangeScan(model);
+    window.label19Caption = StatusCaption(model.ncol, model.nstr, model.vert);
+  });
   Notify(ScanChangeNotice(model.vert), MsgIcon::Information, text::kInformation);
 }
 
@@ -272,7 +476,7 @@ void Form1::command11Click() {
   // Give the glyph back the bytes it had when its symbol was selected.
   if (!CanRevert(model)) return;
   if (Ask(text::kRevertGlyph) == MsgAnswer::No) return;
-  RevertGlyph(model);
+  Change(text::kStepRevert, [this] { RevertGlyph(model); });
 }
 
 void Form1::text1Click(int index) {
@@ -282,17 +486,23 @@ void Form1::text1Click(int index) {
 
 void Form1::picture1Click(int index) {
   // Switch one pixel of the glyph on or off.
-  TogglePixel(model, index);
+  Change(text::kStepPixel, [this, index] { TogglePixel(model, index); });
+}
+
+void Form1::ApplyCheck1(int value) {
+  window.check1Value = value;
+  SetNegative(model, window.check1Value);
 }
 
 void Form1::setCheck1(int value) {
-  window.check1Value = value;
-  check1Click();
+  // Mark the font negative or positive.
+  if (!HasFont()) {
+    ApplyCheck1(value);  // no font yet: nothing to undo
+    return;
+  }
+  Change(text::kStepNegative, [this, value] { ApplyCheck1(value); });
 }
 
-void Form1::check1Click() {
-  // Mark the font negative or positive.
-  SetNegative(model, window.check1Value);
-}
+void Form1::check1Click() { setCheck1(window.check1Value); }
 
 }  // namespace zg

@@ -1,11 +1,17 @@
 #pragma once
 // The main window's logic: its state and one handler per control event.
-// Handlers ask the user through Platform and change plain data only.
+// Handlers ask the user through Platform and change plain data only. Every
+// change of the font passes through the edit history, so it can be undone.
 
+#include <array>
+#include <memory>
 #include <string>
 
+#include "document/edit_history.h"
+#include "model/font_document.h"
 #include "model/font_model.h"
 #include "ui/layout.h"
+#include "ui/menus.h"
 #include "ui/platform.h"
 #include "ui/window_state.h"
 
@@ -36,6 +42,18 @@ class Form1 {
   // Sets the negative-font check box and runs its Click, as a user's click does.
   void setCheck1(int value);
   void check1Click();
+  void undoClick();  // "Отменить"
+  void redoClick();  // "Повторить"
+
+  // The menu bar: what each item says and whether it can be chosen now, and
+  // running an item (the same handler as its button).
+  MenuStates Menus() const;
+  void RunMenu(MenuCommand command);
+
+  // The font being edited, as a value.
+  FontDocument Document() const;
+  const EditHistory& history() const { return history_; }
+  bool HasFont() const { return !model.symbols[0].locked && model.cb > 0; }
 
   FontModel model;
   MainWindowState window;
@@ -47,6 +65,44 @@ class Form1 {
   static std::string SymbolText(int i);
 
  private:
+  // The font and the window as they were before a command that may end
+  // without completing; putting it back is the whole rollback.
+  struct Saved {
+    FontModel model;
+    MainWindowState window;
+    std::string tip;
+    std::string fileN;
+  };
+  std::unique_ptr<Saved> SaveAll() const;
+  void RestoreAll(const Saved& saved);
+
+  // A change in progress: the store and the view it started from.
+  struct ChangeStart {
+    std::unique_ptr<GlyphStore> store;
+    HistoryView view;
+  };
+  ChangeStart BeginChange() const;
+  void EndChange(const ChangeStart& start, const char* name, StepSaved saved = StepSaved::Unsaved);
+  template <class F>
+  void Change(const char* name, F&& change) {
+    const ChangeStart start = BeginChange();
+    change();
+    EndChange(start, name);
+  }
+
+  HistoryView View() const;
+  void ShowView(const HistoryView& view);
+  EditedMarks CurrentMarks() const;
+  void ShowMarks(const EditedMarks& marks);
+  void ShowSavedState();
+  void EnterNoFont();
+  void EnterFont(int simb, bool keepBackup);
+  void ApplyCheck1(int value);
+
+  std::string DialogFolder();
+  void RememberFolder(const std::string& path);
+  void NotifyFileError(const std::string& path, const FileError& error, bool writing);
+
   void ResetSymbolBoxes(bool lock);
   void HideAllPixelBoxes();
   void ShowCell();
@@ -54,6 +110,7 @@ class Form1 {
   void Notify(const std::string& text, MsgIcon icon, const char* title);
 
   Platform& platform_;
+  EditHistory history_;
 };
 
 }  // namespace zg

@@ -3,6 +3,7 @@
 // calls only these; QtPlatform binds them to Qt, and the tests answer them
 // from a script.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,10 +40,19 @@ struct SaveDialogRequest {
   bool askOverwrite = true;
 };
 
-// What a file operation that failed tells the user.
+// Why a file could not be opened, read or written.
+enum class FileFault : std::uint8_t { NotFound, NoPermission, IsFolder, DiskFull, Other };
+
+// What a file operation that failed tells the user: the kind, for a sentence
+// of our own, and the system's description for the rest.
 struct FileError {
   std::string description;
+  FileFault fault = FileFault::Other;
+  friend bool operator==(const FileError&, const FileError&) = default;
 };
+
+// The kind of an errno value.
+FileFault FaultOfErrno(int code);
 
 class Platform {
  public:
@@ -64,6 +74,13 @@ class Platform {
                                                const std::string& contents) = 0;
 
   virtual std::string ApplicationDirectory() = 0;
+  // The user's documents folder.
+  virtual std::string DocumentsDirectory() = 0;
+  virtual bool IsFolder(const std::string& path) = 0;
+  virtual bool CanWriteFolder(const std::string& path) = 0;
+  // Settings kept across runs; nothing when the key was never written.
+  virtual std::optional<std::string> ReadSetting(const std::string& key) = 0;
+  virtual void WriteSetting(const std::string& key, const std::string& value) = 0;
   // Screen width in device-independent pixels (15 twips each).
   virtual int ScreenWidthPixels() = 0;
 };

@@ -1,6 +1,8 @@
 #include "qt_test_support.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QEvent>
 #include <QDialog>
 #include <QImage>
@@ -18,6 +20,12 @@ class QtApplicationEnvironment : public ::testing::Environment {
   void SetUp() override {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     app_ = std::make_unique<QApplication>(argc_, argv_);
+    // Settings and standard folders of their own, so that the tests neither
+    // read nor change the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("zgedit-tests"));
+    QCoreApplication::setApplicationName(QStringLiteral("zgedit-tests"));
+    QSettings().clear();
   }
   void TearDown() override { app_.reset(); }
 

@@ -56,17 +56,18 @@ SaveOutcome SaveEditedFont(const std::string& target, const char* size = "8 x 8"
 }
 
 // Runs the save as an ordinary user: as root every permission would be granted.
-// Exit code 0: refused with a description and the font still unsaved.
+// Exit code 0: refused with the permission sentence and the font still unsaved.
 bool SaveRefusedAsOrdinaryUser(const std::string& target) {
+  const std::string expected = "Нет прав на запись файла «" + target + "».";
   if (geteuid() != 0) {
     const SaveOutcome outcome = SaveEditedFont(target);
-    return !outcome.Description().empty() && outcome.stillUnsaved;
+    return outcome.Description() == expected && outcome.stillUnsaved;
   }
   const pid_t child = fork();
   if (child == 0) {
     if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(3);
     const SaveOutcome outcome = SaveEditedFont(target);
-    _exit(!outcome.Description().empty() && outcome.stillUnsaved ? 0 : 1);
+    _exit(outcome.Description() == expected && outcome.stillUnsaved ? 0 : 1);
   }
   int status = 0;
   waitpid(child, &status, 0);
@@ -121,13 +122,13 @@ TEST_F(SaveFaults, AFolderInPlaceOfTheFileOrAMissingFolder) {
   const fs::path folder = dir_ / "Font08x08vp.fnt";
   fs::create_directories(folder / "inside");
   SaveOutcome outcome = SaveEditedFont(folder.string());
-  EXPECT_FALSE(outcome.Description().empty());
+  EXPECT_EQ(outcome.Description(), "«" + folder.string() + "» — это папка, а не файл.");
   EXPECT_TRUE(outcome.stillUnsaved);
   EXPECT_TRUE(fs::is_directory(folder / "inside"));
 
   const fs::path missing = dir_ / "no such folder" / "Font08x08vp.fnt";
   outcome = SaveEditedFont(missing.string());
-  EXPECT_FALSE(outcome.Description().empty());
+  EXPECT_EQ(outcome.Description(), "Папка для файла «" + missing.string() + "» не найдена.");
   EXPECT_TRUE(outcome.stillUnsaved);
   EXPECT_FALSE(fs::exists(missing.parent_path()));
 }
@@ -148,7 +149,8 @@ TEST_F(SaveFaults, AFullDiskKeepsTheOldFile) {
   umount(mountPoint.c_str());
 
   ASSERT_EQ(outcome.messages.size(), 1U);
-  EXPECT_EQ(outcome.messages[0].text, "No space left on device");
+  EXPECT_EQ(outcome.messages[0].text,
+            "Недостаточно места на диске для записи файла «" + target.string() + "».");
   EXPECT_EQ(outcome.messages[0].title, "Редактор знакогенератора");
   EXPECT_EQ(old, kOld);
   EXPECT_EQ(files, 1) << "the half-written temporary file is removed";

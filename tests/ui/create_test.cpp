@@ -220,39 +220,6 @@ TEST(Creation, UnsavedWorkIsOnlyDiscardedAfterYes) {
   EXPECT_EQ(form.model.nosave, 1) << "creation leaves nosave alone";
 }
 
-TEST(Creation, ACancelledDialogKeepsTheFontParametersAndData) {
-  FakePlatform platform;
-  Form1 form(platform);
-  form.Load();
-  platform.dialogScripts.push_back(PickSize("8 x 8"));
-  form.command1Click();
-  form.text1Click(3);
-  form.picture1Click(9);
-  form.model.nosave = 0;  // as after a save
-  const FontModel before = form.model;
-
-  platform.dialogScripts.push_back([](Form2& d) {
-    d.Combo1Click("24 x 24");
-    d.Command2Click();
-  });
-  form.command1Click();
-  EXPECT_EQ(form.tip, "end");
-  const FontModel& m = form.model;
-  EXPECT_EQ(m.ncol, 8);
-  EXPECT_EQ(m.cb, 8);
-  EXPECT_EQ(m.simb, 3);
-  EXPECT_EQ(m.glyphStore, before.glyphStore);
-  EXPECT_EQ(m.glyphBackup, before.glyphBackup);
-  EXPECT_EQ(m.nosavesimb, before.nosavesimb);
-  // The window is between the two states: boxes reset and locked, grid hidden.
-  EXPECT_TRUE(m.symbols[3].locked);
-  EXPECT_EQ(m.symbols[3].backColor, kWhite);
-  EXPECT_FALSE(m.pixelBoxVisible[0]);
-  EXPECT_FALSE(form.window.IsVisible(Ctl::Command3));
-  EXPECT_FALSE(form.window.IsVisible(Ctl::Label19));
-  EXPECT_TRUE(form.window.IsVisible(Ctl::Command5));
-}
-
 TEST(Creation, RevertAfterCreationRestoresTheEmptyGlyph) {
   FakePlatform platform;
   Form1 form(platform);

@@ -6,7 +6,9 @@
 
 #include <deque>
 #include <functional>
+#include <filesystem>
 #include <map>
+#include <set>
 
 #include "fontfile/fontfile.h"
 #include "ui/form2.h"
@@ -23,6 +25,9 @@ class FakePlatform : public Platform {
   std::deque<std::function<void(Form2&)>> dialogScripts;
   std::optional<FileError> replaceFailure;  // the next saves fail with this
   int screenWidthPixels = 1920;
+  std::set<std::string> folders;          // folders that exist besides the real ones
+  std::set<std::string> writableFolders;  // folders the user may write
+  std::map<std::string, std::string> settings;
 
   // What the program asked.
   std::vector<MessageRequest> messages;
@@ -85,7 +90,7 @@ class FakePlatform : public Platform {
     }
     auto file = std::make_unique<FileByteSource>(path);
     if (!file->IsOpen()) {
-      error.description = file->OpenError();
+      error = {file->OpenError(), FaultOfErrno(file->OpenErrno())};
       return nullptr;
     }
     return file;
@@ -98,6 +103,19 @@ class FakePlatform : public Platform {
   }
 
   std::string ApplicationDirectory() override { return "/opt/zgedit"; }
+  std::string DocumentsDirectory() override { return "/home/user/Documents"; }
+  bool IsFolder(const std::string& path) override {
+    return folders.contains(path) || std::filesystem::is_directory(path);
+  }
+  bool CanWriteFolder(const std::string& path) override { return writableFolders.contains(path); }
+  std::optional<std::string> ReadSetting(const std::string& key) override {
+    const auto it = settings.find(key);
+    if (it == settings.end()) return std::nullopt;
+    return it->second;
+  }
+  void WriteSetting(const std::string& key, const std::string& value) override {
+    settings[key] = value;
+  }
   int ScreenWidthPixels() override { return screenWidthPixels; }
 };
 

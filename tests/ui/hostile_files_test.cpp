@@ -166,13 +166,13 @@ TEST_F(HostileFiles, AFileThatVanishesOrTurnsIntoAFolderBeforeTheRead) {
   const std::string path = Path("Font08x08vp.fnt");
   Import(path);  // the dialog returned a name that no longer exists
   ASSERT_EQ(platform_.messages.size(), 1U);
-  EXPECT_EQ(LastMessage(), "No such file or directory");
+  EXPECT_EQ(LastMessage(), "Файл «" + path + "» не найден.");
   ExpectFontIntact();
 
   fs::create_directories(path);
   Import(path);
   ASSERT_EQ(platform_.messages.size(), 2U);
-  EXPECT_EQ(LastMessage(), "Is a directory");
+  EXPECT_EQ(LastMessage(), "«" + path + "» — это папка, а не файл.");
   ExpectFontIntact();
 }
 

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <span>
@@ -151,10 +155,30 @@ void QtPlatform::ShowForm2Modal(Form2& form2) {
   if (!form2.state().closed) dialog.exec();
 }
 
+namespace {
+
+// The kind of a failure to open or write `path`, from what the system said
+// and from what is at the path now.
+FileFault FaultOf(const QString& path, QFileDevice::FileError qtError, int code) {
+  const QFileInfo info(path);
+  if (info.isDir()) return FileFault::IsFolder;
+  if (qtError == QFileDevice::PermissionsError) return FileFault::NoPermission;
+  const FileFault fromErrno = FaultOfErrno(code);
+  if (fromErrno != FileFault::Other) return fromErrno;
+  if (!info.exists() && !info.dir().exists()) return FileFault::NotFound;
+  return FileFault::Other;
+}
+
+}  // namespace
+
 std::unique_ptr<ByteSource> QtPlatform::OpenForReading(const std::string& path, FileError& error) {
   auto source = std::make_unique<QFileByteSource>(Q(path));
+  errno = 0;
   if (!source->open()) {
+    const int code = errno;
     error.description = source->errorString().toStdString();
+    error.fault = QFileInfo::exists(Q(path)) ? FaultOf(Q(path), QFileDevice::OpenError, code)
+                                             : FileFault::NotFound;
     return nullptr;
   }
   return source;
@@ -167,8 +191,10 @@ std::optional<FileError> QtPlatform::ReplaceFile(const std::string& path,
   // write, where a rename alone would succeed.
   QSaveFile file(Q(path));
   // Unbuffered, so that a full disk is reported by the write with its own reason.
+  errno = 0;
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    return FileError{file.errorString().toStdString()};
+    const int code = errno;
+    return FileError{file.errorString().toStdString(), FaultOf(Q(path), file.error(), code)};
   }
   const auto size = static_cast<qint64>(contents.size());
   errno = 0;
@@ -178,14 +204,42 @@ std::optional<FileError> QtPlatform::ReplaceFile(const std::string& path,
     const std::string why =
         code != 0 ? std::string(std::strerror(code)) : file.errorString().toStdString();
     file.cancelWriting();
-    return FileError{why};
+    return FileError{why, FaultOfErrno(code)};
   }
-  if (!file.commit()) return FileError{file.errorString().toStdString()};
+  errno = 0;
+  if (!file.commit()) {
+    const int code = errno;
+    return FileError{file.errorString().toStdString(), FaultOf(Q(path), file.error(), code)};
+  }
   return std::nullopt;
 }
 
 std::string QtPlatform::ApplicationDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+std::string QtPlatform::DocumentsDirectory() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return (documents.isEmpty() ? QDir::homePath() : documents).toStdString();
+}
+
+bool QtPlatform::IsFolder(const std::string& path) { return QFileInfo(Q(path)).isDir(); }
+
+bool QtPlatform::CanWriteFolder(const std::string& path) {
+  const QFileInfo info(Q(path));
+  return info.isDir() && info.isWritable();
+}
+
+std::optional<std::string> QtPlatform::ReadSetting(const std::string& key) {
+  const QSettings settings;
+  const QVariant value = settings.value(Q(key));
+  if (!value.isValid()) return std::nullopt;
+  return value.toString().toStdString();
+}
+
+void QtPlatform::WriteSetting(const std::string& key, const std::string& value) {
+  QSettings settings;
+  settings.setValue(Q(key), Q(value));
 }
 
 int QtPlatform::ScreenWidthPixels() {

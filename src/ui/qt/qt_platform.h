@@ -26,6 +26,11 @@ class QtPlatform : public Platform {
   std::optional<FileError> ReplaceFile(const std::string& path,
                                        const std::string& contents) override;
   std::string ApplicationDirectory() override;
+  std::string DocumentsDirectory() override;
+  bool IsFolder(const std::string& path) override;
+  bool CanWriteFolder(const std::string& path) override;
+  std::optional<std::string> ReadSetting(const std::string& key) override;
+  void WriteSetting(const std::string& key, const std::string& value) override;
   int ScreenWidthPixels() override;
 
  protected:

@@ -1,0 +1,54 @@
+#pragma once
+// The menu bar as data: its menus, their items with shortcuts, and per item
+// whether it can be chosen now and what it says.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zg {
+
+enum class MenuCommand : std::uint8_t {
+  Create,
+  Import,
+  Save,
+  Exit,
+  Undo,
+  Redo,
+  Count,
+};
+inline constexpr std::size_t kMenuCommandCount = static_cast<std::size_t>(MenuCommand::Count);
+
+struct MenuItemSpec {
+  MenuCommand command;
+  const char* text;
+  std::vector<const char*> shortcuts;  // the first is the one shown
+};
+
+struct MenuSpec {
+  const char* title;
+  // Items in order; a separator where `separatorBefore` is set.
+  std::vector<MenuItemSpec> items;
+};
+
+// The menus in bar order.
+const std::vector<MenuSpec>& MenuBar();
+
+struct MenuItemState {
+  bool enabled = false;
+  bool checked = false;
+  std::string text;  // the item's text now ("Отменить: сдвиг вверх")
+  friend bool operator==(const MenuItemState&, const MenuItemState&) = default;
+};
+using MenuStates = std::array<MenuItemState, kMenuCommandCount>;
+
+inline MenuItemState& At(MenuStates& states, MenuCommand c) {
+  return states[static_cast<std::size_t>(c)];
+}
+inline const MenuItemState& At(const MenuStates& states, MenuCommand c) {
+  return states[static_cast<std::size_t>(c)];
+}
+
+}  // namespace zg
