@@ -58,7 +58,11 @@ bool EditHistory::Record(const char* name, const GlyphStore& before,
                          const HistoryView& viewAfter, const EditedMarks& marksAfter,
                          StepSaved saved) {
   std::vector<std::uint8_t> runs = DiffRuns(before, after);
-  if (runs.empty() && viewBefore == viewAfter && marksAfter == Marks()) return false;
+  if (runs.empty() && viewBefore == viewAfter) {
+    // Nothing of the font changed; a command may still have marked its symbol.
+    PositionAt(position_).marks = marksAfter;
+    return false;
+  }
 
   const bool wasSaved = IsSaved();
   steps_.resize(position_);  // a new step drops what could have been redone

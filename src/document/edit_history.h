@@ -45,7 +45,8 @@ class EditHistory {
   // Records the change from (before, viewBefore) to the present (after,
   // viewAfter) as a step named `name` (a static text such as "сдвиг вверх"),
   // dropping any steps that could have been redone. Returns false, recording
-  // nothing, when nothing changed.
+  // nothing but the marks of the present position, when the font did not
+  // change.
   bool Record(const char* name, const GlyphStore& before, const HistoryView& viewBefore,
               const GlyphStore& after, const HistoryView& viewAfter, const EditedMarks& marksAfter,
               StepSaved saved);

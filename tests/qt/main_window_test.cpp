@@ -35,15 +35,15 @@ std::function<void(Form2&)> PickSize(const char* size, bool vertical = true) {
 QPoint CentreOf(const BoxArrayWidget& boxes, int i) { return boxes.boxRect(i).center(); }
 
 // The rectangle of a control in the window's coordinates.
-QRect InWindow(const QWidget& window, const QWidget& w) {
-  return QRect(w.mapTo(&window, QPoint(0, 0)), w.size());
+QRect InWindow(const MainWindow& window, const QWidget& w) {
+  return QRect(w.mapTo(window.canvas(), QPoint(0, 0)), w.size());
 }
 
 TEST(MainWindow, ControlsSitWhereTheDesignedLayoutPutsThem) {
   RecordingPlatform platform;
   MainWindow window(platform);
   EXPECT_EQ(window.windowTitle(), Q("Редактор знакогенератора"));
-  EXPECT_EQ(window.size(), QSize(843, 529));  // 12645 x 7935 twips
+  EXPECT_EQ(window.canvas()->size(), QSize(843, 529));  // 12645 x 7935 twips
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
 
   EXPECT_EQ(window.control(Ctl::Command1)->geometry(), QRect(28, 420, 97, 41));
@@ -62,11 +62,11 @@ TEST(MainWindow, ControlsSitWhereTheDesignedLayoutPutsThem) {
   EXPECT_EQ(window.headings()[15]->geometry(), QRect(409, 30, 25, 16));
 
   const GridWidget& grid = *window.grid();
-  EXPECT_EQ(QRect(grid.mapTo(&window, grid.boxRect(0).topLeft()), grid.boxRect(0).size()),
+  EXPECT_EQ(QRect(grid.mapTo(window.canvas(), grid.boxRect(0).topLeft()), grid.boxRect(0).size()),
             QRect(476, 49, 15, 15));
   EXPECT_EQ(grid.boxRect(575).bottomRight() - grid.boxRect(0).topLeft(), QPoint(336, 336));
   const SymbolTableWidget& symbols = *window.symbolTable();
-  EXPECT_EQ(QRect(symbols.mapTo(&window, symbols.boxRect(17).topLeft()), QSize(25, 25)),
+  EXPECT_EQ(QRect(symbols.mapTo(window.canvas(), symbols.boxRect(17).topLeft()), QSize(25, 25)),
             QRect(72, 72, 25, 25));
   EXPECT_EQ(symbols.boxRect(17).size(), QSize(25, 25));
 }
@@ -75,12 +75,12 @@ TEST(MainWindow, ShrinksOnScreensNarrowerThan1440Pixels) {
   RecordingPlatform platform;
   platform.screenWidth = 1280;
   MainWindow window(platform);
-  EXPECT_EQ(window.size(), QSize(731, 450));  // width * 0.85 * 1.02, height * 0.85
+  EXPECT_EQ(window.canvas()->size(), QSize(731, 450));  // width * 0.85 * 1.02, height * 0.85
   EXPECT_EQ(window.control(Ctl::Command1)->geometry(), QRect(24, 357, 82, 35));
   const SymbolTableWidget& symbols = *window.symbolTable();
   // Symbol box 17 moves to (918, 918) twips and becomes 318.75 twips square.
   EXPECT_EQ(
-      QRect(symbols.mapTo(&window, symbols.boxRect(17).topLeft()), symbols.boxRect(17).size()),
+      QRect(symbols.mapTo(window.canvas(), symbols.boxRect(17).topLeft()), symbols.boxRect(17).size()),
       QRect(61, 61, 21, 21));
 }
 

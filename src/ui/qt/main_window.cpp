@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <utility>
@@ -35,6 +37,27 @@ constexpr std::pair<Ctl, Handler> kButtonHandlers[] = {
 };
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The designed window below the menu bar: every control sits on it at its
+// twip position, and it draws the panel frames.
+class DesignCanvas final : public QWidget {
+ public:
+  DesignCanvas(const ScaledLayout& layout, QWidget* parent) : QWidget(parent), layout_(layout) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    // The panel frames, in the colour the style gives the application workspace.
+    painter.setPen(palette().color(QPalette::Dark));
+    for (const auto& line : layout_.lines) {
+      painter.drawLine(TwipsToPixels(line[0]), TwipsToPixels(line[1]), TwipsToPixels(line[2]),
+                       TwipsToPixels(line[3]));
+    }
+  }
+
+ private:
+  const ScaledLayout& layout_;
+};
 
 QLabel* MakeLabel(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
@@ -84,10 +107,17 @@ void MainWindow::build() {
 
   setWindowTitle(Q(text::kAppTitle));
   setFont(WindowFont(kWindowFontSize));
-  setFixedSize(TwipsToPixels(layout.windowWidth), TwipsToPixels(layout.windowHeight));
+  buildMenus();
+  const int menuHeight = menuBar_->sizeHint().height();
+  const int width = TwipsToPixels(layout.windowWidth);
+  const int height = TwipsToPixels(layout.windowHeight);
+  menuBar_->setGeometry(0, 0, width, menuHeight);
+  canvas_ = new DesignCanvas(layout, this);
+  canvas_->setGeometry(0, menuHeight, width, height);
+  setFixedSize(width, menuHeight + height);
 
-  symbols_ = new SymbolTableWidget(form.model, layout, this);
-  grid_ = new GridWidget(form.model, layout, this);
+  symbols_ = new SymbolTableWidget(form.model, layout, canvas_);
+  grid_ = new GridWidget(form.model, layout, canvas_);
   connect(symbols_, &BoxArrayWidget::boxClicked, this,
           [this](int i) { run([this, i] { form.text1Click(i); }); });
   connect(grid_, &BoxArrayWidget::boxClicked, this,
@@ -101,7 +131,7 @@ void MainWindow::build() {
 #endif
 
   for (std::size_t h = 0; h < layout.headings.size(); ++h) {
-    QLabel* label = MakeLabel(QString::fromStdString(layout.headings[h].caption), this);
+    QLabel* label = MakeLabel(QString::fromStdString(layout.headings[h].caption), canvas_);
     label->setGeometry(TwipsToPixels(layout.headings[h].rect));
     label->setFont(WindowFont(layout.headingFontSizes[h]));
     headings_.push_back(label);
@@ -121,8 +151,30 @@ void MainWindow::build() {
   sync();
 }
 
+void MainWindow::buildMenus() {
+  menuBar_ = new QMenuBar(this);
+  for (const MenuSpec& spec : MenuBar()) {
+    QMenu* menu = menuBar_->addMenu(Q(spec.title));
+    for (const MenuItemSpec& item : spec.items) {
+      QAction* action = menu->addAction(Q(item.text));
+      QList<QKeySequence> keys;
+      for (const char* key : item.shortcuts) keys.append(QKeySequence(QString::fromLatin1(key)));
+      action->setShortcuts(keys);
+      const MenuCommand command = item.command;
+      connect(action, &QAction::triggered, this, [this, command] {
+        if (command == MenuCommand::Exit) {
+          close();  // through the same question as the close box
+          return;
+        }
+        run([this, command] { form.RunMenu(command); });
+      });
+      actions_[static_cast<std::size_t>(command)] = action;
+    }
+  }
+}
+
 QWidget* MainWindow::makeControl(const ControlSpec& design) {
-  QWidget* parent = design.inFrame2 ? static_cast<QWidget*>(frame2_) : this;
+  QWidget* parent = design.inFrame2 ? static_cast<QWidget*>(frame2_) : canvas_;
   switch (design.kind) {
     case CtlKind::Button: {
       auto* button = new FaceButton(Q(design.caption), design.face, parent);
@@ -179,18 +231,14 @@ void MainWindow::sync() {
     const QSignalBlocker block(check1_);
     check1_->setChecked(state.check1Value != 0);
   }
+  const MenuStates menus = form.Menus();
+  for (std::size_t i = 0; i < kMenuCommandCount; ++i) {
+    if (actions_[i] == nullptr) continue;
+    actions_[i]->setEnabled(menus[i].enabled);
+    actions_[i]->setText(QString::fromStdString(menus[i].text));
+  }
   symbols_->update();
   grid_->update();
-}
-
-void MainWindow::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  // The panel frames, in the colour the style gives the application workspace.
-  painter.setPen(palette().color(QPalette::Dark));
-  for (const auto& line : form.layout.lines) {
-    painter.drawLine(TwipsToPixels(line[0]), TwipsToPixels(line[1]), TwipsToPixels(line[2]),
-                     TwipsToPixels(line[3]));
-  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -13,7 +13,9 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QAction;
 class QLabel;
+class QMenuBar;
 
 namespace zg {
 
@@ -34,6 +36,10 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   QWidget* control(Ctl c) const { return controls_[static_cast<std::size_t>(c)]; }
+  // The designed layout, below the menu bar; control positions are relative to it.
+  QWidget* canvas() const { return canvas_; }
+  QMenuBar* menuBar() const { return menuBar_; }
+  QAction* action(MenuCommand c) const { return actions_[static_cast<std::size_t>(c)]; }
   SymbolTableWidget* symbolTable() const { return symbols_; }
   GridWidget* grid() const { return grid_; }
   // Label1(0..15), then Label4..Label17.
@@ -45,16 +51,19 @@ class MainWindow : public QWidget {
   Form1 form;
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   MainWindow(std::unique_ptr<QtPlatform> platform, QWidget* parent);
   void build();
+  void buildMenus();
   QWidget* makeControl(const ControlSpec& design);
   void sync();
 
   std::array<QWidget*, kCtlCount> controls_{};
+  std::array<QAction*, kMenuCommandCount> actions_{};
+  QMenuBar* menuBar_ = nullptr;
+  QWidget* canvas_ = nullptr;
   std::vector<QLabel*> headings_;
   SymbolTableWidget* symbols_ = nullptr;
   GridWidget* grid_ = nullptr;
