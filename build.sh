@@ -3,9 +3,10 @@
 # benchmarks. See README.md.
 #
 #   ./build.sh run     build a Release build and start the editor
-#   ./build.sh test    build and run every test: the normal suite, the same
-#                      suite under AddressSanitizer + UndefinedBehaviorSanitizer,
-#                      and a short run of each fuzz target
+#   ./build.sh test    build and run every test: the format and clang-tidy
+#                      checks, the normal suite, the same suite under
+#                      AddressSanitizer + UndefinedBehaviorSanitizer, and a
+#                      short run of each fuzz target
 #   ./build.sh bench   build a Release build and run the benchmarks
 #   ./build.sh deb     build the Debian package into build/release
 #
@@ -21,7 +22,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
                 libgtest-dev libgmock-dev libbenchmark-dev
                 fonts-liberation fonts-dejavu-core)
 RUN_PACKAGES=(qt6-qpa-plugins)
-TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream)
+TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream clang-format-14 clang-tidy-14)
 PACKAGE_PACKAGES=(dpkg-dev file)
 
 source "$ROOT/scripts/install_missing.sh"
@@ -35,6 +36,21 @@ configure_and_build() {  # dir, cmake options...
 
 run_ctest() {  # dir
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$JOBS"
+}
+
+# The house style: every C++ file as clang-format 14 lays it out, and the
+# short list of fault-finding checks in .clang-tidy, warnings as errors.
+check_style() {  # build dir with compile_commands.json
+  echo "Checking the format (clang-format 14)"
+  git -C "$ROOT" ls-files -z '*.cpp' '*.h' | (cd "$ROOT" && xargs -0 clang-format-14 --dry-run --Werror)
+  echo "Running clang-tidy 14"
+  local sources
+  mapfile -t sources < <(git -C "$ROOT" ls-files 'src/*.cpp')
+  (cd "$ROOT" && run-clang-tidy-14 -p "$1" -quiet -j "$JOBS" "${sources[@]}" > "$1/clang-tidy.log" 2>&1) || {
+    grep -E "(warning|error):" "$1/clang-tidy.log" | sort -u
+    echo "clang-tidy found faults (full output in $1/clang-tidy.log)" >&2
+    return 1
+  }
 }
 
 run_fuzzers() {
@@ -70,6 +86,7 @@ case "$cmd" in
   test)
     install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     configure_and_build "$ROOT/build/debug" -DCMAKE_BUILD_TYPE=Debug -DZG_WERROR=ON
+    check_style "$ROOT/build/debug"
     run_ctest "$ROOT/build/debug"
     if [ "${ZG_SKIP_SANITIZERS:-0}" != 1 ]; then
       configure_and_build "$ROOT/build/asan" -DCMAKE_BUILD_TYPE=Debug -DZG_WERROR=ON \

@@ -14,8 +14,6 @@
 namespace zg {
 namespace {
 
-constexpr std::array<Ctl, 6> kEditingButtons{Ctl::Command6, Ctl::Command7, Ctl::Command8,
-                                             Ctl::Command9, Ctl::Command10, Ctl::Command11};
 // Everything the window shows only while a font is open.
 constexpr std::array<Ctl, 11> kFontControls{
     Ctl::Frame2,  Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Command6, Ctl::Command7,
@@ -264,7 +262,7 @@ std::string Form1::DialogFolder() {
   if (const auto remembered = platform_.ReadSetting(kFolderSetting)) {
     if (!remembered->empty() && platform_.IsFolder(*remembered)) return *remembered;
   }
-  const std::string own = platform_.ApplicationDirectory();
+  std::string own = platform_.ApplicationDirectory();
   if (platform_.CanWriteFolder(own)) return own;
   return platform_.DocumentsDirectory();
 }
