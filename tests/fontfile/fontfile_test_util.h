@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fontfile/fontfile.h"
+#include "test_files.h"
 
 namespace zg::test {
 
@@ -42,14 +43,6 @@ inline std::vector<std::uint8_t> Head(const Store& s, std::size_t n) {
   return {s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n)};
 }
 
-inline std::string ReadWholeFile(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-inline std::string DataPath(std::string_view name) {
-  return std::string(ZG_TEST_DATA_DIR) + "/" + std::string(name);
-}
 
 // Hands out its text a few bytes at a time, so that every line end, keyword
 // and value also falls across a block boundary.

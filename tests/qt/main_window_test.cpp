@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "dialog_scripts.h"
 #include "qt_test_support.h"
 #include "ui/qt/grid_widget.h"
 #include "ui/qt/symbol_table_widget.h"
@@ -24,13 +25,7 @@ using testing::RecordingPlatform;
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Picks `size` in a scripted parameters dialog and confirms it.
-std::function<void(Form2&)> PickSize(const char* size, bool vertical = true) {
-  return [size, vertical](Form2& dialog) {
-    dialog.Combo1Click(size);
-    if (!vertical) dialog.Option2Click();
-    dialog.Command1Click();
-  };
-}
+using testing::PickSize;
 
 QPoint CentreOf(const BoxArrayWidget& boxes, int i) { return boxes.boxRect(i).center(); }
 

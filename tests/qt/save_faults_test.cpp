@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "test_files.h"
 #include "qt_test_support.h"
 #include "ui/form1.h"
 
@@ -24,10 +25,7 @@ class SavingPlatform : public testing::RecordingPlatform {
   std::optional<std::string> SaveFileDialog(const SaveDialogRequest&) override { return target; }
 };
 
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string ReadAll(const fs::path& p) { return test::ReadWholeFile(p.string()); }
 
 struct SaveOutcome {
   std::vector<MessageRequest> messages;

@@ -18,14 +18,10 @@ using testing::PickSize;
 
 enum class Start { NoFont, SavedFont, UnsavedFont };
 
-struct Editor {
-  FakePlatform platform;
-  Form1 form{platform};
+struct Editor : testing::Editor {
   explicit Editor(Start start) {
-    form.Load();
     if (start == Start::NoFont) return;
-    platform.dialogScripts.push_back(PickSize("24 x 24"));
-    form.command1Click();
+    Create("24 x 24");
     form.text1Click(5);
     form.picture1Click(30);
     form.picture1Click(31);

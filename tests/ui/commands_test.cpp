@@ -9,15 +9,7 @@ namespace {
 using testing::FakePlatform;
 using testing::PickSize;
 
-struct Editor {
-  FakePlatform platform;
-  Form1 form{platform};
-  explicit Editor(const std::string& size, bool horizontal = false) {
-    form.Load();
-    platform.dialogScripts.push_back(PickSize(size, horizontal));
-    form.command1Click();
-  }
-};
+using testing::Editor;
 
 MessageRequest Question(const char* text) {
   return {text, MsgButtons::YesNo, MsgIcon::Warning, "Внимание!"};

@@ -10,7 +10,9 @@
 #include <map>
 #include <set>
 
+#include "dialog_scripts.h"
 #include "fontfile/fontfile.h"
+#include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/platform.h"
 
@@ -119,19 +121,25 @@ class FakePlatform : public Platform {
   int ScreenWidthPixels() override { return screenWidthPixels; }
 };
 
-// Dialog scripts for the common cases.
-inline std::function<void(Form2&)> PickSize(const std::string& size, bool horizontal = false,
-                                            bool negative = false) {
-  return [=](Form2& d) {
-    d.Combo1Click(size);
-    if (horizontal) d.Option2Click();
-    if (negative) d.Check1Click(1);
-    d.Command1Click();
-  };
-}
 
-inline std::function<void(Form2&)> CancelDialog() {
-  return [](Form2& d) { d.Command2Click(); };
-}
+// The window logic on a fake platform, started as the program starts it;
+// the user's commands are scripted through the platform.
+struct Editor {
+  FakePlatform platform;
+  Form1 form{platform};
+  Editor() { form.Load(); }
+  explicit Editor(const std::string& size, bool horizontal = false) : Editor() {
+    Create(size, horizontal);
+  }
+  void Create(const std::string& size, bool horizontal = false) {
+    platform.dialogScripts.push_back(PickSize(size, horizontal));
+    form.command1Click();
+  }
+  void Import(const std::string& path) {
+    platform.openPaths.push_back(path);
+    form.command2Click();
+  }
+  FontDocument Doc() const { return form.Document(); }
+};
 
 }  // namespace zg::testing

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "fake_platform.h"
+#include "test_files.h"
 #include "ui/form1.h"
 
 namespace zg {
@@ -13,24 +14,9 @@ namespace {
 using testing::FakePlatform;
 using testing::PickSize;
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ReadWholeFile;
 
-struct Editor {
-  FakePlatform platform;
-  Form1 form{platform};
-  Editor() { form.Load(); }
-  void Create(const std::string& size, bool horizontal = false) {
-    platform.dialogScripts.push_back(PickSize(size, horizontal));
-    form.command1Click();
-  }
-  void Import(const std::string& path) {
-    platform.openPaths.push_back(path);
-    form.command2Click();
-  }
-};
+using testing::Editor;
 
 TEST(Save, WritesTheStoreUnderTheProposedNameAndClearsTheMarks) {
   Editor e;
@@ -228,7 +214,7 @@ TEST(Import, RealFilesWithCyrillicNamesAndAVanishingFile) {
   e.Import(file.string());
   ASSERT_TRUE(e.platform.messages.empty());
   EXPECT_EQ(e.form.model.glyphStore[33 * 8], 0x7C);
-  EXPECT_EQ(ReadFile(file.string()).size(), 10304U);
+  EXPECT_EQ(ReadWholeFile(file.string()).size(), 10304U);
 
   fs::remove(file);
   e.Import(file.string());

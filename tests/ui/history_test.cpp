@@ -15,15 +15,9 @@ namespace {
 using testing::FakePlatform;
 using testing::PickSize;
 
-struct Editor {
-  FakePlatform platform;
-  Form1 form{platform};
-  Editor() {
-    form.Load();
-    platform.dialogScripts.push_back(PickSize("16 x 16"));
-    form.command1Click();
-  }
-  FontDocument Doc() const { return form.Document(); }
+// Every test here starts from a new 16 x 16 font.
+struct Editor : testing::Editor {
+  Editor() : testing::Editor("16 x 16") {}
   std::string UndoText() const { return At(form.Menus(), MenuCommand::Undo).text; }
 };
 
