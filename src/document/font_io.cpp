@@ -11,7 +11,11 @@ ReadResult ReadFontFile(ByteSource& in, std::string_view /*path*/, bool negative
 }
 
 std::optional<FontFileParams> ParamsFromName(std::string_view path) {
-  return ParseFontFileName(path);
+  auto params = ParseFontFileName(path);
+  // Only the cells of the table, so that an import never starts with
+  // parameters the rest of the editor cannot handle.
+  if (params && !IsCellSize(params->ncol, params->nstr)) return std::nullopt;
+  return params;
 }
 
 LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr,

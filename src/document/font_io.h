@@ -21,7 +21,7 @@ ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
                         std::span<std::uint8_t> store);
 
 // The cell, scan and polarity the file name carries, if it has the form the
-// save dialog proposes.
+// save dialog proposes and names one of the seven cells.
 std::optional<FontFileParams> ParamsFromName(std::string_view path);
 
 struct LoadedDocument {

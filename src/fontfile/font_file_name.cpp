@@ -6,20 +6,9 @@
 namespace zg {
 namespace {
 
-struct Cell {
-  int ncol;
-  int nstr;
-};
-// The cell sizes the editor works with (the font model keeps the same table).
-constexpr std::array<Cell, 7> kCells{
-    {{6, 8}, {8, 8}, {12, 16}, {16, 16}, {16, 24}, {24, 16}, {24, 24}}};
-
-bool IsKnownCell(int ncol, int nstr) {
-  for (const Cell& c : kCells) {
-    if (c.ncol == ncol && c.nstr == nstr) return true;
-  }
-  return false;
-}
+// The sizes a name can carry; which of them the editor works with is the
+// font model's cell-size table, checked by the caller.
+bool InNameRange(int ncol, int nstr) { return ncol >= 6 && ncol <= 24 && nstr >= 8 && nstr <= 24; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -50,7 +39,7 @@ std::optional<FontFileParams> ParseFontFileName(std::string_view fullPath) {
   // f[2] is not examined: the writer puts "x" there.
   const std::optional<int> ncol = TwoDigits(f[0], f[1]);
   const std::optional<int> nstr = TwoDigits(f[3], f[4]);
-  if (!ncol || !nstr || !IsKnownCell(*ncol, *nstr)) return std::nullopt;
+  if (!ncol || !nstr || !InNameRange(*ncol, *nstr)) return std::nullopt;
 
   FontFileParams p;
   p.ncol = static_cast<std::int16_t>(*ncol);

@@ -21,9 +21,9 @@ struct FontFileParams {
 std::string DefaultFontFileName(int ncol, int nstr, int vert, bool negative);
 
 // Recognises that name in the last component of a path ('/' and '\' both
-// separate folders), with any extension or other text after it. Only the
-// seven cell sizes and the scans they allow are recognised, so that an
-// import never starts with parameters the rest of the editor cannot handle.
+// separate folders), with any extension or other text after it: widths 6 to
+// 24, heights 8 to 24, horizontal scan only for whole-byte widths. Whether
+// the cell is one the editor works with is for the caller to check.
 std::optional<FontFileParams> ParseFontFileName(std::string_view fullPath);
 
 }  // namespace zg

@@ -48,10 +48,10 @@ TEST(ParseFontFileName, RecognisesTheProposedNameInTheFileNameOnly) {
       {"Font8.x08vp", std::nullopt},
       {"Font08x-8vp", std::nullopt},
       {"Font0Ax08vp", std::nullopt},
-      // Only the seven cells, and horizontal scan only for whole-byte widths.
-      {"Font10x10vp", std::nullopt},
-      {"Font06x16vp", std::nullopt},
-      {"Font24x08vp", std::nullopt},
+      // Sizes within the ranges; horizontal scan only for whole-byte widths.
+      {"Font10x10vp", P{10, 10, 1, -1}},
+      {"Font05x08vp", std::nullopt},
+      {"Font24x25vp", std::nullopt},
       {"Font06x08hp", std::nullopt},
       {"Font12x16hn", std::nullopt},
       {"Font08x08hp", P{8, 8, 0, -1}},

@@ -1,0 +1,53 @@
+// The path from a file's text to a font document and back.
+
+#include <gtest/gtest.h>
+
+#include "document/font_io.h"
+#include "model/font_model.h"
+
+namespace zg {
+namespace {
+
+FontDocument Sample(int ncol, int nstr, int vert, bool negative) {
+  FontDocument d = EmptyDocument(ncol, nstr, vert, negative);
+  for (std::size_t i = 0; i < d.glyphs.size(); ++i) d.glyphs[i] = static_cast<std::uint8_t>(i * 7);
+  return d;
+}
+
+TEST(Document, EveryCellComesBackFromItsFontSourceText) {
+  for (const CellSize& size : kCellSizes) {
+    for (int vert : {1, 0}) {
+      if (vert == 0 && !AllowsHorizontal(size.ncol)) continue;
+      for (bool negative : {false, true}) {
+        const FontDocument d = Sample(size.ncol, size.nstr, vert, negative);
+        ASSERT_EQ(d.cb(), size.cb);
+        const std::string text = FormatFontDocument(d, {OutputFormat::FontSource, ".Db code", "NNh"});
+        MemoryByteSource in(text);
+        const LoadedDocument back = LoadFontDocument(in, "f.fnt", size.ncol, size.nstr, vert, negative);
+        EXPECT_EQ(back.result.status, ReadStatus::Completed);
+        EXPECT_EQ(back.document, d);
+      }
+    }
+  }
+}
+
+TEST(Document, NamesCarryOnlyTheCellsOfTheTable) {
+  EXPECT_EQ(ParamsFromName("/x/Font16x24hn.fnt"), (FontFileParams{16, 24, 0, 0}));
+  for (const char* name : {"Font10x10vp", "Font06x16vp", "Font24x08vp", "Font12x16hp"}) {
+    EXPECT_EQ(ParamsFromName(name), std::nullopt) << name;
+  }
+}
+
+TEST(Document, AFailurePrintsTheFirstDifferingGlyphAsAPicture) {
+  FontDocument a = EmptyDocument(8, 8, 1, false);
+  FontDocument b = a;
+  b.Glyph(65)[2] = 0x81;  // column 2: top and bottom pixels
+  const std::string picture = Picture(b, &a);
+  EXPECT_EQ(picture,
+            "8 x 8 vertical positive, 1792 bytes; glyph 65:\n"
+            "..#.....\n........\n........\n........\n"
+            "........\n........\n........\n..#.....\n");
+}
+
+}  // namespace
+}  // namespace zg
