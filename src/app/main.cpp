@@ -27,6 +27,9 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
+  // Settings (the preview window's place and choices) go to ~/.config/zgedit/.
+  QCoreApplication::setOrganizationName(QStringLiteral("zgedit"));
+  QCoreApplication::setApplicationName(QStringLiteral("zgedit"));
   // Lets the desktop match the window to its menu entry and icon once installed.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zgedit.zgedit"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zgedit.zgedit")));
