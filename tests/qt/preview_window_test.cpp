@@ -93,6 +93,20 @@ TEST_F(PreviewWindowTest, RemembersTextScaleAndLook) {
   EXPECT_EQ(again.panel()->minimumSize(), QSize(72, 24));
 }
 
+TEST_F(PreviewWindowTest, LooksCharactersUpAgainOnRefresh) {
+  const FontModel m = FontWithA();
+  int glyphOfA = 33;  // stands for the code page the main window has chosen
+  PreviewWindow window(
+      m, [&glyphOfA](char32_t) { return glyphOfA; }, nullptr);
+  window.textEdit()->setText("A");
+  window.scaleBox()->setValue(1);
+  window.lookBox()->setCurrentIndex(2);
+  EXPECT_EQ(Shown(*window.panel(), 8, 1)[0], "..##....");
+  glyphOfA = -1;
+  window.refresh();
+  EXPECT_EQ(Shown(*window.panel(), 8, 1)[0], "........");
+}
+
 TEST_F(PreviewWindowTest, WithoutAFontPaintsAnEmptyPanel) {
   const FontModel none;
   PreviewWindow window(none, OnlyA, nullptr);

@@ -87,7 +87,7 @@ PreviewWindow::PreviewWindow(const FontModel& model, std::function<int(char32_t)
   layout->addWidget(scroll, 1);
 
   connect(text_, &QLineEdit::textChanged, this, [this] {
-    textChanged();
+    refresh();
     saveSettings();
   });
   connect(scale_, &QSpinBox::valueChanged, this, [this] {
@@ -103,18 +103,10 @@ PreviewWindow::PreviewWindow(const FontModel& model, std::function<int(char32_t)
     placed_ = restoreGeometry(geometry);
   }
   if (!placed_) resize(480, 160);
-  textChanged();
+  refresh();
 }
 
 PreviewWindow::~PreviewWindow() { saveSettings(); }
-
-void PreviewWindow::textChanged() {
-  symbols_.clear();
-  for (const char32_t c : text_->text().toUcs4()) {
-    symbols_.push_back(symbolOf_ ? symbolOf_(c) : -1);
-  }
-  refresh();
-}
 
 PreviewImage PreviewWindow::render() const {
   const auto bytes = static_cast<std::size_t>(std::max(0, CellBytes(model_.ncol, model_.nstr)));
@@ -127,6 +119,11 @@ PreviewImage PreviewWindow::render() const {
 }
 
 void PreviewWindow::refresh() {
+  // The characters are looked up again, as the code page may have changed.
+  symbols_.clear();
+  for (const char32_t c : text_->text().toUcs4()) {
+    symbols_.push_back(symbolOf_ ? symbolOf_(c) : -1);
+  }
   // The size follows from the parameters alone, so the panel is not rendered here.
   const int s = scale_->value();
   const bool font = model_.cb > 0;

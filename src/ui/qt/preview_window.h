@@ -25,7 +25,7 @@ class PreviewWindow : public QWidget {
   PreviewWindow(const FontModel& model, std::function<int(char32_t)> symbolOf, QWidget* parent);
   ~PreviewWindow() override;
 
-  // Schedules one repaint from the model as it is now.
+  // Schedules one repaint from the model and the code page as they are now.
   void refresh();
 
   QLineEdit* textEdit() const { return text_; }
@@ -42,7 +42,6 @@ class PreviewWindow : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  void textChanged();
   void saveSettings() const;
 
   const FontModel& model_;
