@@ -70,6 +70,8 @@ std::optional<GlyphClip> DecodeGlyphClip(std::string_view text) {
   } else if (!TakeChar(text, 'h')) {
     return std::nullopt;
   }
+  // Clipboards on some systems turn line ends into CR LF.
+  TakeChar(text, '\r');
   if (!TakeChar(text, '\n')) return std::nullopt;
   clip.ncol = *ncol;
   clip.nstr = *nstr;

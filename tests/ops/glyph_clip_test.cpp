@@ -45,7 +45,7 @@ TEST(GlyphClip, WritesAShortReadableForm) {
   EXPECT_EQ(EncodeGlyphClip(6, 8, 0, a), "");  // 6 wide has no horizontal scan
   EXPECT_EQ(EncodeGlyphClip(8, 8, 1, std::span(a).first(7)), "");
   // Blanks are free, either letter case is read.
-  const auto loose = DecodeGlyphClip("zgedit-glyph 1 8x8 v\n7C 7E\t13 13\r\n7e 7c 00 00");
+  const auto loose = DecodeGlyphClip("zgedit-glyph 1 8x8 v\r\n7C 7E\t13 13\r\n7e 7c 00 00");
   ASSERT_TRUE(loose);
   EXPECT_EQ(loose->bytes, a);
 }
