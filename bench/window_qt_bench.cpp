@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
@@ -11,10 +12,9 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-
-#include <QAbstractButton>
 #include <random>
 
+#include "qt_bench_app.h"
 #include "ui/form2.h"
 #include "ui/qt/grid_widget.h"
 #include "ui/qt/main_window.h"
@@ -22,16 +22,7 @@
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "zg_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Never destroyed: torn down among the exit handlers, after some of Qt's own
-  // statics, it would crash the run at exit.
-  static QApplication* const app = new QApplication(argc, argv);
-  return *app;
-}
+using zg::bench::App;
 
 class PaintCounter : public QObject {
  public:
@@ -114,7 +105,8 @@ void BM_ScanChangeCommand24x24(benchmark::State& state) {
   zg::MainWindow window(platform);
   window.form.command1Click();
   std::mt19937 rng(9);
-  for (int i = 0; i < 224 * 72; ++i) window.form.model.glyphStore[i] = static_cast<std::uint8_t>(rng());
+  for (int i = 0; i < 224 * 72; ++i)
+    window.form.model.glyphStore[i] = static_cast<std::uint8_t>(rng());
   window.form.text1Click(33);
   window.show();
   PaintCounter counter;

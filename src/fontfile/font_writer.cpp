@@ -16,6 +16,13 @@ std::string WriteFontSource(std::span<const std::uint8_t> store, int cb, std::st
                             std::string_view numberFormat, bool negative) {
   if (cb <= 0) return {};
   const std::size_t count = std::min(static_cast<std::size_t>(cb) * 224, store.size());
+  return WriteFontLines(store.first(count), cb, keyword, numberFormat, negative);
+}
+
+std::string WriteFontLines(std::span<const std::uint8_t> values, int cb, std::string_view keyword,
+                           std::string_view numberFormat, bool negative) {
+  if (cb <= 0) return {};
+  const std::size_t count = values.size();
   const std::size_t perLine = cb == 6 ? 6 : 8;
   const std::size_t lines = (count + perLine - 1) / perLine;
   const NumberFormat format = NumberFormatFromText(numberFormat);
@@ -29,7 +36,7 @@ std::string WriteFontSource(std::span<const std::uint8_t> store, int cb, std::st
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t j = i % perLine;
     if (j == 0) out = std::copy(keyword.begin(), keyword.end(), out);
-    out += AppendFontValue(out, static_cast<std::uint8_t>(store[i] ^ flip), format);
+    out += AppendFontValue(out, static_cast<std::uint8_t>(values[i] ^ flip), format);
     if (j + 1 < perLine && i + 1 < count) {
       *out++ = ',';
     } else {

@@ -19,4 +19,10 @@ std::string LineKeyword(std::string_view lineFormat);
 std::string WriteFontSource(std::span<const std::uint8_t> store, int cb, std::string_view keyword,
                             std::string_view numberFormat, bool negative);
 
+// The lines of the given values alone, laid out as in the file for glyphs of
+// cb bytes (six a line for cb 6, else eight). WriteFontSource is this over
+// the font's cb * 224 values.
+std::string WriteFontLines(std::span<const std::uint8_t> values, int cb, std::string_view keyword,
+                           std::string_view numberFormat, bool negative);
+
 }  // namespace zg

@@ -7,3 +7,4 @@
 #include "fontfile/font_reader.h"
 #include "fontfile/font_value.h"
 #include "fontfile/font_writer.h"
+#include "fontfile/glyph_text.h"

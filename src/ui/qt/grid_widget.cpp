@@ -1,5 +1,6 @@
 #include "ui/qt/grid_widget.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -24,6 +25,37 @@ void GridWidget::paintEvent(QPaintEvent* event) {
         k >= kGridBoxes - kGridSide || !model_.pixelBoxVisible[index + kGridSide];
     DrawBoxBorder(painter, box, lastInRow, lastInColumn);
   }
+}
+
+void GridWidget::mousePressEvent(QMouseEvent* event) {
+  BoxArrayWidget::mousePressEvent(event);
+  const Qt::MouseButton button = event->button();
+  if (strokeButton_ != Qt::NoButton || (button != Qt::LeftButton && button != Qt::RightButton)) {
+    return;
+  }
+  const int box = boxAt(event->position().toPoint());
+  if (box < 0) return;
+  strokeButton_ = button;
+  strokeBox_ = box;
+  emit strokeStarted(box, button == Qt::RightButton);
+}
+
+void GridWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (strokeButton_ == Qt::NoButton) return;
+  // Outside the shown boxes the stroke waits; it goes on from its last box
+  // when the pointer comes back.
+  const int box = boxAt(event->position().toPoint());
+  if (box < 0 || box == strokeBox_) return;
+  strokeBox_ = box;
+  emit strokeMoved(box);
+}
+
+void GridWidget::mouseReleaseEvent(QMouseEvent* event) {
+  BoxArrayWidget::mouseReleaseEvent(event);
+  if (strokeButton_ == Qt::NoButton || event->button() != strokeButton_) return;
+  strokeButton_ = Qt::NoButton;
+  strokeBox_ = -1;
+  emit strokeEnded();
 }
 
 }  // namespace zg

@@ -1,6 +1,8 @@
 #pragma once
 // The 576 pixel boxes (Picture1) of the edit grid, painted from the model:
-// only the boxes the model shows, each in its colour.
+// only the boxes the model shows, each in its colour. Besides the click of a
+// box it reports drags as strokes: where a button went down, each new box the
+// pointer reaches while it is held, and when it comes up.
 
 #include "model/font_model.h"
 #include "ui/qt/box_array_widget.h"
@@ -12,12 +14,25 @@ class GridWidget : public BoxArrayWidget {
  public:
   GridWidget(const FontModel& model, const ScaledLayout& layout, QWidget* parent);
 
+ signals:
+  // A left or right button went down on shown box `box`.
+  void strokeStarted(int box, bool rightButton);
+  // The pointer, button held, reached another shown box.
+  void strokeMoved(int box);
+  // The button that started the stroke came up.
+  void strokeEnded();
+
  protected:
   std::span<const bool> clickable() const override { return model_.pixelBoxVisible; }
   void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   const FontModel& model_;
+  Qt::MouseButton strokeButton_ = Qt::NoButton;  // NoButton: no stroke under way
+  int strokeBox_ = -1;                           // the last box reported
 };
 
 }  // namespace zg

@@ -1,0 +1,50 @@
+#pragma once
+// The preview: a line of text set in the font being edited, drawn as the
+// display would show it, one cell after another with no gap between.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace zg {
+
+enum class DisplayLook { YellowGreenLcd, BlueLcd, Oled };
+
+inline constexpr std::array<DisplayLook, 3> kDisplayLooks{DisplayLook::YellowGreenLcd,
+                                                          DisplayLook::BlueLcd, DisplayLook::Oled};
+
+// The name the look's combo box shows.
+std::string_view DisplayLookName(DisplayLook look);
+
+// 0xAARRGGBB colours: the panel and a lit pixel.
+struct LookColors {
+  std::uint32_t background;
+  std::uint32_t pixel;
+};
+LookColors ColorsOf(DisplayLook look);
+
+inline constexpr int kMinPreviewScale = 1;
+inline constexpr int kMaxPreviewScale = 4;
+
+// Row after row of 0xAARRGGBB pixels, width * height of them.
+struct PreviewImage {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> argb;
+  friend bool operator==(const PreviewImage&, const PreviewImage&) = default;
+};
+
+// `glyphs` holds the font's 224 glyphs of ncol * nstr / 8 bytes in scan
+// `vert`; `symbols` the glyph index of each character, -1 for one the font
+// lacks (an unlit cell). Each pixel becomes a scale x scale block (scale is
+// kept to 1..4); from scale 3 on the block's last row and column stay unlit,
+// the gap between the dots of a real panel. A negative font lights the pixels
+// its glyphs leave clear, as its complemented bytes do on the display. A cell
+// without a byte layout gives an empty image.
+PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+                           bool negative, std::span<const int> symbols, int scale,
+                           DisplayLook look);
+
+}  // namespace zg
