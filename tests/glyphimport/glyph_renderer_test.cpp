@@ -177,6 +177,20 @@ TEST(GlyphRenderer, BdfGlyphsArriveByteForByteInBothScans) {
   EXPECT_EQ(Picture(h16, 16, 16, 0), Joined(big));
 }
 
+TEST(GlyphRenderer, PcfAndGzippedPcfGiveWhatTheirBdfGives) {
+  const std::vector<std::string> zhe = {"##.#.##.", "##.#.##.", ".#####..", "..###...",
+                                        ".#####..", "##.#.##.", "##.#.##.", "........"};
+  for (const char* file : {"Letters8.bdf", "Letters8.pcf", "Letters8.pcf.gz"}) {
+    for (const int vert : {1, 0}) {
+      const GlyphRenderer r =
+          OpenOrFail(std::string(ZG_TEST_DATA_DIR "/") + file, Cell(8, 8, vert, 8));
+      EXPECT_EQ(RenderPicture(r, U'A'), Joined(kLetterA)) << file;
+      EXPECT_EQ(RenderPicture(r, U'Ж'), Joined(zhe)) << file;
+      EXPECT_EQ(RenderPicture(r, U'B'), "missing") << file;
+    }
+  }
+}
+
 TEST(GlyphRenderer, BitmapFontsOpenOnlyInTheirOwnSizes) {
   const std::string path = testing::WriteBdf("zg_only8", 8, 1, {{U'A', kLetterA}});
   const GlyphRenderer::Result r = GlyphRenderer::Open({path, Cell(8, 8, 1, 10)});
