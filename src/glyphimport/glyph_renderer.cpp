@@ -2,9 +2,12 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_BDF_H
+#include <iconv.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "model/codec.h"
@@ -85,6 +88,46 @@ int Coverage(const FT_Bitmap& bm, int row, int col) {
   }
 }
 
+// X11 bitmap fonts in an 8-bit charset (KOI8-R, ISO8859-5, CP1251...) give
+// their codes, not Unicode: the character -> code table of that charset, by
+// iconv, sorted by character. Empty when the charset is unknown.
+std::vector<std::pair<char32_t, std::uint8_t>> CharsetCodes(FT_Face face) {
+  std::vector<std::pair<char32_t, std::uint8_t>> table;
+  const char* encoding = nullptr;
+  const char* registry = nullptr;
+  if (FT_Get_BDF_Charset_ID(face, &encoding, &registry) != 0 || encoding == nullptr ||
+      registry == nullptr) {
+    return table;
+  }
+  const std::string names[] = {std::string(registry) + "-" + encoding, encoding,
+                               std::string(registry) + encoding};
+  iconv_t cd = reinterpret_cast<iconv_t>(-1);
+  for (const std::string& name : names) {
+    cd = iconv_open("UTF-32LE", name.c_str());
+    if (cd != reinterpret_cast<iconv_t>(-1)) break;
+  }
+  if (cd == reinterpret_cast<iconv_t>(-1)) return table;
+  for (int code = 0; code < 256; ++code) {
+    char in[1] = {static_cast<char>(code)};
+    unsigned char out[8] = {};
+    char* inPtr = in;
+    char* outPtr = reinterpret_cast<char*>(out);
+    std::size_t inLeft = 1;
+    std::size_t outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
+        sizeof out - outLeft != 4) {
+      continue;
+    }
+    const char32_t ch = static_cast<char32_t>(out[0]) | static_cast<char32_t>(out[1]) << 8 |
+                        static_cast<char32_t>(out[2]) << 16 | static_cast<char32_t>(out[3]) << 24;
+    table.emplace_back(ch, static_cast<std::uint8_t>(code));
+  }
+  iconv_close(cd);
+  std::sort(table.begin(), table.end());
+  return table;
+}
+
 }  // namespace
 
 int GlyphBytes(int ncol, int nstr, int vert) {
@@ -101,6 +144,7 @@ struct GlyphRenderer::Face {
   int ascent = 0;  // pixels from the cell top down to the baseline
   bool bitmap = false;
   bool symbolCharmap = false;  // a symbol font: its codes sit at F000h + code
+  std::vector<std::pair<char32_t, std::uint8_t>> charsetCodes;  // see CharsetCodes
   FT_Int32 loadFlags = FT_LOAD_RENDER;
 
   Face() = default;
@@ -183,6 +227,7 @@ GlyphRenderer::Result GlyphRenderer::OpenBytes(std::vector<std::uint8_t> bytes,
       f->symbolCharmap = true;
     } else if (face->num_charmaps > 0) {
       FT_Set_Charmap(face, face->charmaps[0]);
+      f->charsetCodes = CharsetCodes(face);
     }
   }
   f->ascent = PixelsCeil(face->size->metrics.ascender);
@@ -213,6 +258,12 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph) const {
 
   FT_ULong code = ch;
   if (f.symbolCharmap && ch < 0x100) code |= 0xF000;
+  if (!f.charsetCodes.empty()) {
+    const auto it = std::lower_bound(f.charsetCodes.begin(), f.charsetCodes.end(),
+                                     std::pair<char32_t, std::uint8_t>{ch, 0});
+    if (it == f.charsetCodes.end() || it->first != ch) return false;
+    code = it->second;
+  }
   const FT_UInt index = FT_Get_Char_Index(f.face, code);
   if (index == 0) return false;
   if (FT_Load_Glyph(f.face, index, f.loadFlags) != 0) return false;

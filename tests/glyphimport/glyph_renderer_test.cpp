@@ -191,6 +191,25 @@ TEST(GlyphRenderer, PcfAndGzippedPcfGiveWhatTheirBdfGives) {
   }
 }
 
+TEST(GlyphRenderer, BitmapFontsInAnEightBitCharsetFindTheirCharacters) {
+  // E1h is А in KOI8-R and C0h in Windows-1251; 41h is A in both.
+  const std::vector<std::string> bar(8, "...#....");
+  const struct {
+    const char* registry;
+    const char* encoding;
+    int code;
+  } charsets[] = {{"KOI8", "R", 0xE1}, {"MICROSOFT", "CP1251", 0xC0}, {"ISO8859", "5", 0xB0}};
+  for (const auto& cs : charsets) {
+    const std::string path =
+        testing::WriteBdf(std::string("zg_charset_") + cs.registry, 8, 1,
+                          {{U'A', kLetterA}, {char32_t(cs.code), bar}}, cs.registry, cs.encoding);
+    const GlyphRenderer r = OpenOrFail(path, Cell(8, 8, 1, 8));
+    EXPECT_EQ(RenderPicture(r, U'А'), Joined(bar)) << cs.registry;
+    EXPECT_EQ(RenderPicture(r, U'A'), Joined(kLetterA)) << cs.registry;
+    EXPECT_EQ(RenderPicture(r, char32_t(cs.code)), "missing") << cs.registry;
+  }
+}
+
 TEST(GlyphRenderer, BitmapFontsOpenOnlyInTheirOwnSizes) {
   const std::string path = testing::WriteBdf("zg_only8", 8, 1, {{U'A', kLetterA}});
   const GlyphRenderer::Result r = GlyphRenderer::Open({path, Cell(8, 8, 1, 10)});

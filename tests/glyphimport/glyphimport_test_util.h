@@ -38,27 +38,30 @@ inline GlyphRenderer OpenOrFail(const std::string& path, const GlyphRenderOption
   return std::move(*r.renderer);
 }
 
-// One glyph of a BDF font: its code point and its rows ('#' on), drawn at
-// the top left of the font's box with the baseline under the last row minus
-// `descent`.
+// One glyph of a BDF font: its code in the font's charset and its rows
+// ('#' on).
 struct BdfGlyph {
   char32_t code;
   std::vector<std::string> rows;
 };
 
 // Writes a BDF font of square `pixels` strikes whose glyphs fill the box
-// pixels wide and tall, `descent` rows of it below the baseline.
+// pixels wide and tall, `descent` rows of it below the baseline. The glyphs'
+// codes are in the charset given by `registry` and `encoding`.
 inline std::string WriteBdf(const std::string& name, int pixels, int descent,
-                            const std::vector<BdfGlyph>& glyphs) {
+                            const std::vector<BdfGlyph>& glyphs,
+                            const std::string& registry = "ISO10646",
+                            const std::string& encoding = "1") {
   const auto path = std::filesystem::temp_directory_path() / (name + ".bdf");
   std::ofstream out(path);
   const int ascent = pixels - descent;
   out << "STARTFONT 2.1\nFONT -zg-test-medium-r-normal--" << pixels << "-" << 10 * pixels
-      << "-75-75-c-" << 10 * pixels << "-iso10646-1\nSIZE " << pixels << " 75 75\n"
+      << "-75-75-c-" << 10 * pixels << '-' << registry << '-' << encoding << "\nSIZE " << pixels
+      << " 75 75\n"
       << "FONTBOUNDINGBOX " << pixels << ' ' << pixels << " 0 " << -descent << '\n'
       << "STARTPROPERTIES 5\nPIXEL_SIZE " << pixels << "\nFONT_ASCENT " << ascent
-      << "\nFONT_DESCENT " << descent
-      << "\nCHARSET_REGISTRY \"ISO10646\"\nCHARSET_ENCODING \"1\"\nENDPROPERTIES\n"
+      << "\nFONT_DESCENT " << descent << "\nCHARSET_REGISTRY \"" << registry
+      << "\"\nCHARSET_ENCODING \"" << encoding << "\"\nENDPROPERTIES\n"
       << "CHARS " << glyphs.size() << '\n';
   for (const BdfGlyph& g : glyphs) {
     out << "STARTCHAR U" << std::hex << static_cast<unsigned>(g.code) << std::dec << "\nENCODING "
