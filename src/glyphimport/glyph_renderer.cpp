@@ -3,13 +3,13 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_BDF_H
-#include <iconv.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <utility>
 
+#include "model/code_page.h"
 #include "model/codec.h"
 
 namespace zg {
@@ -89,8 +89,8 @@ int Coverage(const FT_Bitmap& bm, int row, int col) {
 }
 
 // X11 bitmap fonts in an 8-bit charset (KOI8-R, ISO8859-5, CP1251...) give
-// their codes, not Unicode: the character -> code table of that charset, by
-// iconv, sorted by character. Empty when the charset is unknown.
+// their codes, not Unicode: the character -> code table of that charset,
+// sorted by character. Empty when the charset is unknown.
 std::vector<std::pair<char32_t, std::uint8_t>> CharsetCodes(FT_Face face) {
   std::vector<std::pair<char32_t, std::uint8_t>> table;
   const char* encoding = nullptr;
@@ -101,29 +101,16 @@ std::vector<std::pair<char32_t, std::uint8_t>> CharsetCodes(FT_Face face) {
   }
   const std::string names[] = {std::string(registry) + "-" + encoding, encoding,
                                std::string(registry) + encoding};
-  iconv_t cd = reinterpret_cast<iconv_t>(-1);
+  std::optional<std::array<char32_t, 256>> characters;
   for (const std::string& name : names) {
-    cd = iconv_open("UTF-32LE", name.c_str());
-    if (cd != reinterpret_cast<iconv_t>(-1)) break;
+    if ((characters = CharsetCharacters(name.c_str()))) break;
   }
-  if (cd == reinterpret_cast<iconv_t>(-1)) return table;
-  for (int code = 0; code < 256; ++code) {
-    char in[1] = {static_cast<char>(code)};
-    unsigned char out[8] = {};
-    char* inPtr = in;
-    char* outPtr = reinterpret_cast<char*>(out);
-    std::size_t inLeft = 1;
-    std::size_t outLeft = sizeof out;
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-        sizeof out - outLeft != 4) {
-      continue;
+  if (!characters) return table;
+  for (std::size_t code = 0; code < characters->size(); ++code) {
+    if ((*characters)[code] != 0) {
+      table.emplace_back((*characters)[code], static_cast<std::uint8_t>(code));
     }
-    const char32_t ch = static_cast<char32_t>(out[0]) | static_cast<char32_t>(out[1]) << 8 |
-                        static_cast<char32_t>(out[2]) << 16 | static_cast<char32_t>(out[3]) << 24;
-    table.emplace_back(ch, static_cast<std::uint8_t>(code));
   }
-  iconv_close(cd);
   std::sort(table.begin(), table.end());
   return table;
 }

@@ -43,19 +43,18 @@ char32_t Decode(iconv_t cd, unsigned char code) {
   iconv(cd, nullptr, nullptr, nullptr, nullptr);  // drop any state a failure left
   if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return 0;
   if (sizeof out - outLeft != 4) return 0;
-  const char32_t ch = static_cast<char32_t>(out[0]) | static_cast<char32_t>(out[1]) << 8 |
-                      static_cast<char32_t>(out[2]) << 16 | static_cast<char32_t>(out[3]) << 24;
-  return IsControl(ch) ? 0 : ch;
+  return static_cast<char32_t>(out[0]) | static_cast<char32_t>(out[1]) << 8 |
+         static_cast<char32_t>(out[2]) << 16 | static_cast<char32_t>(out[3]) << 24;
 }
 
 std::array<char32_t, kSymbolCount> BuildTable(CodePage page) {
   std::array<char32_t, kSymbolCount> table{};
-  iconv_t cd = iconv_open("UTF-32LE", Info(page).iconvName);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return table;
-  for (int i = 0; i < kSymbolCount; ++i) {
-    table[static_cast<std::size_t>(i)] = Decode(cd, static_cast<unsigned char>(kFirstCode + i));
+  const auto all = CharsetCharacters(Info(page).iconvName);
+  if (!all) return table;
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const char32_t ch = (*all)[kFirstCode + i];
+    table[i] = IsControl(ch) ? 0 : ch;
   }
-  iconv_close(cd);
   return table;
 }
 
@@ -90,6 +89,17 @@ const std::array<char32_t, kSymbolCount>& CodePageCharacters(CodePage page) {
   if (i >= kCodePages.size()) i = 0;
   std::call_once(built[i], [i] { tables[i] = BuildTable(kCodePages[i]); });
   return tables[i];
+}
+
+std::optional<std::array<char32_t, 256>> CharsetCharacters(const char* iconvName) {
+  iconv_t cd = iconv_open("UTF-32LE", iconvName);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::array<char32_t, 256> table{};
+  for (std::size_t code = 0; code < table.size(); ++code) {
+    table[code] = Decode(cd, static_cast<unsigned char>(code));
+  }
+  iconv_close(cd);
+  return table;
 }
 
 std::optional<int> SymbolIndexOf(CodePage page, char32_t ch) {

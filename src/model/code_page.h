@@ -45,6 +45,11 @@ const std::array<char32_t, kSymbolCount>& CodePageCharacters(CodePage page);
 // select its symbol.
 std::optional<int> SymbolIndexOf(CodePage page, char32_t ch);
 
+// The character of each byte 0..255 in the charset glibc's iconv calls
+// `iconvName` ("CP1251", "KOI8-R"...), 0 where it has none; nothing when
+// iconv does not know the charset.
+std::optional<std::array<char32_t, 256>> CharsetCharacters(const char* iconvName);
+
 // `ch` as UTF-8; "" for 0 and for values that are not characters.
 std::string Utf8(char32_t ch);
 

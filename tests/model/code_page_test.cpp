@@ -64,6 +64,18 @@ TEST(CodePage, NamesAndShortForms) {
   }
 }
 
+TEST(CodePage, CharsetsByTheirIconvName) {
+  const auto koi8 = CharsetCharacters("KOI8-R");
+  ASSERT_TRUE(koi8.has_value());
+  EXPECT_EQ((*koi8)[0xE1], U'А');
+  EXPECT_EQ((*koi8)[0x41], U'A');
+  const auto cp1251 = CharsetCharacters("CP1251");
+  ASSERT_TRUE(cp1251.has_value());
+  EXPECT_EQ((*cp1251)[0x98], 0U);     // undefined
+  EXPECT_EQ((*cp1251)[0x0A], U'\n');  // control characters are characters here
+  EXPECT_EQ(CharsetCharacters("NO-SUCH-CHARSET"), std::nullopt);
+}
+
 TEST(CodePage, Utf8Encoding) {
   EXPECT_EQ(Utf8(0), "");
   EXPECT_EQ(Utf8(U'A'), "A");
