@@ -27,8 +27,11 @@ constexpr int kMonoThreshold = 128;
 
 constexpr int FloorDiv2(int v) { return v >= 0 ? v / 2 : -((1 - v) / 2); }
 
-int PixelsCeil(FT_Pos v26_6) { return static_cast<int>((v26_6 + 63) >> 6); }
-int PixelsRound(FT_Pos v26_6) { return static_cast<int>((v26_6 + 32) >> 6); }
+// Metrics come from the file: bounded far below int overflow before any sum.
+constexpr long kPixelLimit = 1L << 20;
+int Bounded(long v) { return static_cast<int>(std::clamp(v, -kPixelLimit, kPixelLimit)); }
+int PixelsCeil(FT_Pos v26_6) { return Bounded(v26_6 / 64 + (v26_6 > 0 && v26_6 % 64 != 0)); }
+int PixelsRound(FT_Pos v26_6) { return Bounded((v26_6 / 32 + (v26_6 >= 0 ? 1 : -1)) / 2); }
 
 GlyphImportFailure Fail(GlyphImportError error) { return {error, {}, 0}; }
 
@@ -263,14 +266,14 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph) const {
 
   const int threshold =
       o.mode == RenderMode::Mono ? kMonoThreshold : std::clamp(o.threshold, 1, 255);
-  const int top = f.ascent + o.offsetY - slot->bitmap_top;
-  int left = slot->bitmap_left;
+  const int bitmapLeft = Bounded(slot->bitmap_left);
+  const int top = f.ascent + Bounded(o.offsetY) - Bounded(slot->bitmap_top);
+  int left = bitmapLeft;
   if (o.align == HAlign::Center) {
     const int advance = PixelsRound(slot->advance.x);
-    left =
-        advance > 0 ? FloorDiv2(o.ncol - advance) + slot->bitmap_left : FloorDiv2(o.ncol - width);
+    left = advance > 0 ? FloorDiv2(o.ncol - advance) + bitmapLeft : FloorDiv2(o.ncol - width);
   }
-  left += o.offsetX;
+  left += Bounded(o.offsetX);
 
   std::fill_n(glyph.begin(), cb, std::uint8_t{0});
   // Only the part of the bitmap that falls into the cell is visited.
