@@ -2,6 +2,7 @@
 
 #include "fake_platform.h"
 #include "ui/form1.h"
+#include "ui/symbol_text.h"
 #include "ui/texts.h"
 
 namespace zg {
@@ -47,6 +48,14 @@ TEST(Shell, SymbolBoxesShowWindows1251Characters) {
   EXPECT_EQ(Form1::SymbolText(223), "я");
   EXPECT_EQ(Form1::SymbolText(0xA8 - 0x20), "Ё");
   EXPECT_EQ(Form1::SymbolText(0xB9 - 0x20), "№");
+}
+
+TEST(Shell, SymbolBoxesFollowTheCodePage) {
+  EXPECT_EQ(SymbolText(CodePage::Windows1252, 0xC0 - 0x20), "À");
+  EXPECT_EQ(SymbolText(CodePage::Koi8R, 0xC1 - 0x20), "а");
+  EXPECT_EQ(SymbolText(CodePage::Windows1251, 0x98 - 0x20), "");  // undefined: an empty box
+  EXPECT_EQ(SymbolText(CodePage::Windows1251, -1), "");
+  EXPECT_EQ(SymbolText(CodePage::Windows1251, kSymbolCount), "");
 }
 
 TEST(Shell, WideScreensKeepTheDesignedLayout) {
@@ -115,7 +124,8 @@ TEST(Shell, ClosingAsksOnlyWhileThereAreUnsavedChanges) {
   EXPECT_FALSE(form.QueryUnload(CloseReason::Program));
   EXPECT_TRUE(platform.messages.empty());
 
-  for (CloseReason reason : {CloseReason::User, CloseReason::SystemShutdown, CloseReason::TaskManager}) {
+  for (CloseReason reason :
+       {CloseReason::User, CloseReason::SystemShutdown, CloseReason::TaskManager}) {
     platform.answers = {MsgAnswer::No};
     const FontModel before = form.model;
     EXPECT_TRUE(form.QueryUnload(reason));

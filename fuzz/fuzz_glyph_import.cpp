@@ -1,0 +1,82 @@
+// Any bytes as a font file for the glyph import. The first byte picks the
+// cell, the scan, the mode and the alignment, the second the pixel size and
+// offsets; the rest is the file.
+//
+// Checks: opening never fails silently (an error or a renderer), rendering
+// writes nothing outside the glyph, a character the font lacks leaves the
+// glyph untouched, and a fill counts every symbol it was asked for.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "glyphimport/glyph_renderer.h"
+#include "model/code_page.h"
+
+namespace {
+
+constexpr std::size_t kGuard = 64;
+constexpr std::uint8_t kFill = 0xA5;
+
+void Check(bool ok, const char* what) {
+  if (!ok) {
+    std::fprintf(stderr, "fuzz_glyph_import: %s\n", what);
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const zg::CellSize& cell = zg::kCellSizes[(data[0] & 7U) % zg::kCellSizes.size()];
+  zg::GlyphRenderOptions o;
+  o.ncol = cell.ncol;
+  o.nstr = cell.nstr;
+  o.vert = (data[0] & 8U) != 0 && zg::AllowsHorizontal(cell.ncol) ? 0 : 1;
+  o.mode = (data[0] & 16U) != 0 ? zg::RenderMode::AntiAliased : zg::RenderMode::Mono;
+  o.align = (data[0] & 32U) != 0 ? zg::HAlign::Left : zg::HAlign::Center;
+  o.threshold = (data[0] & 64U) != 0 ? 0 : 200;
+  // Small sizes keep each run fast; bitmap strikes are rarely larger.
+  o.pixelSize = 1 + (data[1] & 31U);
+  o.offsetX = (data[1] & 64U) != 0 ? -3 : 0;
+  o.offsetY = (data[1] & 128U) != 0 ? 5 : 0;
+
+  const zg::GlyphRenderer::Result opened =
+      zg::GlyphRenderer::OpenBytes(std::vector<std::uint8_t>(data + 2, data + size), o);
+  if (!opened) {
+    Check(opened.failure.error != zg::GlyphImportError::SizeNotInFont ||
+              !opened.failure.availableSizes.empty(),
+          "a size error that lists no sizes");
+    return 0;
+  }
+  const zg::GlyphRenderer& r = *opened.renderer;
+  const auto cb = static_cast<std::size_t>(zg::GlyphBytes(o.ncol, o.nstr, o.vert));
+  Check(cb == static_cast<std::size_t>(cell.cb), "glyph size differs from the cell's");
+
+  std::vector<std::uint8_t> buffer(kGuard + cb + kGuard, kFill);
+  const std::span<std::uint8_t> glyph(buffer.data() + kGuard, cb);
+  for (const char32_t ch : {U' ', U'A', U'g', U'Ж', U'\u00C0', U'\u2592', U'\U0001F600'}) {
+    std::fill(buffer.begin(), buffer.end(), kFill);
+    const bool drawn = r.Render(ch, glyph);
+    Check(std::all_of(buffer.begin(), buffer.begin() + kGuard,
+                      [](std::uint8_t b) { return b == kFill; }),
+          "wrote before the glyph");
+    Check(
+        std::all_of(buffer.end() - kGuard, buffer.end(), [](std::uint8_t b) { return b == kFill; }),
+        "wrote after the glyph");
+    if (!drawn) {
+      Check(std::all_of(glyph.begin(), glyph.end(), [](std::uint8_t b) { return b == kFill; }),
+            "a missing character changed the glyph");
+    }
+  }
+
+  std::vector<std::uint8_t> glyphs(zg::kSymbolCount * cb);
+  const auto& chars = zg::CodePageCharacters(zg::CodePage::Windows1251);
+  const zg::FillSummary s = zg::FillGlyphs(r, chars, zg::FillRange::Codes(0x40, 0x5F), glyphs);
+  Check(s.filled + s.missing == 0x20, "a fill lost symbols");
+  return 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A row of sample glyphs drawn in their cell as the edit grid draws pixels:
+// white boxes, the yellow margin, lit pixels blue (red in the margin).
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+namespace zg {
+
+struct PreviewGlyph {
+  QString character;  // shown under the cell
+  std::vector<std::uint8_t> bytes;
+};
+
+class GlyphPreviewWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit GlyphPreviewWidget(QWidget* parent = nullptr);
+
+  void setCell(int ncol, int nstr, int vert);
+  void setGlyphs(std::vector<PreviewGlyph> glyphs);
+  const std::vector<PreviewGlyph>& glyphs() const { return glyphs_; }
+
+  // Whether pixel (row, col) of glyph `index` is lit, and where it is painted.
+  bool pixelOn(int index, int row, int col) const;
+  QRect pixelRect(int index, int row, int col) const;
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int box() const;
+  QPoint cellOrigin(int index) const;
+
+  int ncol_ = 8;
+  int nstr_ = 8;
+  int vert_ = 1;
+  std::vector<PreviewGlyph> glyphs_;
+};
+
+}  // namespace zg
