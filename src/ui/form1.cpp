@@ -1,14 +1,23 @@
 #include "ui/form1.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <span>
 
 #include "document/font_io.h"
+#include "fontfile/glyph_text.h"
+#include "glyphimport/glyph_renderer.h"
 #include "model/codec.h"
 #include "model/editing.h"
 #include "ops/glyph_bytes.h"
 #include "ops/ops.h"
+#include "ops/font_shift.h"
+#include "ops/glyph_clip.h"
+#include "ops/transform.h"
+#include "ui/font_import_form.h"
 #include "ui/form2.h"
+#include "ui/symbol_text.h"
 #include "ui/texts.h"
 
 namespace zg {
@@ -20,6 +29,7 @@ constexpr std::array<Ctl, 11> kFontControls{
     Ctl::Command8, Ctl::Command9, Ctl::Command10, Ctl::Command11, Ctl::Label19};
 
 constexpr const char* kFolderSetting = "dialogs/folder";
+constexpr const char* kCodePageSetting = "view/codePage";
 
 // cb for a cell of the table; any other cell keeps the previous value.
 std::int16_t BytesPerGlyph(int ncol, int nstr, std::int16_t previous) {
@@ -225,35 +235,91 @@ FontDocument Form1::Document() const {
 // --- Menus ----------------------------------------------------------------
 
 MenuStates Form1::Menus() const {
+  using C = MenuCommand;
   MenuStates states;
   for (const MenuSpec& menu : MenuBar()) {
     for (const MenuItemSpec& item : menu.items) At(states, item.command).text = item.text;
   }
   const auto button = [this](Ctl c) { return window.IsVisible(c); };
-  At(states, MenuCommand::Create).enabled = button(Ctl::Command1);
-  At(states, MenuCommand::Import).enabled = button(Ctl::Command2);
-  At(states, MenuCommand::Save).enabled = button(Ctl::Command5) && HasFont();
-  At(states, MenuCommand::Exit).enabled = true;
-  MenuItemState& undo = At(states, MenuCommand::Undo);
+  const bool font = HasFont();
+  At(states, C::Create).enabled = button(Ctl::Command1);
+  At(states, C::Import).enabled = button(Ctl::Command2);
+  At(states, C::ImportFromFont).enabled = font;
+  At(states, C::Save).enabled = button(Ctl::Command5) && font;
+  At(states, C::Export).enabled = font;
+  At(states, C::Exit).enabled = true;
+  MenuItemState& undo = At(states, C::Undo);
   undo.enabled = history_.CanUndo();
   if (undo.enabled) undo.text = std::string(text::kMenuUndo) + ": " + history_.UndoName();
-  MenuItemState& redo = At(states, MenuCommand::Redo);
+  MenuItemState& redo = At(states, C::Redo);
   redo.enabled = history_.CanRedo();
   if (redo.enabled) redo.text = std::string(text::kMenuRedo) + ": " + history_.RedoName();
+  for (C c : {C::Cut, C::Copy, C::Paste, C::FlipHorizontal, C::FlipVertical, C::Invert,
+              C::FontShiftUp, C::FontShiftDown, C::FontShiftLeft, C::FontShiftRight}) {
+    At(states, c).enabled = font;
+  }
+  const bool square = font && model.ncol == model.nstr;
+  At(states, C::RotateClockwise).enabled = square;
+  At(states, C::RotateCounterClockwise).enabled = square;
+  At(states, C::ShiftUp).enabled = button(Ctl::Command6) && font;
+  At(states, C::ShiftDown).enabled = button(Ctl::Command7) && font;
+  At(states, C::ShiftLeft).enabled = button(Ctl::Command8) && font;
+  At(states, C::ShiftRight).enabled = button(Ctl::Command9) && font;
+  At(states, C::Erase).enabled = button(Ctl::Command3) && font;
+  At(states, C::Preview).enabled = true;
+  for (std::size_t i = 0; i < kCodePages.size(); ++i) {
+    MenuItemState& item = states[static_cast<std::size_t>(C::CodePage0) + i];
+    item.enabled = true;
+    item.checked = kCodePages[i] == codePage_;
+  }
   return states;
 }
 
 void Form1::RunMenu(MenuCommand command) {
+  using C = MenuCommand;
   if (!At(Menus(), command).enabled) return;
-  switch (command) {
-    case MenuCommand::Create: command1Click(); break;
-    case MenuCommand::Import: command2Click(); break;
-    case MenuCommand::Save: command5Click(); break;
-    case MenuCommand::Undo: undoClick(); break;
-    case MenuCommand::Redo: redoClick(); break;
-    case MenuCommand::Exit:  // the window closes itself, through QueryUnload
-    case MenuCommand::Count: break;
+  const auto index = static_cast<std::size_t>(command);
+  const auto firstPage = static_cast<std::size_t>(C::CodePage0);
+  if (index >= firstPage && index < firstPage + kCodePages.size()) {
+    setCodePage(kCodePages[index - firstPage]);
+    return;
   }
+  switch (command) {
+    case C::Create: command1Click(); break;
+    case C::Import: command2Click(); break;
+    case C::ImportFromFont: importFromFontClick(); break;
+    case C::Save: command5Click(); break;
+    case C::Undo: undoClick(); break;
+    case C::Redo: redoClick(); break;
+    case C::Cut: cutClick(); break;
+    case C::Copy: copyClick(); break;
+    case C::Paste: pasteClick(); break;
+    case C::FlipHorizontal: flipHorizontalClick(); break;
+    case C::FlipVertical: flipVerticalClick(); break;
+    case C::RotateClockwise: rotateClick(true); break;
+    case C::RotateCounterClockwise: rotateClick(false); break;
+    case C::Invert: invertClick(); break;
+    case C::ShiftUp: command6Click(); break;
+    case C::ShiftDown: command7Click(); break;
+    case C::ShiftLeft: command8Click(); break;
+    case C::ShiftRight: command9Click(); break;
+    case C::Erase: command3Click(); break;
+    case C::FontShiftUp: fontShiftClick(ShiftDirection::Up); break;
+    case C::FontShiftDown: fontShiftClick(ShiftDirection::Down); break;
+    case C::FontShiftLeft: fontShiftClick(ShiftDirection::Left); break;
+    case C::FontShiftRight: fontShiftClick(ShiftDirection::Right); break;
+    // The window's own: closing, the export and preview windows.
+    case C::Export:
+    case C::Exit:
+    case C::Preview:
+    default: break;
+  }
+}
+
+void Form1::setCodePage(CodePage page) {
+  // Only the symbol table's characters change; the font's bytes stay.
+  codePage_ = page;
+  platform_.WriteSetting(kCodePageSetting, std::string(CodePageName(page)));
 }
 
 // --- Dialog folders -------------------------------------------------------
@@ -280,6 +346,9 @@ void Form1::Load() {
   model.nosave = 0;
   EnterNoFont();
   ApplyCheck1(0);
+  if (const auto page = platform_.ReadSetting(kCodePageSetting)) {
+    codePage_ = CodePageFromName(*page).value_or(kDefaultCodePage);
+  }
 }
 
 bool Form1::QueryUnload(CloseReason reason) {
@@ -485,6 +554,194 @@ void Form1::text1Click(int index) {
 void Form1::picture1Click(int index) {
   // Switch one pixel of the glyph on or off.
   Change(text::kStepPixel, [this, index] { TogglePixel(model, index); });
+}
+
+// --- Drawing --------------------------------------------------------------
+
+void Form1::strokeBegin(int box, bool rightButton) {
+  // Paint along the pointer's way with the state the first box got.
+  strokeEnd();
+  strokeStart_.emplace(BeginChange());
+  stroke_.emplace(model, box, rightButton);
+  strokeMoved_ = false;
+}
+
+void Form1::strokeMove(int box) {
+  if (!stroke_) return;
+  stroke_->moveTo(model, box);
+  strokeMoved_ = true;
+}
+
+void Form1::strokeEnd() {
+  if (!stroke_ || !strokeStart_) return;
+  const bool erasing = !stroke_->paintsOn();
+  const char* name = text::kStepStroke;
+  if (!strokeMoved_ && !erasing) name = text::kStepPixel;  // a click
+  if (erasing) name = text::kStepStrokeErase;
+  EndChange(*strokeStart_, name);
+  stroke_.reset();
+  strokeStart_.reset();
+}
+
+// --- The current glyph as a whole -----------------------------------------
+
+void Form1::ShowGlyphChanged() {
+  MarkEdited(model);
+  model.nosavesimb = 1;
+  RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
+}
+
+template <class F>
+void Form1::ChangeGlyph(const char* name, F&& change) {
+  if (!HasFont() || CurrentGlyph(model).empty()) return;
+  const ChangeStart start = BeginChange();
+  const GlyphStore& before = *start.store;
+  change(CurrentGlyph(model));
+  if (before != model.glyphStore) ShowGlyphChanged();
+  EndChange(start, name);
+}
+
+void Form1::flipHorizontalClick() {
+  ChangeGlyph(text::kStepFlipHorizontal, [this](std::span<std::uint8_t> g) {
+    FlipHorizontal(g, model.ncol, model.nstr, model.vert);
+  });
+}
+
+void Form1::flipVerticalClick() {
+  ChangeGlyph(text::kStepFlipVertical, [this](std::span<std::uint8_t> g) {
+    FlipVertical(g, model.ncol, model.nstr, model.vert);
+  });
+}
+
+void Form1::rotateClick(bool clockwise) {
+  ChangeGlyph(clockwise ? text::kStepRotateClockwise : text::kStepRotateCounterClockwise,
+              [this, clockwise](std::span<std::uint8_t> g) {
+                if (clockwise) {
+                  RotateClockwise(g, model.ncol, model.nstr, model.vert);
+                } else {
+                  RotateCounterClockwise(g, model.ncol, model.nstr, model.vert);
+                }
+              });
+}
+
+void Form1::invertClick() {
+  ChangeGlyph(text::kStepInvert, [this](std::span<std::uint8_t> g) {
+    InvertGlyph(g, model.ncol, model.nstr, model.vert);
+  });
+}
+
+// --- The clipboard --------------------------------------------------------
+
+void Form1::copyClick() {
+  // The glyph twice: in the editor's own form and as a font source line.
+  const auto glyph = CurrentGlyph(model);
+  if (!HasFont() || glyph.empty()) return;
+  platform_.SetClipboard(EncodeGlyphClip(model.ncol, model.nstr, model.vert, glyph),
+                         WriteGlyphLine(glyph, LineKeyword(window.combo1Text), window.combo2Text,
+                                        window.check1Value == 1));
+}
+
+void Form1::cutClick() {
+  if (!HasFont()) return;
+  copyClick();
+  ChangeGlyph(text::kStepCut, [](std::span<std::uint8_t> g) { std::fill(g.begin(), g.end(), 0); });
+}
+
+void Form1::pasteClick() {
+  // A glyph of another cell or scan lands at the top left, cut to the cell.
+  if (!HasFont()) return;
+  const Platform::ClipboardContents clip = platform_.ReadClipboard();
+  std::optional<GlyphClip> glyph;
+  if (clip.glyph) glyph = DecodeGlyphClip(*clip.glyph);
+  if (!glyph && clip.text) {
+    if (auto bytes = ReadGlyphText(*clip.text, model.cb, model.pos)) {
+      glyph = GlyphClip{model.ncol, model.nstr, model.vert == 1 ? 1 : 0, std::move(*bytes)};
+    }
+  }
+  if (!glyph) {
+    Notify(text::kPasteNoGlyph, MsgIcon::None, text::kAppTitle);
+    return;
+  }
+  ChangeGlyph(text::kStepPaste, [this, &glyph](std::span<std::uint8_t> g) {
+    PlaceGlyph(*glyph, g, model.ncol, model.nstr, model.vert);
+  });
+}
+
+// --- The whole font -------------------------------------------------------
+
+void Form1::MarkChangedGlyphs(const GlyphStore& before) {
+  const int cb = model.cb;
+  for (int i = 0; i < kSymbolCount && cb > 0 && (i + 1) * cb <= kStoreSize; ++i) {
+    const auto first = before.begin() + i * cb;
+    if (!std::equal(first, first + cb, model.glyphStore.begin() + i * cb)) {
+      model.symbols[i].fontSize = kEditedFontSize;
+      model.symbols[i].bold = true;
+    }
+  }
+  RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
+  const auto glyph = CurrentGlyph(model);
+  model.nosavesimb =
+      std::equal(glyph.begin(), glyph.end(), model.glyphBackup.begin()) ? 0 : 1;
+}
+
+void Form1::fontShiftClick(ShiftDirection dir) {
+  if (!HasFont()) return;
+  const std::size_t bytes = static_cast<std::size_t>(model.cb) * kSymbolCount;
+  const auto glyphs = std::span<std::uint8_t>(model.glyphStore).first(bytes);
+  if (const auto blocker =
+          FirstGlyphBlockingShift(glyphs, model.cb, model.ncol, model.nstr, model.vert, dir)) {
+    char code[8];
+    std::snprintf(code, sizeof code, "%02Xh", kFirstCode + *blocker);
+    std::string symbol = zg::SymbolText(codePage_, *blocker);
+    symbol = symbol.empty() ? std::string() : "«" + symbol + "» ";
+    std::string message = text::kFontShiftRefused;
+    message.replace(message.find("%1 "), 3, symbol);
+    message.replace(message.find("%2"), 2, code);
+    Notify(message, MsgIcon::Warning, text::kAttention);
+    return;
+  }
+  static constexpr const char* kNames[] = {text::kStepFontShiftUp, text::kStepFontShiftDown,
+                                           text::kStepFontShiftLeft, text::kStepFontShiftRight};
+  const ChangeStart start = BeginChange();
+  ShiftFont(glyphs, model.cb, model.ncol, model.nstr, model.vert, dir);
+  MarkChangedGlyphs(*start.store);
+  EndChange(start, kNames[static_cast<int>(dir)]);
+}
+
+void Form1::importFromFontClick() {
+  // Fill glyphs from an installed font or a font file, in one step.
+  if (!HasFont()) return;
+  const std::size_t bytes = static_cast<std::size_t>(model.cb) * kSymbolCount;
+  const auto glyphs = std::span<std::uint8_t>(model.glyphStore).first(bytes);
+  const auto choice =
+      platform_.ShowFontImportDialog(model.ncol, model.nstr, model.vert, codePage_, glyphs);
+  if (!choice) return;
+  const GlyphRenderer::Result opened =
+      GlyphRenderer::Open(ImportRequest(*choice, model.ncol, model.nstr, model.vert));
+  if (!opened) {
+    Notify(ImportErrorText(opened.failure, choice->pixelSize, choice->faceIndex), MsgIcon::None,
+           text::kAppTitle);
+    return;
+  }
+  const ChangeStart start = BeginChange();
+  const FillSummary summary =
+      FillGlyphs(*opened.renderer, CodePageCharacters(codePage_), choice->range, glyphs);
+  MarkChangedGlyphs(*start.store);
+  EndChange(start, text::kStepFontImport);
+  Notify(ImportSummaryText(summary), MsgIcon::Information, text::kInformation);
+}
+
+// --- The keyboard ---------------------------------------------------------
+
+void Form1::goToSymbol(int index) {
+  if (!HasFont()) return;
+  text1Click(std::clamp(index, 0, kSymbolCount - 1));
+}
+
+void Form1::moveSymbol(int delta) { goToSymbol(model.simb + delta); }
+
+void Form1::typeCharacter(char32_t c) {
+  if (const auto index = SymbolIndexOf(codePage_, c)) goToSymbol(*index);
 }
 
 void Form1::ApplyCheck1(int value) {

@@ -5,11 +5,15 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "document/edit_history.h"
+#include "model/code_page.h"
 #include "model/font_document.h"
 #include "model/font_model.h"
+#include "ops/shift.h"
+#include "ops/stroke.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/platform.h"
@@ -44,6 +48,37 @@ class Form1 {
   void check1Click();
   void undoClick();  // "Отменить"
   void redoClick();  // "Повторить"
+
+  // Drawing by dragging over the grid: a press, each new box reached, the
+  // release. A press and release on one box is a click.
+  void strokeBegin(int box, bool rightButton);
+  void strokeMove(int box);
+  void strokeEnd();
+
+  // The glyph clipboard.
+  void cutClick();
+  void copyClick();
+  void pasteClick();
+
+  // The current glyph: flips, quarter turns (square cells), inversion.
+  void flipHorizontalClick();
+  void flipVerticalClick();
+  void rotateClick(bool clockwise);
+  void invertClick();
+  // Every glyph of the font one pixel in `dir`, refused when one would lose a pixel.
+  void fontShiftClick(ShiftDirection dir);
+  // "Импорт из шрифта...": fills glyphs from a TrueType, OpenType or bitmap font.
+  void importFromFontClick();
+
+  // The keyboard on the symbol table: move the current symbol by `delta`
+  // places (clamped to the table), go to a symbol, select by character.
+  void moveSymbol(int delta);
+  void goToSymbol(int index);
+  void typeCharacter(char32_t c);
+
+  // The code page the symbol table shows; remembered across runs.
+  CodePage codePage() const { return codePage_; }
+  void setCodePage(CodePage page);
 
   // The menu bar: what each item says and whether it can be chosen now, and
   // running an item (the same handler as its button).
@@ -98,6 +133,10 @@ class Form1 {
   void EnterNoFont();
   void EnterFont(int simb, bool keepBackup);
   void ApplyCheck1(int value);
+  template <class F>
+  void ChangeGlyph(const char* name, F&& change);
+  void ShowGlyphChanged();
+  void MarkChangedGlyphs(const GlyphStore& before);
 
   std::string DialogFolder();
   void RememberFolder(const std::string& path);
@@ -111,6 +150,10 @@ class Form1 {
 
   Platform& platform_;
   EditHistory history_;
+  CodePage codePage_ = kDefaultCodePage;
+  std::optional<Stroke> stroke_;
+  std::optional<ChangeStart> strokeStart_;
+  bool strokeMoved_ = false;
 };
 
 }  // namespace zg

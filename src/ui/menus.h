@@ -13,10 +13,38 @@ namespace zg {
 enum class MenuCommand : std::uint8_t {
   Create,
   Import,
+  ImportFromFont,
   Save,
+  Export,
   Exit,
   Undo,
   Redo,
+  Cut,
+  Copy,
+  Paste,
+  FlipHorizontal,
+  FlipVertical,
+  RotateClockwise,
+  RotateCounterClockwise,
+  Invert,
+  ShiftUp,
+  ShiftDown,
+  ShiftLeft,
+  ShiftRight,
+  Erase,
+  FontShiftUp,
+  FontShiftDown,
+  FontShiftLeft,
+  FontShiftRight,
+  Preview,
+  CodePage0,  // one item per code page, in kCodePages order
+  CodePage1,
+  CodePage2,
+  CodePage3,
+  CodePage4,
+  CodePage5,
+  CodePage6,
+  CodePage7,
   Count,
 };
 inline constexpr std::size_t kMenuCommandCount = static_cast<std::size_t>(MenuCommand::Count);
@@ -25,11 +53,13 @@ struct MenuItemSpec {
   MenuCommand command;
   const char* text;
   std::vector<const char*> shortcuts;  // the first is the one shown
+  const char* submenu = nullptr;       // items of one submenu follow each other
+  bool separatorBefore = false;
+  bool checkable = false;
 };
 
 struct MenuSpec {
   const char* title;
-  // Items in order; a separator where `separatorBefore` is set.
   std::vector<MenuItemSpec> items;
 };
 

@@ -6,12 +6,15 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace zg {
 
 class ByteSource;
 class Form2;
+struct FontImportChoice;
+enum class CodePage : std::uint8_t;
 
 enum class MsgButtons { Ok, YesNo };  // the first button is the default
 enum class MsgIcon { None, Warning, Information };
@@ -72,6 +75,20 @@ class Platform {
   // file is left as it was and the description says why.
   virtual std::optional<FileError> ReplaceFile(const std::string& path,
                                                const std::string& contents) = 0;
+
+  // The system clipboard: a glyph in the editor's own form beside the same
+  // glyph as text, and what is there now (either may be missing).
+  struct ClipboardContents {
+    std::optional<std::string> glyph;
+    std::optional<std::string> text;
+  };
+  virtual void SetClipboard(const std::string& glyph, const std::string& text) = 0;
+  virtual ClipboardContents ReadClipboard() = 0;
+
+  // The dialog "Импорт из шрифта...": the user's choice, or nothing when
+  // cancelled. It previews the font's first glyphs in the cell given.
+  virtual std::optional<FontImportChoice> ShowFontImportDialog(
+      int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) = 0;
 
   virtual std::string ApplicationDirectory() = 0;
   // The user's documents folder.

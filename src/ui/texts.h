@@ -42,6 +42,25 @@ inline constexpr const char* kMenuCreate = "Создать знакогенер�
 inline constexpr const char* kMenuImport = "Импортировать знакогенератор...";
 inline constexpr const char* kMenuSave = "Сохранить знакогенератор...";
 inline constexpr const char* kMenuExit = "Выход";
+inline constexpr const char* kMenuExport = "Экспорт...";
+inline constexpr const char* kMenuCut = "Вырезать";
+inline constexpr const char* kMenuCopy = "Копировать";
+inline constexpr const char* kMenuPaste = "Вставить";
+inline constexpr const char* kMenuSymbol = "Символ";
+inline constexpr const char* kMenuFlipHorizontal = "Отразить по горизонтали";
+inline constexpr const char* kMenuFlipVertical = "Отразить по вертикали";
+inline constexpr const char* kMenuRotateClockwise = "Повернуть по часовой стрелке";
+inline constexpr const char* kMenuRotateCounterClockwise = "Повернуть против часовой стрелки";
+inline constexpr const char* kMenuInvert = "Инвертировать";
+inline constexpr const char* kMenuShiftUp = "Сдвинуть вверх";
+inline constexpr const char* kMenuShiftDown = "Сдвинуть вниз";
+inline constexpr const char* kMenuShiftLeft = "Сдвинуть влево";
+inline constexpr const char* kMenuShiftRight = "Сдвинуть вправо";
+inline constexpr const char* kMenuErase = "Стереть";
+inline constexpr const char* kMenuWholeFont = "Весь шрифт";
+inline constexpr const char* kMenuView = "Вид";
+inline constexpr const char* kMenuPreview = "Просмотр";
+inline constexpr const char* kMenuCodePage = "Кодовая страница";
 inline constexpr const char* kMenuUndo = "Отменить";
 inline constexpr const char* kMenuRedo = "Повторить";
 
@@ -58,6 +77,28 @@ inline constexpr const char* kStepScan = "изменение развертки"
 inline constexpr const char* kStepNegative = "признак негатива";
 inline constexpr const char* kStepImport = "импорт знакогенератора";
 inline constexpr const char* kStepCreate = "создание знакогенератора";
+inline constexpr const char* kStepStroke = "рисование";
+inline constexpr const char* kStepStrokeErase = "стирание точек";
+inline constexpr const char* kStepCut = "вырезание символа";
+inline constexpr const char* kStepPaste = "вставка символа";
+inline constexpr const char* kStepFlipHorizontal = "отражение по горизонтали";
+inline constexpr const char* kStepFlipVertical = "отражение по вертикали";
+inline constexpr const char* kStepRotateClockwise = "поворот по часовой стрелке";
+inline constexpr const char* kStepRotateCounterClockwise = "поворот против часовой стрелки";
+inline constexpr const char* kStepInvert = "инверсия символа";
+inline constexpr const char* kStepFontShiftUp = "сдвиг шрифта вверх";
+inline constexpr const char* kStepFontShiftDown = "сдвиг шрифта вниз";
+inline constexpr const char* kStepFontShiftLeft = "сдвиг шрифта влево";
+inline constexpr const char* kStepFontShiftRight = "сдвиг шрифта вправо";
+inline constexpr const char* kStepFontImport = "импорт из шрифта";
+
+// The clipboard held no glyph to paste.
+inline constexpr const char* kPasteNoGlyph =
+    "В буфере обмена нет символа: нужен символ, скопированный в редакторе, или "
+    "строка значений одного символа.";
+// A whole-font shift that would push pixels out; %1 is the symbol, %2 its code.
+inline constexpr const char* kFontShiftRefused =
+    "Шрифт нельзя сдвинуть: символ %1 (код %2) потеряет точки.";
 
 // Files that cannot be read or written; %1 is the file's path, %2 the
 // system's own words.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -139,13 +140,34 @@ TEST(MainWindow, ClicksOnTheBoxesReachTheLogic) {
   EXPECT_EQ(window.form.model, before);
   EXPECT_EQ(PaintedColor(grid, CentreOf(grid, 8)), window.palette().color(QPalette::Window));
 
-  // A right click is not a click.
+  // The right button clears.
   QTest::mouseClick(&grid, Qt::RightButton, {}, CentreOf(grid, 26));
-  EXPECT_EQ(window.form.model, before);
-  // Pressing on one box and releasing on another is no click either.
-  QTest::mousePress(&grid, Qt::LeftButton, {}, CentreOf(grid, 27));
-  QTest::mouseRelease(&grid, Qt::LeftButton, {}, CentreOf(grid, 28));
-  EXPECT_EQ(window.form.model, before);
+  EXPECT_EQ(window.form.model.glyphStore[8 + 2], 0x00);
+  EXPECT_EQ(PaintedColor(grid, CentreOf(grid, 26)), QColor(255, 255, 255));
+}
+
+TEST(MainWindow, ADragPaintsEveryBoxOnItsWayAsOneUndoStep) {
+  RecordingPlatform platform;
+  platform.form2Script = PickSize("8 x 8");
+  MainWindow window(platform);
+  window.show();
+  QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
+  GridWidget& grid = *window.grid();
+  // From row 0, column 0 to row 3, column 6 in one fast move.
+  QTest::mousePress(&grid, Qt::LeftButton, {}, CentreOf(grid, 0));
+  QTest::mouseMove(&grid, CentreOf(grid, 3 * 24 + 6));
+  QTest::mouseRelease(&grid, Qt::LeftButton, {}, CentreOf(grid, 3 * 24 + 6));
+  EXPECT_EQ(GlyphPicture(window.form.model.glyphStore, 0, 8, 8, 8, 1),
+            "##......\n"
+            "..##....\n"
+            "....##..\n"
+            "......#.\n"
+            "........\n........\n........\n........\n");
+  EXPECT_EQ(window.action(MenuCommand::Undo)->text(), Q("Отменить: рисование"));
+  window.action(MenuCommand::Undo)->trigger();
+  EXPECT_EQ(std::count(window.form.model.glyphStore.begin(),
+                       window.form.model.glyphStore.begin() + 8, 0),
+            8);
 }
 
 TEST(MainWindow, ButtonsCheckBoxAndCombosFeedTheLogic) {

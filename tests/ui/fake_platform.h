@@ -12,6 +12,7 @@
 
 #include "dialog_scripts.h"
 #include "fontfile/fontfile.h"
+#include "ui/font_import_form.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/platform.h"
@@ -30,6 +31,8 @@ class FakePlatform : public Platform {
   std::set<std::string> folders;          // folders that exist besides the real ones
   std::set<std::string> writableFolders;  // folders the user may write
   std::map<std::string, std::string> settings;
+  ClipboardContents clipboard;
+  std::deque<std::optional<FontImportChoice>> fontImportChoices;
 
   // What the program asked.
   std::vector<MessageRequest> messages;
@@ -102,6 +105,22 @@ class FakePlatform : public Platform {
     if (replaceFailure) return replaceFailure;
     files[path] = contents;
     return std::nullopt;
+  }
+
+  void SetClipboard(const std::string& glyph, const std::string& text) override {
+    clipboard = {glyph, text};
+  }
+  ClipboardContents ReadClipboard() override { return clipboard; }
+
+  std::optional<FontImportChoice> ShowFontImportDialog(int, int, int, CodePage,
+                                                       std::span<const std::uint8_t>) override {
+    if (fontImportChoices.empty()) {
+      ADD_FAILURE() << "unexpected font import dialog";
+      return std::nullopt;
+    }
+    auto choice = fontImportChoices.front();
+    fontImportChoices.pop_front();
+    return choice;
   }
 
   std::string ApplicationDirectory() override { return "/opt/zgedit"; }

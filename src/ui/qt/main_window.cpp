@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QActionGroup>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -17,6 +19,7 @@
 #include "ui/qt/face_button.h"
 #include "ui/qt/geometry.h"
 #include "ui/qt/grid_widget.h"
+#include "ui/qt/preview_window.h"
 #include "ui/qt/qt_platform.h"
 #include "ui/qt/symbol_table_widget.h"
 #include "ui/qt/window_font.h"
@@ -25,6 +28,8 @@
 
 namespace zg {
 namespace {
+
+constexpr int kSymbolColumns = 16;  // the symbol table's row is 16 codes
 
 using Handler = void (Form1::*)();
 constexpr std::pair<Ctl, Handler> kButtonHandlers[] = {
@@ -120,8 +125,12 @@ void MainWindow::build() {
   grid_ = new GridWidget(form.model, layout, canvas_);
   connect(symbols_, &BoxArrayWidget::boxClicked, this,
           [this](int i) { run([this, i] { form.text1Click(i); }); });
-  connect(grid_, &BoxArrayWidget::boxClicked, this,
-          [this](int k) { run([this, k] { form.picture1Click(k); }); });
+  // The grid paints by strokes; a press and release on one box is a click.
+  connect(grid_, &GridWidget::strokeStarted, this,
+          [this](int k, bool right) { run([this, k, right] { form.strokeBegin(k, right); }); });
+  connect(grid_, &GridWidget::strokeMoved, this,
+          [this](int k) { run([this, k] { form.strokeMove(k); }); });
+  connect(grid_, &GridWidget::strokeEnded, this, [this] { run([this] { form.strokeEnd(); }); });
 #if QT_CONFIG(sessionmanager)
   // A log-off or shutdown asks the same question as the close box.
   connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
@@ -155,22 +164,89 @@ void MainWindow::buildMenus() {
   menuBar_ = new QMenuBar(this);
   for (const MenuSpec& spec : MenuBar()) {
     QMenu* menu = menuBar_->addMenu(Q(spec.title));
+    QMenu* submenu = nullptr;
+    const char* submenuTitle = nullptr;
+    auto* group = new QActionGroup(menu);  // the checkable items of a menu are exclusive
     for (const MenuItemSpec& item : spec.items) {
-      QAction* action = menu->addAction(Q(item.text));
+      if (item.submenu != submenuTitle) {
+        submenuTitle = item.submenu;
+        if (item.separatorBefore) menu->addSeparator();
+        submenu = submenuTitle != nullptr ? menu->addMenu(Q(submenuTitle)) : nullptr;
+      } else if (item.separatorBefore) {
+        (submenu != nullptr ? submenu : menu)->addSeparator();
+      }
+      QMenu* into = submenu != nullptr ? submenu : menu;
+      QAction* action = into->addAction(Q(item.text));
       QList<QKeySequence> keys;
       for (const char* key : item.shortcuts) keys.append(QKeySequence(QString::fromLatin1(key)));
       action->setShortcuts(keys);
+      if (item.checkable) {
+        action->setCheckable(true);
+        group->addAction(action);
+      }
       const MenuCommand command = item.command;
-      connect(action, &QAction::triggered, this, [this, command] {
-        if (command == MenuCommand::Exit) {
-          close();  // through the same question as the close box
-          return;
-        }
-        run([this, command] { form.RunMenu(command); });
-      });
+      connect(action, &QAction::triggered, this, [this, command] { runMenu(command); });
       actions_[static_cast<std::size_t>(command)] = action;
     }
   }
+}
+
+void MainWindow::runMenu(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Exit:
+      close();  // through the same question as the close box
+      return;
+    case MenuCommand::Preview:
+      showPreview();
+      return;
+    default:
+      run([this, command] { form.RunMenu(command); });
+  }
+}
+
+void MainWindow::showPreview() {
+  if (preview_ == nullptr) {
+    preview_ = new PreviewWindow(
+        form.model,
+        [this](char32_t c) { return SymbolIndexOf(form.codePage(), c).value_or(-1); }, this);
+  }
+  preview_->refresh();
+  preview_->show();
+  preview_->raise();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // The keys of the symbol table: they reach the window from every widget
+  // that does not use them itself (the table, the grid, the buttons).
+  const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+  if (mods == Qt::NoModifier) {
+    int delta = 0;
+    switch (event->key()) {
+      case Qt::Key_Left: delta = -1; break;
+      case Qt::Key_Right: delta = 1; break;
+      case Qt::Key_Up: delta = -kSymbolColumns; break;
+      case Qt::Key_Down: delta = kSymbolColumns; break;
+      case Qt::Key_Home:
+        run([this] { form.goToSymbol(0); });
+        return;
+      case Qt::Key_End:
+        run([this] { form.goToSymbol(kSymbolCount - 1); });
+        return;
+      default: break;
+    }
+    if (delta != 0) {
+      run([this, delta] { form.moveSymbol(delta); });
+      return;
+    }
+  }
+  const QString typed = event->text();
+  if ((mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0 &&
+      typed.size() >= 1 && typed.at(0).isPrint()) {
+    const char32_t c = typed.toUcs4().value(0);
+    run([this, c] { form.typeCharacter(c); });
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 QWidget* MainWindow::makeControl(const ControlSpec& design) {
@@ -236,7 +312,9 @@ void MainWindow::sync() {
     if (actions_[i] == nullptr) continue;
     actions_[i]->setEnabled(menus[i].enabled);
     actions_[i]->setText(QString::fromStdString(menus[i].text));
+    if (actions_[i]->isCheckable()) actions_[i]->setChecked(menus[i].checked);
   }
+  if (preview_ != nullptr) preview_->refresh();
   symbols_->update();
   grid_->update();
 }

@@ -20,6 +20,7 @@ class QMenuBar;
 namespace zg {
 
 class GridWidget;
+class PreviewWindow;
 class QtPlatform;
 class SymbolTableWidget;
 
@@ -40,6 +41,8 @@ class MainWindow : public QWidget {
   QWidget* canvas() const { return canvas_; }
   QMenuBar* menuBar() const { return menuBar_; }
   QAction* action(MenuCommand c) const { return actions_[static_cast<std::size_t>(c)]; }
+  // The "Просмотр" window once it has been opened, else null.
+  PreviewWindow* preview() const { return preview_; }
   SymbolTableWidget* symbolTable() const { return symbols_; }
   GridWidget* grid() const { return grid_; }
   // Label1(0..15), then Label4..Label17.
@@ -51,12 +54,15 @@ class MainWindow : public QWidget {
   Form1 form;
 
  protected:
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   MainWindow(std::unique_ptr<QtPlatform> platform, QWidget* parent);
   void build();
   void buildMenus();
+  void runMenu(MenuCommand command);
+  void showPreview();
   QWidget* makeControl(const ControlSpec& design);
   void sync();
 
@@ -64,6 +70,7 @@ class MainWindow : public QWidget {
   std::array<QAction*, kMenuCommandCount> actions_{};
   QMenuBar* menuBar_ = nullptr;
   QWidget* canvas_ = nullptr;
+  PreviewWindow* preview_ = nullptr;
   std::vector<QLabel*> headings_;
   SymbolTableWidget* symbols_ = nullptr;
   GridWidget* grid_ = nullptr;

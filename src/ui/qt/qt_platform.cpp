@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QMimeData>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -17,7 +19,9 @@
 #include <span>
 
 #include "fontfile/byte_source.h"
+#include "ui/font_import_form.h"
 #include "ui/form2.h"
+#include "ui/qt/font_import_dialog.h"
 #include "ui/layout.h"
 #include "ui/qt/dialog_text.h"
 #include "ui/qt/params_dialog.h"
@@ -216,6 +220,33 @@ std::optional<FileError> QtPlatform::ReplaceFile(const std::string& path,
 
 std::string QtPlatform::ApplicationDirectory() {
   return QCoreApplication::applicationDirPath().toStdString();
+}
+
+namespace {
+// The editor's own clipboard form of a glyph.
+const QString kGlyphMime = QStringLiteral("application/x-zgedit-glyph");
+}  // namespace
+
+void QtPlatform::SetClipboard(const std::string& glyph, const std::string& text) {
+  auto* data = new QMimeData;  // the clipboard takes it over
+  data->setData(kGlyphMime, QByteArray::fromStdString(glyph));
+  data->setText(Q(text));
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+Platform::ClipboardContents QtPlatform::ReadClipboard() {
+  ClipboardContents contents;
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (data == nullptr) return contents;
+  if (data->hasFormat(kGlyphMime)) contents.glyph = data->data(kGlyphMime).toStdString();
+  if (data->hasText()) contents.text = data->text().toStdString();
+  return contents;
+}
+
+std::optional<FontImportChoice> QtPlatform::ShowFontImportDialog(
+    int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) {
+  beforeModal();
+  return FontImportDialog::Ask(dialogParent(), ncol, nstr, vert, page, glyphs);
 }
 
 std::string QtPlatform::DocumentsDirectory() {

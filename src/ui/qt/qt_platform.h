@@ -25,6 +25,10 @@ class QtPlatform : public Platform {
   std::unique_ptr<ByteSource> OpenForReading(const std::string& path, FileError& error) override;
   std::optional<FileError> ReplaceFile(const std::string& path,
                                        const std::string& contents) override;
+  void SetClipboard(const std::string& glyph, const std::string& text) override;
+  ClipboardContents ReadClipboard() override;
+  std::optional<FontImportChoice> ShowFontImportDialog(
+      int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) override;
   std::string ApplicationDirectory() override;
   std::string DocumentsDirectory() override;
   bool IsFolder(const std::string& path) override;
