@@ -21,7 +21,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
                 libgtest-dev libgmock-dev libbenchmark-dev
                 fonts-liberation fonts-dejavu-core)
 RUN_PACKAGES=(qt6-qpa-plugins)
-TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream)
+TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream fontconfig gcc)
 PACKAGE_PACKAGES=(dpkg-dev file)
 
 source "$ROOT/scripts/install_missing.sh"
