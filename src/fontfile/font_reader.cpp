@@ -396,6 +396,14 @@ std::string_view ToString(ReadStatus status) {
       return "UnclosedBlockComment";
     case ReadStatus::ReadFailure:
       return "ReadFailure";
+    case ReadStatus::NotANumber:
+      return "NotANumber";
+    case ReadStatus::ValueOutOfRange:
+      return "ValueOutOfRange";
+    case ReadStatus::NoArray:
+      return "NoArray";
+    case ReadStatus::UnclosedArray:
+      return "UnclosedArray";
   }
   return "?";
 }
@@ -404,6 +412,7 @@ std::ostream& operator<<(std::ostream& os, ReadStatus status) { return os << ToS
 
 std::ostream& operator<<(std::ostream& os, const ReadResult& result) {
   os << result.status << " after " << result.valuesStored << " values";
+  if (result.line != 0) os << " at line " << result.line;
   if (!result.failureText.empty()) os << " (" << result.failureText << ")";
   return os;
 }

@@ -178,6 +178,11 @@ void Form1::command2Click() {
     case ReadStatus::Completed:
       break;
     case ReadStatus::SyntaxError:
+    // The C array reader's failures; a font source never gives them.
+    case ReadStatus::NotANumber:
+    case ReadStatus::ValueOutOfRange:
+    case ReadStatus::NoArray:
+    case ReadStatus::UnclosedArray:
       RestoreFontData(model, window, saved, savedCheck);
       Notify(text::kUnrecognisedSyntax, MsgIcon::None, text::kAppTitle);
       tip = "end";
