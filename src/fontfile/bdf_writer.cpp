@@ -1,8 +1,9 @@
 #include "fontfile/bdf_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "fontfile/glyph_pixels.h"
@@ -33,6 +34,7 @@ std::string Hex(char32_t v, int digits) {
 struct Entry {
   int index;  // glyph 0..223
   char32_t encoding;
+  bool named;  // the first code of its character, named after it
 };
 
 }  // namespace
@@ -40,16 +42,28 @@ struct Entry {
 std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
                      const std::array<char32_t, 224>& characters, const BdfOptions& options) {
   const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
-  if (cb == 0) return {};
+  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  // A character given by several codes belongs to the first of them.
+  std::array<std::pair<char32_t, int>, kGlyphCount> byCharacter{};
+  for (int i = 0; i < kGlyphCount; ++i) {
+    byCharacter[static_cast<std::size_t>(i)] = {characters[static_cast<std::size_t>(i)], i};
+  }
+  std::sort(byCharacter.begin(), byCharacter.end());
+  std::array<bool, kGlyphCount> firstOfCharacter{};
+  for (std::size_t k = 0; k < byCharacter.size(); ++k) {
+    const char32_t c = byCharacter[k].first;
+    if (c != 0 && c <= 0x10FFFF && (k == 0 || byCharacter[k - 1].first != c)) {
+      firstOfCharacter[static_cast<std::size_t>(byCharacter[k].second)] = true;
+    }
+  }
   std::vector<Entry> entries;
   entries.reserve(kGlyphCount);
-  std::unordered_set<char32_t> taken;
   for (int i = 0; i < kGlyphCount; ++i) {
+    const auto k = static_cast<std::size_t>(i);
     if (options.rawEncoding) {
-      entries.push_back({i, static_cast<char32_t>(kFirstGlyphCode + i)});
-    } else {
-      const char32_t c = characters[static_cast<std::size_t>(i)];
-      if (c != 0 && c <= 0x10FFFF && taken.insert(c).second) entries.push_back({i, c});
+      entries.push_back({i, static_cast<char32_t>(kFirstGlyphCode + i), firstOfCharacter[k]});
+    } else if (firstOfCharacter[k]) {
+      entries.push_back({i, characters[k], true});
     }
   }
 
@@ -60,7 +74,8 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
   const std::string encoding = options.rawEncoding ? "0" : "1";
   // 72 dpi makes a point a pixel, so the scalable width is 1000 * ncol / nstr.
   const std::string swidth = std::to_string(1000 * ncol / nstr);
-  const std::size_t rowBytes = (static_cast<std::size_t>(ncol) + 7) / 8;
+  const auto w0 = static_cast<std::size_t>(ncol);
+  const std::size_t rowBytes = (w0 + 7) / 8;
 
   std::string out;
   out.reserve(512 + entries.size() * (96 + static_cast<std::size_t>(nstr) * (rowBytes * 2 + 1)));
@@ -87,26 +102,17 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
   for (const Entry& e : entries) {
     const int code = kFirstGlyphCode + e.index;
     const char32_t c = characters[static_cast<std::size_t>(e.index)];
-    // The first code of a character is named after it, as font tools do.
-    const bool named = c != 0 && c <= 0x10FFFF &&
-                       std::none_of(characters.begin(), characters.begin() + e.index,
-                                    [c](char32_t other) { return other == c; });
     out += "STARTCHAR ";
-    out += named ? "uni" + Hex(c, c > 0xFFFF ? 6 : 4) : "C0x" + Hex(static_cast<char32_t>(code), 2);
+    out +=
+        e.named ? "uni" + Hex(c, c > 0xFFFF ? 6 : 4) : "C0x" + Hex(static_cast<char32_t>(code), 2);
     out += "\nENCODING " + std::to_string(e.encoding) + "\n";
     out += metrics;
-    const std::span<const std::uint8_t> glyph =
-        GlyphAt(glyphs, cb, static_cast<std::size_t>(e.index));
-    for (int y = 0; y < nstr; ++y) {
-      for (std::size_t b = 0; b < rowBytes; ++b) {
-        unsigned v = 0;
-        for (int k = 0; k < 8; ++k) {
-          const int x = static_cast<int>(b) * 8 + k;
-          v = (v << 1) | (GlyphPixel(glyph, ncol, nstr, vert, x, y) ? 1U : 0U);
-        }
-        out += kHexDigits[v >> 4];
-        out += kHexDigits[v & 0xF];
-      }
+    const GlyphRows rows =
+        DecodeRows(GlyphAt(glyphs, cb, static_cast<std::size_t>(e.index)), ncol, nstr, vert);
+    for (std::size_t y = 0; y < static_cast<std::size_t>(nstr); ++y) {
+      // Each row padded on the right to whole bytes, most significant bit leftmost.
+      const std::uint64_t row = std::uint64_t{rows[y]} << (8 * rowBytes - w0);
+      for (std::size_t d = 2 * rowBytes; d-- > 0;) out += kHexDigits[(row >> (4 * d)) & 0xF];
       out += '\n';
     }
     out += "ENDCHAR\n";

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "fontfile/font_value.h"
 
 namespace zg {
 namespace {
@@ -158,6 +161,8 @@ class CArrayScanner {
   void SeekChar(char c);
   bool ArrayChar(char c);
   bool EndToken();
+  bool StoreNumber(Number n);
+  const char* ScanValues(const char* p, const char* end);
 
   std::span<std::uint8_t> store_;
   std::uint8_t flip_;
@@ -182,6 +187,11 @@ class CArrayScanner {
 
 bool CArrayScanner::Feed(const char* p, const char* end) {
   while (p != end) {
+    if (lex_ == Lex::Code && phase_ == Phase::Array && value_ != Value::Token && !afterCr_) {
+      p = ScanValues(p, end);
+      if (Stopped()) return false;
+      if (p == end) break;
+    }
     const char c = *p++;
     if (afterCr_) {
       afterCr_ = false;
@@ -370,21 +380,19 @@ bool CArrayScanner::ArrayChar(char c) {
     }
     return Fail(ReadStatus::NotANumber);
   }
+  // Any other character ends a number, as a blank does; whether it may
+  // follow one is asked below.
+  if (value_ == Value::Token) {
+    value_ = Value::After;
+    if (!EndToken()) return false;
+  }
   switch (c) {
     case ',':
-      if (value_ == Value::Token) {
-        value_ = Value::Start;
-        return EndToken();
-      }
       if (value_ != Value::After) return Fail(ReadStatus::NotANumber);
       value_ = Value::Start;
       return true;
     case '}':
-      if (value_ == Value::Token) {
-        if (!EndToken()) return false;
-      } else if (value_ != Value::Start && value_ != Value::After) {
-        return Fail(ReadStatus::NotANumber);
-      }
+      if (value_ != Value::Start && value_ != Value::After) return Fail(ReadStatus::NotANumber);
       value_ = Value::After;
       if (--depth_ == 0) {
         phase_ = Phase::Done;
@@ -413,9 +421,47 @@ bool CArrayScanner::ArrayChar(char c) {
   }
 }
 
+// Takes the plain run of values and commas of an array line straight from
+// the block; anything else (line ends, comments, braces, casts, a number
+// cut by the block's end) is left to the character-by-character way.
+const char* CArrayScanner::ScanValues(const char* p, const char* end) {
+  while (p != end) {
+    const char c = *p;
+    if (c == ' ') {
+      ++p;
+    } else if (c == ',') {
+      if (value_ != Value::After) return p;
+      value_ = Value::Start;
+      lineStart_ = false;
+      ++p;
+    } else if (value_ == Value::Start && IsIdentifierChar(c)) {
+      const char* q = p + 1;
+      while (q != end && IsIdentifierChar(*q)) ++q;
+      if (q == end || *q == '\'') return p;
+      std::optional<std::uint8_t> hex;
+      if (q - p == 4 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        hex = fontvalue_detail::HexPair(p[2], p[3]);
+      }
+      const Number n = hex ? Number{ReadStatus::Completed, *hex}
+                           : ParseCNumber(std::string_view(p, static_cast<std::size_t>(q - p)));
+      if (!StoreNumber(n)) return q;
+      value_ = Value::After;
+      lineStart_ = false;
+      p = q;
+    } else {
+      return p;
+    }
+  }
+  return p;
+}
+
 bool CArrayScanner::EndToken() {
-  Number n = tokenLen_ <= kMaxTokenChars ? ParseCNumber(std::string_view(token_.data(), tokenLen_))
-                                         : Number{ReadStatus::NotANumber, 0};
+  return StoreNumber(tokenLen_ <= kMaxTokenChars
+                         ? ParseCNumber(std::string_view(token_.data(), tokenLen_))
+                         : Number{ReadStatus::NotANumber, 0});
+}
+
+bool CArrayScanner::StoreNumber(Number n) {
   if (n.status == ReadStatus::Completed && negative_ && n.value != 0) {
     n.status = ReadStatus::ValueOutOfRange;
   }

@@ -1,5 +1,9 @@
 #include "fontfile/c_header_writer.h"
 
+#include <algorithm>
+#include <array>
+#include <string_view>
+
 #include "fontfile/c_text.h"
 #include "fontfile/glyph_pixels.h"
 
@@ -14,12 +18,18 @@ void AppendDefine(std::string& out, const std::string& macro, std::string_view v
   out += '\n';
 }
 
-void AppendPicture(std::string& out, std::span<const std::uint8_t> glyph, int ncol, int nstr,
-                   int vert) {
-  for (int y = 0; y < nstr; ++y) {
-    out += "  /* ";
-    for (int x = 0; x < ncol; ++x) out += GlyphPixel(glyph, ncol, nstr, vert, x, y) ? '#' : '.';
-    out += " */\n";
+void AppendPicture(std::string& out, const GlyphRows& rows, int ncol, int nstr) {
+  constexpr std::string_view kOpen = "  /* ";
+  constexpr std::string_view kClose = " */\n";
+  std::array<char, kOpen.size() + kMaxCellSide + kClose.size()> line{};
+  std::copy(kOpen.begin(), kOpen.end(), line.begin());
+  const auto w = static_cast<std::size_t>(ncol);
+  std::copy(kClose.begin(), kClose.end(),
+            line.begin() + static_cast<std::ptrdiff_t>(kOpen.size() + w));
+  for (std::size_t y = 0; y < static_cast<std::size_t>(nstr); ++y) {
+    for (std::size_t x = 0; x < w; ++x)
+      line[kOpen.size() + x] = ".#"[(rows[y] >> (w - 1 - x)) & 1U];
+    out.append(line.data(), kOpen.size() + w + kClose.size());
   }
 }
 
@@ -29,7 +39,7 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
                          bool negative, const std::array<char32_t, 224>& characters,
                          const CHeaderOptions& options) {
   const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
-  if (cb == 0) return {};
+  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
   const std::string flash = upper + "_FLASH";
@@ -81,7 +91,7 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
       "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement + ' ' + unused + " = {\n";
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
     const std::span<const std::uint8_t> glyph = GlyphAt(glyphs, cb, i);
-    if (options.pictures) AppendPicture(out, glyph, ncol, nstr, vert);
+    if (options.pictures) AppendPicture(out, DecodeRows(glyph, ncol, nstr, vert), ncol, nstr);
     out += "  {";
     for (std::size_t n = 0; n < cb; ++n) {
       if (n != 0) out += ',';

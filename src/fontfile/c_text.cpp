@@ -3,8 +3,6 @@
 namespace zg {
 namespace {
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
 bool IsIdentifierChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
@@ -26,11 +24,6 @@ std::string UpperIdentifier(std::string_view identifier) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return upper;
-}
-
-void AppendHexByte(std::string& out, std::uint8_t value) {
-  const char text[4] = {'0', 'x', kHexDigits[value >> 4], kHexDigits[value & 0x0F]};
-  out.append(text, sizeof text);
 }
 
 bool IsPrintableCharacter(char32_t c) {

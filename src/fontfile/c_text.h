@@ -14,8 +14,12 @@ std::string CIdentifier(std::string_view name);
 // The identifier in capitals, for macro names and include guards.
 std::string UpperIdentifier(std::string_view identifier);
 
-// "0x7C".
-void AppendHexByte(std::string& out, std::uint8_t value);
+// "0x7C". Inline: the writers call it for every byte of a font.
+inline void AppendHexByte(std::string& out, std::uint8_t value) {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  const char text[4] = {'0', 'x', kDigits[value >> 4], kDigits[value & 0x0F]};
+  out.append(text, sizeof text);
+}
 
 // "/* 0x41 'A' */": the code and, when it is a printable character, the
 // character in UTF-8 between quotes. The closing quote keeps a '*', '/' or

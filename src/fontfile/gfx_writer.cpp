@@ -8,8 +8,7 @@ namespace zg {
 std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
                            const std::array<char32_t, 224>& characters, const GfxOptions& options) {
   const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
-  // The glyph table holds sizes and offsets in single bytes.
-  if (cb == 0 || ncol > 127 || nstr > 127) return {};
+  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
   const std::size_t bitmapBytes = (static_cast<std::size_t>(ncol) * nstr + 7) / 8;
@@ -32,25 +31,21 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int n
 
   out += "const uint8_t " + name + "Bitmaps[] PROGMEM = {\n";
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
-    const std::span<const std::uint8_t> glyph = GlyphAt(glyphs, cb, i);
     out += "  ";
-    unsigned v = 0;
+    // Rows run on without padding; only the glyph's last byte is padded.
+    const GlyphRows rows = DecodeRows(GlyphAt(glyphs, cb, i), ncol, nstr, vert);
+    std::uint64_t pending = 0;
     int bits = 0;
-    const auto put = [&] {
-      AppendHexByte(out, static_cast<std::uint8_t>(v));
-      out += ',';
-      v = 0;
-      bits = 0;
-    };
-    for (int y = 0; y < nstr; ++y) {
-      for (int x = 0; x < ncol; ++x) {
-        v = (v << 1) | (GlyphPixel(glyph, ncol, nstr, vert, x, y) ? 1U : 0U);
-        if (++bits == 8) put();
+    for (std::size_t y = 0; y < static_cast<std::size_t>(nstr); ++y) {
+      pending = (pending << ncol) | rows[y];
+      for (bits += ncol; bits >= 8; bits -= 8) {
+        AppendHexByte(out, static_cast<std::uint8_t>(pending >> (bits - 8)));
+        out += ',';
       }
     }
     if (bits != 0) {
-      v <<= 8 - bits;
-      put();
+      AppendHexByte(out, static_cast<std::uint8_t>(pending << (8 - bits)));
+      out += ',';
     }
     out += ' ';
     AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);

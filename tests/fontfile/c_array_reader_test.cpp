@@ -28,6 +28,13 @@ void ExpectRead(const Case& c) {
   EXPECT_EQ(r.result, (ReadResult{c.status, c.stored.size(), {}, c.line})) << c.text;
   EXPECT_EQ(Head(r.store, c.stored.size()), c.stored) << c.text;
   EXPECT_EQ(r.store[c.stored.size()], kUntouched) << c.text;
+  // The same, however the text falls into blocks.
+  for (std::size_t step : {1, 3}) {
+    test::Store store = test::FilledStore();
+    test::TricklingSource in(c.text, step);
+    EXPECT_EQ(ReadCArray(in, -1, store), r.result) << "step " << step << ": " << c.text;
+    EXPECT_EQ(store, r.store) << "step " << step << ": " << c.text;
+  }
 }
 
 TEST(ReadCArray, FirmwareHeaders) {
@@ -86,8 +93,8 @@ TEST(ReadCArray, BadValuesStopWithTheirLine) {
       {"a = {1 + 2}", ReadStatus::NotANumber, 1, {1}},
       {"a = {(uint8_t *)1}", ReadStatus::NotANumber, 1, {}},
       {"a = {(uint8_t)}", ReadStatus::NotANumber, 1, {}},
-      {"a = {1{2}}", ReadStatus::NotANumber, 1, {}},
-      {"a = {1/2}", ReadStatus::NotANumber, 1, {}},
+      {"a = {1{2}}", ReadStatus::NotANumber, 1, {1}},
+      {"a = {1/2}", ReadStatus::NotANumber, 1, {1}},
       {"a = {" + std::string(65, '0') + "}", ReadStatus::NotANumber, 1, {}},
       {"a = {1,\n2", ReadStatus::UnclosedArray, 2, {1}},
       {"a = {{1}", ReadStatus::UnclosedArray, 1, {1}},
