@@ -168,6 +168,22 @@ TEST(ReadCArray, ReadsWhatWriteCHeaderWrites) {
   EXPECT_EQ(Head(gfx.store, 3), (Bytes{0x80, 0x01, 0x00}));
 }
 
+// Through the file source the import uses: binary junk, a megabyte-long
+// comment and a string that never closes do not hide the array or stop it.
+TEST(ReadCArray, HostileFileThroughTheFileSource) {
+  using namespace std::string_literals;
+  test::TempFolder dir;
+  const std::string text = "\0\xFF\x80 \" = {9}\n/*"s + std::string(1 << 20, '*') +
+                           "/ // \\\n = {8}\n' = {7}\r\nx = {\n0x01,\0"s;
+  FileByteSource in(dir.Write("junk.h", text));
+  test::Store store = test::FilledStore();
+  EXPECT_EQ(ReadCArray(in, -1, store), (ReadResult{ReadStatus::NotANumber, 1, {}, 6}));
+  EXPECT_EQ(Head(store, 2), (Bytes{0x01, kUntouched}));
+
+  FileByteSource missing(dir.Path("missing.h"));
+  EXPECT_EQ(ReadCArray(missing, -1, store).status, ReadStatus::ReadFailure);
+}
+
 TEST(IsCSourcePath, ExtensionsOfCAndCpp) {
   for (const char* path : {"font.c", "FONT.H", "a/b.cpp", "c:\\x\\font.hpp", "f.cc", "f.hh",
                            "f.cxx", "f.hxx", "f.c++", "f.H++", "sketch.ino", "Font08x08vp.h"}) {
