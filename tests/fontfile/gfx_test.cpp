@@ -97,6 +97,12 @@ TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
         test::Run("g++ -std=c++17 -Wall -Wextra -pedantic -Werror -DFONT=gfx_font -o " + program +
                   " " + dir.Path("draw.cpp"));
     ASSERT_EQ(build.status, 0) << build.output;
+    if (test::HasCommand("gcc")) {
+      const test::CommandResult c99 =
+          test::Run("gcc -std=c99 -Wall -Wextra -pedantic -Werror -x c -c " + dir.Path("font.h") +
+                    " -o " + dir.Path("font.o"));
+      EXPECT_EQ(c99.status, 0) << c99.output;
+    }
     const test::CommandResult run = test::Run(program);
     EXPECT_EQ(run.status, 0) << "pixels outside the line";
     EXPECT_EQ(run.output, expected) << c.ncol << "x" << c.nstr;
