@@ -6,14 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "fontfile/c_number.h"
 #include "fontfile/font_value.h"
 
 namespace zg {
 namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
-// Longer than any sensible spelling of a byte, leading zeros and all.
-constexpr std::size_t kMaxTokenChars = 64;
+constexpr std::size_t kMaxTokenChars = kMaxCNumberChars;
 
 constexpr std::array<bool, 256> MakeIdentifierTable() {
   std::array<bool, 256> t{};
@@ -32,82 +32,6 @@ bool IsIdentifierChar(char c) { return kIdentifierChar[static_cast<unsigned char
 bool IsOperatorChar(char c) {
   return c == '=' || c == '!' || c == '<' || c == '>' || c == '+' || c == '-' || c == '*' ||
          c == '/' || c == '%' || c == '&' || c == '|' || c == '^';
-}
-
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
-}
-
-struct Number {
-  ReadStatus status = ReadStatus::Completed;
-  unsigned value = 0;
-};
-
-bool IsIntegerSuffix(std::string_view s) {
-  std::string lower(s);
-  for (char& c : lower) c = c == 'U' ? 'u' : (c == 'L' ? 'l' : c);
-  for (const char* ok : {"u", "l", "ul", "lu", "ll", "ull", "llu"}) {
-    if (lower == ok) return true;
-  }
-  return false;
-}
-
-// Digits in `base` with ' separators between them; the value saturates above 255.
-Number Digits(std::string_view digits, unsigned base) {
-  Number n;
-  if (digits.empty() || digits.front() == '\'' || digits.back() == '\'') {
-    return {ReadStatus::NotANumber, 0};
-  }
-  bool over = false;
-  char previous = 0;
-  for (const char c : digits) {
-    if (c == '\'') {
-      if (previous == '\'') return {ReadStatus::NotANumber, 0};
-    } else {
-      const auto d = static_cast<unsigned>(DigitValue(c));
-      if (d >= base) return {ReadStatus::NotANumber, 0};
-      n.value = n.value * base + d;
-      if (n.value > 255) {
-        over = true;
-        n.value = 256;
-      }
-    }
-    previous = c;
-  }
-  if (over) n.status = ReadStatus::ValueOutOfRange;
-  return n;
-}
-
-Number ParseCNumber(std::string_view t) {
-  if (t.empty() || t.size() > kMaxTokenChars) return {ReadStatus::NotANumber, 0};
-  // Arduino's binary.h names every byte: B0 .. B11111111.
-  if (t.front() == 'B' && t.size() >= 2 && t.size() <= 9 &&
-      t.find_first_not_of("01", 1) == std::string_view::npos) {
-    return Digits(t.substr(1), 2);
-  }
-  if (t.front() < '0' || t.front() > '9') return {ReadStatus::NotANumber, 0};
-  std::size_t suffix = 0;
-  while (suffix < 3 && suffix < t.size()) {
-    const char c = t[t.size() - 1 - suffix];
-    if (c != 'u' && c != 'U' && c != 'l' && c != 'L') break;
-    ++suffix;
-  }
-  if (suffix != 0 && !IsIntegerSuffix(t.substr(t.size() - suffix))) {
-    return {ReadStatus::NotANumber, 0};
-  }
-  const std::string_view body = t.substr(0, t.size() - suffix);
-  if (body.size() >= 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) {
-    return Digits(body.substr(2), 16);
-  }
-  if (body.size() >= 2 && body[0] == '0' && (body[1] == 'b' || body[1] == 'B')) {
-    return Digits(body.substr(2), 2);
-  }
-  if (body == "0") return {};
-  if (body[0] == '0') return Digits(body.substr(1), 8);
-  return Digits(body, 10);
 }
 
 // The text of a C source, character by character: the lexical level
@@ -161,7 +85,7 @@ class CArrayScanner {
   void SeekChar(char c);
   bool ArrayChar(char c);
   bool EndToken();
-  bool StoreNumber(Number n);
+  bool StoreNumber(CNumber n);
   const char* ScanValues(const char* p, const char* end);
 
   std::span<std::uint8_t> store_;
@@ -442,8 +366,8 @@ const char* CArrayScanner::ScanValues(const char* p, const char* end) {
       if (q - p == 4 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
         hex = fontvalue_detail::HexPair(p[2], p[3]);
       }
-      const Number n = hex ? Number{ReadStatus::Completed, *hex}
-                           : ParseCNumber(std::string_view(p, static_cast<std::size_t>(q - p)));
+      const CNumber n = hex ? CNumber{ReadStatus::Completed, *hex}
+                            : ParseCNumber(std::string_view(p, static_cast<std::size_t>(q - p)));
       if (!StoreNumber(n)) return q;
       value_ = Value::After;
       lineStart_ = false;
@@ -458,10 +382,10 @@ const char* CArrayScanner::ScanValues(const char* p, const char* end) {
 bool CArrayScanner::EndToken() {
   return StoreNumber(tokenLen_ <= kMaxTokenChars
                          ? ParseCNumber(std::string_view(token_.data(), tokenLen_))
-                         : Number{ReadStatus::NotANumber, 0});
+                         : CNumber{ReadStatus::NotANumber, 0});
 }
 
-bool CArrayScanner::StoreNumber(Number n) {
+bool CArrayScanner::StoreNumber(CNumber n) {
   if (n.status == ReadStatus::Completed && negative_ && n.value != 0) {
     n.status = ReadStatus::ValueOutOfRange;
   }
