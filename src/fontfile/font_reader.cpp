@@ -87,6 +87,7 @@ class SourceScanner {
   bool DataChar(char c);
   const char* ScanData(const char* p, const char* end);
   void NoteBlockText(const char* p, const char* e);
+  void NoteLabelChar(char c);
   void PushValueChar(char c);
   void ReplayKeyword();
   bool EndValue();
@@ -255,6 +256,7 @@ bool SourceScanner::DataChar(char c) {
         blanks_ = 0;
         return true;
       }
+      NoteLabelChar(c);
       PushValueChar(c);
       return true;
     case ' ':
@@ -263,6 +265,7 @@ bool SourceScanner::DataChar(char c) {
       if (valueLen_ != 0 && blanks_ <= kMaxValueChars) ++blanks_;
       return true;
     default:
+      NoteLabelChar(c);
       PushValueChar(c);
       return true;
   }
@@ -285,6 +288,10 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
         ++p;
         continue;
       }
+      // A data line has had its comma by now; only a first value may be a label.
+      if (!commaSeen_) {
+        for (const char* q = start; q != p; ++q) NoteLabelChar(*q);
+      }
       for (const char* q = start; q != p; ++q) PushValueChar(*q);
       if (p == end) return p;
     }
@@ -298,9 +305,12 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
   return p;
 }
 
-void SourceScanner::PushValueChar(char c) {
+void SourceScanner::NoteLabelChar(char c) {
   if (!kLabelChar[static_cast<unsigned char>(c)] || blanks_ != 0) maybeLabel_ = false;
   labelChars_ = true;
+}
+
+void SourceScanner::PushValueChar(char c) {
   if (valueLen_ != 0) {
     for (; blanks_ != 0; --blanks_) {
       if (valueLen_ < kMaxValueChars) value_[valueLen_] = ' ';
