@@ -13,8 +13,10 @@ namespace {
 void AppendDefine(std::string& out, const std::string& macro, std::string_view value) {
   out += "#define ";
   out += macro;
-  out += ' ';
-  out += value;
+  if (!value.empty()) {
+    out += ' ';
+    out += value;
+  }
   out += '\n';
 }
 
