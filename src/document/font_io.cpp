@@ -5,9 +5,10 @@
 
 namespace zg {
 
-ReadResult ReadFontFile(ByteSource& in, std::string_view /*path*/, bool negative,
+ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
                         std::span<std::uint8_t> store) {
-  return ReadFontSource(in, negative ? 0 : -1, store);
+  const int pos = negative ? 0 : -1;
+  return IsCSourcePath(path) ? ReadCArray(in, pos, store) : ReadFontSource(in, pos, store);
 }
 
 std::optional<FontFileParams> ParamsFromName(std::string_view path) {

@@ -17,15 +17,29 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 // A lone CR, a lone LF and CR LF each end a line.
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-// Characters that neither end, trim nor cut short a value.
+// Characters that neither end, trim nor cut short a value, nor end a label.
 constexpr std::array<bool, 256> MakeOrdinaryTable() {
   std::array<bool, 256> t{};
   for (auto& v : t) v = true;
-  for (const char c : {' ', ',', ';', '\'', '/', '\r', '\n'})
+  for (const char c : {' ', ',', ';', '\'', '/', ':', '\r', '\n'})
     t[static_cast<unsigned char>(c)] = false;
   return t;
 }
 constexpr std::array<bool, 256> kOrdinary = MakeOrdinaryTable();
+
+bool IsCommentChar(char c) { return c == ';' || c == '\'' || c == '/'; }
+
+// Letters, digits, '_' and '.': what an assembler or BASIC label is made of.
+constexpr std::array<bool, 256> MakeLabelTable() {
+  std::array<bool, 256> t{};
+  for (int c = 'a'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = true;
+  for (int c = 'A'; c <= 'Z'; ++c) t[static_cast<std::size_t>(c)] = true;
+  for (int c = '0'; c <= '9'; ++c) t[static_cast<std::size_t>(c)] = true;
+  t['_'] = true;
+  t['.'] = true;
+  return t;
+}
+constexpr std::array<bool, 256> kLabelChar = MakeLabelTable();
 
 // The end of the run of ordinary characters from p. Values are short, so a
 // loop that stops on each would mispredict once per value; eight characters
@@ -64,13 +78,16 @@ class SourceScanner {
     Keyword,    // so far the start of "Data" or ".db"
     Data,       // taking values
     Skip,       // the rest of the line does not count
+    LabelEnd,   // after "name:"; only blanks or a comment may follow
     Block,      // inside a block comment
   };
 
   bool StartChar(char c);
+  bool LabelEndChar(char c);
   bool DataChar(char c);
   const char* ScanData(const char* p, const char* end);
   void NoteBlockText(const char* p, const char* e);
+  void NoteLabelChar(char c);
   void PushValueChar(char c);
   void ReplayKeyword();
   bool EndValue();
@@ -104,6 +121,10 @@ class SourceScanner {
   // A comma has ended a value on this line: firmware sources often end every
   // line with one, and nothing after it is not an empty value.
   bool commaSeen_ = false;
+  // The line so far may still be a label such as "Font8x8:": label characters
+  // only, with nothing but blanks in front. labelChars_ says some were seen.
+  bool maybeLabel_ = true;
+  bool labelChars_ = false;
 };
 
 bool SourceScanner::Feed(const char* p, const char* end) {
@@ -136,6 +157,10 @@ bool SourceScanner::Feed(const char* p, const char* end) {
         p = ScanData(p, end);
         if (Stopped()) return false;
         break;
+      case Mode::LabelEnd:
+        ++p;
+        if (!LabelEndChar(c)) return false;
+        break;
       default:
         ++p;
         if (!StartChar(c)) return false;
@@ -161,6 +186,7 @@ bool SourceScanner::StartChar(char c) {
       } else if (c == '/') {
         mode_ = Mode::Slash;
       } else if (c == 'D' || c == '.') {
+        labelChars_ = true;
         keyword_ = c == 'D' ? std::string_view("Data") : std::string_view(".db");
         keywordMatched_ = 1;
         mode_ = Mode::Keyword;
@@ -194,9 +220,20 @@ bool SourceScanner::StartChar(char c) {
       return DataChar(c);
     case Mode::Skip:
     case Mode::Block:
+    case Mode::LabelEnd:
       break;
   }
   return true;
+}
+
+bool SourceScanner::LabelEndChar(char c) {
+  if (c == ' ') return true;
+  if (IsCommentChar(c)) {
+    mode_ = Mode::Skip;
+    return true;
+  }
+  status_ = ReadStatus::SyntaxError;
+  return false;
 }
 
 bool SourceScanner::DataChar(char c) {
@@ -207,15 +244,28 @@ bool SourceScanner::DataChar(char c) {
     case ';':
     case '\'':
     case '/':
-      // The value begun after the last comma is dropped unexamined.
+      // A comment ends the value in front of it, as in "&H7C 'A"; after a
+      // comma and blanks there is none ("0x01, ; note").
       mode_ = Mode::Skip;
-      valueLen_ = 0;
-      blanks_ = 0;
+      if (valueLen_ == 0) return true;
+      return EndValue();
+    case ':':
+      if (maybeLabel_ && labelChars_ && !commaSeen_) {
+        mode_ = Mode::LabelEnd;
+        valueLen_ = 0;
+        blanks_ = 0;
+        return true;
+      }
+      NoteLabelChar(c);
+      PushValueChar(c);
       return true;
     case ' ':
+      // A blank right after the keyword ends what could have been a label.
+      if (labelChars_ && valueLen_ == 0) maybeLabel_ = false;
       if (valueLen_ != 0 && blanks_ <= kMaxValueChars) ++blanks_;
       return true;
     default:
+      NoteLabelChar(c);
       PushValueChar(c);
       return true;
   }
@@ -226,7 +276,10 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
     if (valueLen_ == 0) {
       // Fast path for the usual value: skip leading blanks and take the run of
       // ordinary characters straight from the block.
-      while (p != end && *p == ' ') ++p;
+      if (p != end && *p == ' ') {
+        if (labelChars_) maybeLabel_ = false;
+        while (p != end && *p == ' ') ++p;
+      }
       const char* start = p;
       p = SkipOrdinary(p, end);
       if (p != end && *p == ',') {
@@ -234,6 +287,10 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
         if (!EndValue(start, p)) return p;
         ++p;
         continue;
+      }
+      // A data line has had its comma by now; only a first value may be a label.
+      if (!commaSeen_) {
+        for (const char* q = start; q != p; ++q) NoteLabelChar(*q);
       }
       for (const char* q = start; q != p; ++q) PushValueChar(*q);
       if (p == end) return p;
@@ -246,6 +303,11 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
     if (mode_ != Mode::Data) return p;
   }
   return p;
+}
+
+void SourceScanner::NoteLabelChar(char c) {
+  if (!kLabelChar[static_cast<unsigned char>(c)] || blanks_ != 0) maybeLabel_ = false;
+  labelChars_ = true;
 }
 
 void SourceScanner::PushValueChar(char c) {
@@ -318,12 +380,15 @@ bool SourceScanner::EndLine() {
     case Mode::OneBlank:
     case Mode::Slash:
     case Mode::Skip:
+    case Mode::LabelEnd:
       break;
   }
   mode_ = inBlock_ ? Mode::Block : Mode::LineStart;
   blockLineLen_ = 0;
   keywordMatched_ = 0;
   commaSeen_ = false;
+  maybeLabel_ = true;
+  labelChars_ = false;
   return ok;
 }
 
@@ -341,6 +406,14 @@ std::string_view ToString(ReadStatus status) {
       return "UnclosedBlockComment";
     case ReadStatus::ReadFailure:
       return "ReadFailure";
+    case ReadStatus::NotANumber:
+      return "NotANumber";
+    case ReadStatus::ValueOutOfRange:
+      return "ValueOutOfRange";
+    case ReadStatus::NoArray:
+      return "NoArray";
+    case ReadStatus::UnclosedArray:
+      return "UnclosedArray";
   }
   return "?";
 }
@@ -349,6 +422,7 @@ std::ostream& operator<<(std::ostream& os, ReadStatus status) { return os << ToS
 
 std::ostream& operator<<(std::ostream& os, const ReadResult& result) {
   os << result.status << " after " << result.valuesStored << " values";
+  if (result.line != 0) os << " at line " << result.line;
   if (!result.failureText.empty()) os << " (" << result.failureText << ")";
   return os;
 }

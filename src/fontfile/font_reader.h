@@ -22,6 +22,11 @@ enum class ReadStatus : std::uint8_t {
   StoreFull,             // a value for index 16129
   UnclosedBlockComment,  // the file ended inside a "/*" block
   ReadFailure,           // the source failed; ReadResult::failureText says how
+  // The C array reader's own:
+  NotANumber,       // a value that is no C number (a name, bad digits, a missing value)
+  ValueOutOfRange,  // a number outside 0..255
+  NoArray,          // no "= {" initialiser in the whole file
+  UnclosedArray,    // the file ended before the array's closing brace
 };
 
 std::string_view ToString(ReadStatus status);
@@ -31,6 +36,9 @@ struct ReadResult {
   ReadStatus status = ReadStatus::Completed;
   std::size_t valuesStored = 0;  // also those stored before a failure; they stay
   std::string failureText;
+  // The line (from 1) where the C array reader stopped; the font source
+  // reader leaves it 0.
+  std::size_t line = 0;
   friend bool operator==(const ReadResult&, const ReadResult&) = default;
 };
 std::ostream& operator<<(std::ostream& os, const ReadResult& result);

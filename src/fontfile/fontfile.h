@@ -1,10 +1,17 @@
 #pragma once
-// The font source file: value notation, writer, reader and the file-name
-// convention. Links the standard library only.
+// Every file form of a font as text: the font source file (value notation,
+// writer, reader, file-name convention), the C header, BDF and Adafruit GFX
+// writers and the C array reader. Links the standard library only.
 
+#include "fontfile/bdf_writer.h"
 #include "fontfile/byte_source.h"
+#include "fontfile/c_array_reader.h"
+#include "fontfile/c_header_writer.h"
+#include "fontfile/c_text.h"
 #include "fontfile/font_file_name.h"
 #include "fontfile/font_reader.h"
 #include "fontfile/font_value.h"
 #include "fontfile/font_writer.h"
+#include "fontfile/gfx_writer.h"
+#include "fontfile/glyph_pixels.h"
 #include "fontfile/glyph_text.h"

@@ -459,6 +459,18 @@ void Form1::command2Click() {
     case ReadStatus::UnclosedBlockComment:
       fail(text::kUnclosedComment);
       return;
+    case ReadStatus::NotANumber:
+      fail(Fill(text::kNotANumber, std::to_string(result.line)));
+      return;
+    case ReadStatus::ValueOutOfRange:
+      fail(Fill(text::kValueOutOfRange, std::to_string(result.line)));
+      return;
+    case ReadStatus::NoArray:
+      fail(text::kNoArray);
+      return;
+    case ReadStatus::UnclosedArray:
+      fail(text::kUnclosedArray);
+      return;
     case ReadStatus::ReadFailure: {
       const std::string file = FileN;
       RestoreAll(*saved);

@@ -23,9 +23,21 @@ inline constexpr const char* kUnclosedComment =
     "Файл закончился внутри блочного комментария (нет закрывающего \"*/\"). "
     "Загрузка файла прекращена.";
 
+// A C source read back; %1 is the line.
+inline constexpr const char* kNotANumber =
+    "Строка %1: значение не является числом. Загрузка файла прекращена.";
+inline constexpr const char* kValueOutOfRange =
+    "Строка %1: значение вне диапазона от 0 до 255. Загрузка файла прекращена.";
+inline constexpr const char* kNoArray =
+    "В файле нет массива значений (\"= {\"). Загрузка файла прекращена.";
+inline constexpr const char* kUnclosedArray =
+    "Файл закончился внутри массива значений (нет закрывающей \"}\"). "
+    "Загрузка файла прекращена.";
+
 inline constexpr const char* kSaveFilter = "Знакогенератор |*.fnt";
 inline constexpr const char* kSaveTitle = "Сохранить знакогенератор как...";
-inline constexpr const char* kOpenFilter = "Файлы знакогенератора(*.fnt)|*.fnt|Все файлы(*.*)|*.*";
+inline constexpr const char* kOpenFilter =
+    "Файлы знакогенератора(*.fnt)|*.fnt|Исходные тексты C(*.c, *.h)|*.c;*.h|Все файлы(*.*)|*.*";
 inline constexpr const char* kOpenTitle = "Загрузить файл знакогенератора";
 
 inline constexpr const char* kForm2TitleNew = "Параметры создаваемого ЗГ:";

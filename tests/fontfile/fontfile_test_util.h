@@ -38,6 +38,13 @@ inline ReadBack ReadText(std::string_view text, int pos = -1) {
   return r;
 }
 
+inline ReadBack ReadCText(std::string_view text, int pos = -1) {
+  ReadBack r{{}, FilledStore()};
+  MemoryByteSource in(text);
+  r.result = ReadCArray(in, pos, r.store);
+  return r;
+}
+
 // The first n bytes of the store, for comparisons that print well.
 inline std::vector<std::uint8_t> Head(const Store& s, std::size_t n) {
   return {s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n)};

@@ -35,7 +35,7 @@ constexpr ReadStatus kSyntax = ReadStatus::SyntaxError;
 
 TEST(ReadFontSource, SingleLines) {
   const LineCase cases[] = {
-      {"Data 0x01,0x02 ; comment", kOk, {0x01}},
+      {"Data 0x01,0x02 ; comment", kOk, {0x01, 0x02}},
       {"Data 0x01,0x02, ; comment", kOk, {0x01, 0x02}},
       {"0x01, 0x02", kOk, {0x01, 0x02}},
       {"0x01,,0x02", kSyntax, {0x01}},
@@ -72,12 +72,30 @@ TEST(ReadFontSource, SingleLines) {
       {"0x01,;", kOk, {0x01}},
       {",", kSyntax, {}},
       {"0x01,,", kSyntax, {0x01}},
-      // Comment characters anywhere in a data line.
-      {"0x01,0x02/0x03", kOk, {0x01}},
-      {"0x01,0x02 '", kOk, {0x01}},
-      {"0x01,&hZZ ;", kOk, {0x01}},
-      {"0x01,0x02 and a very long unfinished value ;", kOk, {0x01}},
+      // A comment character ends the value in front of it, which must be one.
+      {"0x01,0x02/0x03", kOk, {0x01, 0x02}},
+      {"0x01,0x02 '", kOk, {0x01, 0x02}},
+      {"&H7C , &H12  'A", kOk, {0x7C, 0x12}},
+      {"0x01, ; note", kOk, {0x01}},
+      {"0x01,&hZZ ;", kSyntax, {0x01}},
+      {"0x01,0x02 and a very long unfinished value ;", kSyntax, {0x01}},
+      {"0x01,0x02 0x03;", kSyntax, {0x01}},
+      {"Dat;", kSyntax, {}},
       {" ;0x01", kOk, {}},
+      // A line of only a label is skipped; values after one are not taken.
+      {"Font8x8:", kOk, {}},
+      {"_font_8x8: ; 8 x 8", kOk, {}},
+      {" Glyphs:  'table", kOk, {}},
+      {"Data:", kOk, {}},
+      {".db_font.a:/", kOk, {}},
+      {"Font8x8: 0x01", kSyntax, {}},
+      {"Font8x8:0x01", kSyntax, {}},
+      {"Font8x8:\t", kSyntax, {}},
+      {"Font 8x8:", kSyntax, {}},
+      {"Data :", kSyntax, {}},
+      {"Fo-nt:", kSyntax, {}},
+      {":", kSyntax, {}},
+      {"0x01,Font:", kSyntax, {0x01}},
       // Comment lines.
       {"; 0x01", kOk, {}},
       {"' 0x01", kOk, {}},
@@ -93,6 +111,30 @@ TEST(ReadFontSource, SingleLines) {
   for (const LineCase& c : cases) ExpectRead(c);
 }
 
+// Tables as firmware sources carry them: a label line, then one glyph a line
+// with its character in a comment.
+TEST(ReadFontSource, CommentedTablesInBasicAndAssembler) {
+  const std::string basic =
+      "' digits, 6 x 8 vertical\r\n"
+      "Digits:\r\n"
+      "Data &H3E , &H51 , &H49 , &H45 , &H3E , &H00  '0\r\n"
+      "Data &H00 , &H42 , &H7F , &H40 , &H00 , &H00  '1\r\n"
+      "Data &H62 , &H51 , &H49 , &H49 , &H46 , &H00  '2\r\n";
+  ExpectRead({basic,
+              kOk,
+              {0x3E, 0x51, 0x49, 0x45, 0x3E, 0x00, 0x00, 0x42, 0x7F, 0x40, 0x00, 0x00, 0x62, 0x51,
+               0x49, 0x49, 0x46, 0x00}});
+  const std::string assembler =
+      "; arrows, 8 x 8 horizontal\n"
+      "_arrows_8x8: ; right, left\n"
+      ".db 0x10,0x18,0xFC,0xFE,0xFC,0x18,0x10,0x00 ; >\n"
+      ".db 0x10,0x30,0x7E,0xFE,0x7E,0x30,0x10,0x00 ; <\n";
+  ExpectRead({assembler,
+              kOk,
+              {0x10, 0x18, 0xFC, 0xFE, 0xFC, 0x18, 0x10, 0x00, 0x10, 0x30, 0x7E, 0xFE, 0x7E, 0x30,
+               0x10, 0x00}});
+}
+
 TEST(ReadFontSource, NegativeStoresTheComplement) {
   ExpectRead({"0x00,&hF0,#5A", kOk, {0xFF, 0x0F, 0xA5}}, 0);
   ExpectRead({"0x00,&hF0,#5A", kOk, {0x00, 0xF0, 0x5A}}, -1);
@@ -103,7 +145,7 @@ TEST(ReadFontSource, BinaryContentIsUnrecognisedOrComment) {
   ExpectRead({"0x01,\0\0"s, kSyntax, {0x01}});
   ExpectRead({"0x01,\x80\xFF\xFE"s, kSyntax, {0x01}});
   ExpectRead({";\0\x80\xFF\r\n/*\0\r\n\xFF*/\r\n0x02"s, kOk, {0x02}});
-  ExpectRead({"0x01,0x02;\0\xFF"s, kOk, {0x01}});
+  ExpectRead({"0x01,0x02;\0\xFF"s, kOk, {0x01, 0x02}});
 }
 
 TEST(ReadFontSource, BlockComments) {
@@ -116,7 +158,7 @@ TEST(ReadFontSource, BlockComments) {
       {"/*\r\n*/ 0x01\r\n 0x02 */\r\n0x08", kOk, {0x08}},
       {"/*\r\n*/ \r\n*/\r\n0x09", kOk, {0x09}},
       // "/*" on a data line is a comment character, not a block.
-      {"0x0A /* x\r\n0x0B", kOk, {0x0B}},
+      {"0x0A /* x\r\n0x0B", kOk, {0x0A, 0x0B}},
       // Blank and empty lines inside a block do not end it.
       {"/*\r\n\r\n \r\n*/\r\n0x0C", kOk, {0x0C}},
       // A closing line at the very end, without a line end.
@@ -151,6 +193,7 @@ TEST(ReadFontSource, BlockBoundariesDoNotMatter) {
       "Data 0x01,0x02 ; c\r\nData &h03,  $04 ,0Fh\r\n/* x\r\n y */\r\n.db 0A0h\r\n \r\n",
       "/*/\r\n0x01\r\n/*\r\n*\r\n/\r\n*/\r\n0x02,,",
       "Dat\r\n",
+      "Font8x8:\r\nData &H7C , &H12 'A\r\n_x.y: ; z\r\n.db 0x01,0x02 ; B\r\n",
       "0x01\r\n\n\r\r\n0x02 \r",
       ".db #01,#02,#03,#04,#05,#06,#07,#08,#09,#10,#11,#12\n' end",
   };

@@ -126,7 +126,7 @@ TEST(QtPlatform, FileDialogsTakeTheRequestAndReportCancelling) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
     EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
-    EXPECT_EQ(dialog->nameFilters().size(), 2);
+    EXPECT_EQ(dialog->nameFilters().size(), 3);
     EXPECT_EQ(dialog->labelText(QFileDialog::Accept), Q("Открыть"));
     dialog->reject();
   });

@@ -150,7 +150,8 @@ TEST(Import, ASampleFontShowsGlyphZeroAndItsBackup) {
                 Ctl::Command6, Ctl::Command11, Ctl::Check1, Ctl::Combo1, Ctl::Combo2})
     EXPECT_TRUE(e.form.window.IsVisible(c));
   EXPECT_EQ(e.platform.openRequests[0].filter,
-            "Файлы знакогенератора(*.fnt)|*.fnt|Все файлы(*.*)|*.*");
+            "Файлы знакогенератора(*.fnt)|*.fnt|Исходные тексты C(*.c, *.h)|*.c;*.h|"
+            "Все файлы(*.*)|*.*");
   EXPECT_EQ(e.platform.openRequests[0].title, "Загрузить файл знакогенератора");
   EXPECT_TRUE(e.platform.openRequests[0].fileMustExist);
 

@@ -1,0 +1,26 @@
+#pragma once
+// The font as a BDF 2.1 bitmap font, for X11, FreeType and font converters.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace zg {
+
+struct BdfOptions {
+  std::string family = "zgedit";  // FAMILY_NAME and the XLFD name's family
+  // ENCODING is the code 20h..FFh itself instead of the character's Unicode
+  // code point; the font is then "FontSpecific" and keeps every code.
+  bool rawEncoding = false;
+};
+
+// Every glyph fills its cell, which stands on the baseline: FONT_ASCENT is the
+// cell height and FONT_DESCENT 0, as in the GFX export. The pixels are written
+// as drawn; a negative font is a byte encoding of the editor's files only.
+// Without rawEncoding, codes with no character (0 in `characters`) and codes
+// whose character an earlier code already gave are left out.
+std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+                     const std::array<char32_t, 224>& characters, const BdfOptions& options);
+
+}  // namespace zg

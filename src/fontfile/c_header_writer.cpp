@@ -1,0 +1,110 @@
+#include "fontfile/c_header_writer.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "fontfile/c_text.h"
+#include "fontfile/glyph_pixels.h"
+
+namespace zg {
+namespace {
+
+void AppendDefine(std::string& out, const std::string& macro, std::string_view value) {
+  out += "#define ";
+  out += macro;
+  if (!value.empty()) {
+    out += ' ';
+    out += value;
+  }
+  out += '\n';
+}
+
+void AppendPicture(std::string& out, const GlyphRows& rows, int ncol, int nstr) {
+  constexpr std::string_view kOpen = "  /* ";
+  constexpr std::string_view kClose = " */\n";
+  std::array<char, kOpen.size() + kMaxCellSide + kClose.size()> line{};
+  std::copy(kOpen.begin(), kOpen.end(), line.begin());
+  const auto w = static_cast<std::size_t>(ncol);
+  std::copy(kClose.begin(), kClose.end(),
+            line.begin() + static_cast<std::ptrdiff_t>(kOpen.size() + w));
+  for (std::size_t y = 0; y < static_cast<std::size_t>(nstr); ++y) {
+    for (std::size_t x = 0; x < w; ++x)
+      line[kOpen.size() + x] = ".#"[(rows[y] >> (w - 1 - x)) & 1U];
+    out.append(line.data(), kOpen.size() + w + kClose.size());
+  }
+}
+
+}  // namespace
+
+std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+                         bool negative, const std::array<char32_t, 224>& characters,
+                         const CHeaderOptions& options) {
+  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  const std::string name = CIdentifier(options.name);
+  const std::string upper = UpperIdentifier(name);
+  const std::string flash = upper + "_FLASH";
+  const std::string unused = upper + "_UNUSED";
+  const std::uint8_t flip = negative ? 0xFF : 0x00;
+
+  std::string out;
+  out.reserve(kGlyphCount * (cb * 5 + 24) * (options.pictures ? 3 : 1) + 1024);
+  out += "/* " + name + ": " + std::to_string(ncol) + " x " + std::to_string(nstr) + ", " +
+         (vert == 1 ? "vertical" : "horizontal") + " scan, " +
+         (negative ? "negative" : "positive") + "; codes 0x20..0xFF. */\n";
+  out += "#ifndef " + upper + "_H\n#define " + upper + "_H\n\n#include <stdint.h>\n\n";
+  AppendDefine(out, upper + "_WIDTH", std::to_string(ncol));
+  AppendDefine(out, upper + "_HEIGHT", std::to_string(nstr));
+  AppendDefine(out, upper + "_BYTES_PER_GLYPH", std::to_string(cb));
+  AppendDefine(out, upper + "_FIRST_CODE", "0x20");
+  AppendDefine(out, upper + "_GLYPH_COUNT", "224");
+  AppendDefine(out, upper + "_SCAN_VERTICAL", vert == 1 ? "1" : "0");
+  AppendDefine(out, upper + "_NEGATIVE", negative ? "1" : "0");
+  out += '\n';
+
+  // A header included where the array is not used must not warn.
+  out += "#ifdef __GNUC__\n";
+  AppendDefine(out, unused, "__attribute__((unused))");
+  out += "#else\n";
+  AppendDefine(out, unused, "");
+  out += "#endif\n";
+  std::string placement;
+  switch (options.flash) {
+    case FlashAttribute::None:
+      break;
+    case FlashAttribute::Progmem:
+      out += "#ifdef __AVR__\n#include <avr/pgmspace.h>\n#endif\n";
+      out += "#ifndef PROGMEM\n#define PROGMEM\n#endif\n";
+      placement = " PROGMEM";
+      break;
+    case FlashAttribute::Flash:
+      // __flash is a GNU C extension of avr-gcc, which defines __FLASH for it.
+      out += "#if defined(__AVR__) && defined(__FLASH) && !defined(__cplusplus)\n";
+      AppendDefine(out, flash, "__flash");
+      out += "#else\n";
+      AppendDefine(out, flash, "");
+      out += "#endif\n";
+      break;
+  }
+  out += "\nstatic const ";
+  if (options.flash == FlashAttribute::Flash) out += flash + ' ';
+  out +=
+      "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement + ' ' + unused + " = {\n";
+  for (std::size_t i = 0; i < kGlyphCount; ++i) {
+    const std::span<const std::uint8_t> glyph = GlyphAt(glyphs, cb, i);
+    if (options.pictures) AppendPicture(out, DecodeRows(glyph, ncol, nstr, vert), ncol, nstr);
+    out += "  {";
+    for (std::size_t n = 0; n < cb; ++n) {
+      if (n != 0) out += ',';
+      AppendHexByte(out, static_cast<std::uint8_t>((n < glyph.size() ? glyph[n] : 0) ^ flip));
+    }
+    out += i + 1 < kGlyphCount ? "}, " : "}  ";
+    AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);
+    out += '\n';
+  }
+  out += "};\n\n#endif /* " + upper + "_H */\n";
+  return out;
+}
+
+}  // namespace zg

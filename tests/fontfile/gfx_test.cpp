@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "export_test_util.h"
+#include "fontfile/fontfile.h"
+
+namespace zg {
+namespace {
+
+TEST(WriteGfxHeader, GlyphTableAndFont) {
+  const test::TestFont f = test::MakeFont(6, 8, 1, {{0x41, "#....#\n.#..#.\n"}});
+  const std::string text = WriteGfxHeader(f.glyphs, 6, 8, 1, test::TestCharacters(), {"Font6x8"});
+  // 48 pixels are 6 bytes a glyph; rows run on without padding.
+  for (const char* piece : {
+           "#ifndef _GFXFONT_H_\n",
+           "const uint8_t Font6x8Bitmaps[] PROGMEM = {\n",
+           "  0x85,0x20,0x00,0x00,0x00,0x00, /* 0x41 'A' */\n",
+           "const GFXglyph Font6x8Glyphs[] PROGMEM = {\n",
+           "  {0, 6, 8, 6, 0, -7}, /* 0x20 ' ' */\n",
+           "  {198, 6, 8, 6, 0, -7}, /* 0x41 'A' */\n",
+           "  {1338, 6, 8, 6, 0, -7}  /* 0xFF 'я' */\n};\n",
+           "const GFXfont Font6x8 PROGMEM = {(uint8_t *)Font6x8Bitmaps, (GFXglyph *)Font6x8Glyphs, "
+           "0x20, 0xFF, 8};\n",
+       }) {
+    EXPECT_NE(text.find(piece), std::string::npos) << piece << "\nin\n" << text;
+  }
+}
+
+// Draws every glyph of a compiled header the way the library's drawChar does
+// (bits taken on across rows, most significant first, at the glyph's offsets
+// from a cursor on the baseline) and prints what lands on the screen.
+constexpr const char* kDrawProgram = R"(#include <stdio.h>
+#include "font.h"
+static char screen[64][64];
+static void drawChar(int x, int y, unsigned char c, const GFXfont *font) {
+  const GFXglyph *glyph = font->glyph + (c - font->first);
+  const uint8_t *bitmap = font->bitmap;
+  unsigned bo = glyph->bitmapOffset;
+  uint8_t bits = 0, bit = 0;
+  for (int yy = 0; yy < glyph->height; yy++) {
+    for (int xx = 0; xx < glyph->width; xx++) {
+      if (!(bit++ & 7)) bits = bitmap[bo++];
+      if (bits & 0x80) screen[y + glyph->yOffset + yy][x + glyph->xOffset + xx] = 1;
+      bits <<= 1;
+    }
+  }
+}
+int main(int argc, char **argv) {
+  (void)argv;
+  const GFXfont *font = &FONT;
+  for (unsigned c = font->first; c <= font->last; c++) {
+    for (int y = 0; y < 64; y++) for (int x = 0; x < 64; x++) screen[y][x] = 0;
+    const int baseline = 40;
+    drawChar(0, baseline, (unsigned char)c, font);
+    printf("%02X\n", c);
+    for (int y = baseline + 1 - font->yAdvance; y <= baseline; y++) {
+      for (int x = 0; x < font->glyph[c - font->first].xAdvance; x++) putchar(screen[y][x] ? '#' : '.');
+      putchar('\n');
+    }
+    for (int y = 0; y < 64; y++) for (int x = 0; x < 64; x++)
+      if (screen[y][x] && (y > baseline || y <= baseline - font->yAdvance)) return 1 + argc;
+  }
+  return 0;
+}
+)";
+
+TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
+  if (!test::HasCommand("g++")) GTEST_SKIP() << "no g++ on this machine";
+  test::TempFolder dir;
+  struct Case {
+    int ncol, nstr, vert;
+  };
+  for (const Case& c : {Case{6, 8, 1}, Case{12, 16, 1}, Case{24, 16, 0}, Case{16, 24, 0}}) {
+    // A different pattern for every glyph, in every corner of the cell.
+    test::TestFont f{c.ncol, c.nstr, c.vert, {}};
+    const std::size_t cb = GlyphByteCount(c.ncol, c.nstr, c.vert);
+    f.glyphs.resize(cb * 224);
+    for (std::size_t i = 0; i < f.glyphs.size(); ++i) {
+      f.glyphs[i] = static_cast<std::uint8_t>((i * 2654435761U) >> 13);
+    }
+    std::string expected;
+    for (std::size_t i = 0; i < 224; ++i) {
+      const auto glyph = GlyphAt(f.glyphs, cb, i);
+      char code[8];
+      std::snprintf(code, sizeof code, "%02zX\n", i + 0x20);
+      expected += code;
+      expected += test::Picture(c.ncol, c.nstr, [&](int x, int y) {
+        return GlyphPixel(glyph, c.ncol, c.nstr, c.vert, x, y);
+      });
+    }
+    dir.Write("font.h", WriteGfxHeader(f.glyphs, c.ncol, c.nstr, c.vert, test::TestCharacters(),
+                                       {"gfx font"}));
+    dir.Write("draw.cpp", kDrawProgram);
+    const std::string program = dir.Path("draw");
+    const test::CommandResult build =
+        test::Run("g++ -std=c++17 -Wall -Wextra -pedantic -Werror -DFONT=gfx_font -o " + program +
+                  " " + dir.Path("draw.cpp"));
+    ASSERT_EQ(build.status, 0) << build.output;
+    if (test::HasCommand("gcc")) {
+      const test::CommandResult c99 =
+          test::Run("gcc -std=c99 -Wall -Wextra -pedantic -Werror -x c -c " + dir.Path("font.h") +
+                    " -o " + dir.Path("font.o"));
+      EXPECT_EQ(c99.status, 0) << c99.output;
+    }
+    const test::CommandResult run = test::Run(program);
+    EXPECT_EQ(run.status, 0) << "pixels outside the line";
+    EXPECT_EQ(run.output, expected) << c.ncol << "x" << c.nstr;
+  }
+}
+
+}  // namespace
+}  // namespace zg

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "export_test_util.h"
+#include "fontfile/fontfile.h"
+
+namespace zg {
+namespace {
+
+using test::Bytes;
+
+TEST(GlyphPixels, OneBitLightsOnePixel) {
+  struct Case {
+    int ncol, nstr, vert;
+    std::size_t byte;
+    unsigned bit;
+    int x, y;
+  };
+  const Case cases[] = {
+      // Vertical: byte ncol * band + column, bit 0 the band's top row.
+      {8, 8, 1, 0, 0, 0, 0},
+      {8, 8, 1, 7, 7, 7, 7},
+      {6, 8, 1, 2, 3, 2, 3},
+      {12, 16, 1, 12 + 3, 2, 3, 10},
+      {24, 24, 1, 48 + 23, 7, 23, 23},
+      // Horizontal: row after row in whole bytes, bit 7 on the left.
+      {8, 8, 0, 0, 7, 0, 0},
+      {8, 8, 0, 5, 0, 7, 5},
+      {16, 16, 0, 2 * 5 + 1, 7, 8, 5},
+      {24, 16, 0, 3 * 15 + 2, 0, 23, 15},
+  };
+  for (const Case& c : cases) {
+    Bytes glyph(GlyphByteCount(c.ncol, c.nstr, c.vert), 0);
+    glyph[c.byte] = static_cast<std::uint8_t>(1U << c.bit);
+    const std::string expected =
+        test::Picture(c.ncol, c.nstr, [&](int x, int y) { return x == c.x && y == c.y; });
+    EXPECT_EQ(test::Picture(
+                  c.ncol, c.nstr,
+                  [&](int x, int y) { return GlyphPixel(glyph, c.ncol, c.nstr, c.vert, x, y); }),
+              expected)
+        << c.ncol << "x" << c.nstr << " vert " << c.vert << " byte " << c.byte << " bit " << c.bit;
+  }
+}
+
+TEST(GlyphPixels, LetterAInBothScansAndShortSpans) {
+  const char* a =
+      "..##....\n"
+      ".####...\n"
+      "##..##..\n"
+      "##..##..\n"
+      "######..\n"
+      "##..##..\n"
+      "##..##..\n"
+      "........\n";
+  const Bytes vertical{0x7C, 0x7E, 0x13, 0x13, 0x7E, 0x7C, 0x00, 0x00};
+  const Bytes horizontal{0x30, 0x78, 0xCC, 0xCC, 0xFC, 0xCC, 0xCC, 0x00};
+  EXPECT_EQ(test::EncodeGlyph(a, 8, 8, 1), vertical);
+  EXPECT_EQ(test::EncodeGlyph(a, 8, 8, 0), horizontal);
+  for (int vert : {1, 0}) {
+    const Bytes& bytes = vert == 1 ? vertical : horizontal;
+    EXPECT_EQ(
+        test::Picture(8, 8, [&](int x, int y) { return GlyphPixel(bytes, 8, 8, vert, x, y); }), a);
+  }
+  // Outside the cell, and bytes the span lacks, are off.
+  const Bytes full(8, 0xFF);
+  EXPECT_FALSE(GlyphPixel(full, 8, 8, 1, 8, 0));
+  EXPECT_FALSE(GlyphPixel(full, 8, 8, 1, -1, 0));
+  EXPECT_FALSE(GlyphPixel(full, 6, 7, 1, 0, 7));
+  EXPECT_FALSE(GlyphPixel(std::span(full).first(3), 8, 8, 1, 3, 0));
+  EXPECT_TRUE(GlyphPixel(std::span(full).first(3), 8, 8, 1, 2, 0));
+
+  EXPECT_EQ(GlyphAt(full, 3, 2).size(), 2U);
+  EXPECT_EQ(GlyphAt(full, 3, 5).size(), 0U);
+  EXPECT_EQ(GlyphByteCount(12, 16, 1), 24U);
+  EXPECT_EQ(GlyphByteCount(24, 16, 0), 48U);
+  EXPECT_EQ(GlyphByteCount(0, 8, 1), 0U);
+}
+
+TEST(CText, IdentifiersAndComments) {
+  EXPECT_EQ(CIdentifier("Font08x08vp"), "Font08x08vp");
+  EXPECT_EQ(CIdentifier("my font.h"), "my_font_h");
+  EXPECT_EQ(CIdentifier("8x8"), "_8x8");
+  EXPECT_EQ(CIdentifier(""), "font");
+  EXPECT_EQ(CIdentifier("\xD1\x88"), "__");  // "ш"
+  EXPECT_EQ(UpperIdentifier("Font_8x8"), "FONT_8X8");
+
+  const auto comment = [](int code, char32_t c) {
+    std::string s;
+    AppendCodeComment(s, code, c);
+    return s;
+  };
+  EXPECT_EQ(comment(0x41, U'A'), "/* 0x41 'A' */");
+  EXPECT_EQ(comment(0xC6, U'Ж'), "/* 0xC6 'Ж' */");
+  EXPECT_EQ(comment(0x98, 0), "/* 0x98 */");
+  EXPECT_EQ(comment(0x7F, 0x7F), "/* 0x7F */");
+  EXPECT_EQ(comment(0x2A, U'*'), "/* 0x2A '*' */");
+  EXPECT_EQ(comment(0x5C, U'\\'), "/* 0x5C '\\' */");
+  EXPECT_EQ(comment(0x80, U'€'), "/* 0x80 '€' */");
+  EXPECT_EQ(comment(0x81, 0x1F600), "/* 0x81 '\xF0\x9F\x98\x80' */");
+  EXPECT_EQ(comment(0x82, 0xD800), "/* 0x82 */");
+}
+
+}  // namespace
+}  // namespace zg
