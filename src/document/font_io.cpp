@@ -1,6 +1,7 @@
 #include "document/font_io.h"
 
 #include <algorithm>
+#include <cctype>
 #include <memory>
 
 namespace zg {
@@ -31,8 +32,32 @@ LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol,
   return loaded;
 }
 
+std::optional<OutputFormat> FormatOfPath(std::string_view path) {
+  const auto dot = path.find_last_of('.');
+  const auto slash = path.find_last_of("/\\");
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) {
+    return std::nullopt;
+  }
+  std::string ext(path.substr(dot + 1));
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == "fnt" || ext == "txt" || ext == "bas" || ext == "asm" || ext == "inc") {
+    return OutputFormat::FontSource;
+  }
+  if (ext == "bdf") return OutputFormat::Bdf;
+  if (IsCSourcePath(path)) return OutputFormat::CHeader;
+  return std::nullopt;
+}
+
 std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options) {
   switch (options.format) {
+    case OutputFormat::CHeader:
+      return WriteCHeader(d.glyphs, d.ncol, d.nstr, d.vert, d.negative, options.characters,
+                          {options.name, options.flash, options.pictures});
+    case OutputFormat::Bdf:
+      return WriteBdf(d.glyphs, d.ncol, d.nstr, d.vert, options.characters,
+                      {options.name, options.rawEncoding});
+    case OutputFormat::Gfx:
+      return WriteGfxHeader(d.glyphs, d.ncol, d.nstr, d.vert, options.characters, {options.name});
     case OutputFormat::FontSource:
       break;
   }

@@ -4,6 +4,7 @@
 // the editor goes through its platform, the converter through the standard
 // library.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -34,12 +35,24 @@ struct LoadedDocument {
 LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr,
                                 int vert, bool negative);
 
-enum class OutputFormat : std::uint8_t { FontSource };
+enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx };
+
+// The format a file name's extension stands for: .h/.c and the like a C
+// header, .bdf BDF, .gfx... none; nothing when the extension says nothing.
+std::optional<OutputFormat> FormatOfPath(std::string_view path);
 
 struct OutputOptions {
   OutputFormat format = OutputFormat::FontSource;
   std::string lineFormat = "Data code";  // the "Формат строки" text
   std::string numberFormat = "&hNN";     // the "Формат числа" text
+  // For the C header, BDF and GFX forms: the name of the array or font
+  // (made a valid identifier by the writers), the character of each code
+  // (0 where the code page has none) and their own options.
+  std::string name = "font";
+  std::array<char32_t, kSymbolCount> characters{};
+  FlashAttribute flash = FlashAttribute::None;
+  bool pictures = false;
+  bool rawEncoding = false;
 };
 
 // The file's whole text for the document in the chosen form.
