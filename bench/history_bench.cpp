@@ -34,6 +34,13 @@ class BenchPlatform final : public Platform {
   std::optional<FileError> ReplaceFile(const std::string&, const std::string&) override {
     return {};
   }
+  void SetClipboard(const std::string&, const std::string&) override {}
+  ClipboardContents ReadClipboard() override { return {}; }
+  std::optional<FontImportChoice> ShowFontImportDialog(int, int, int, CodePage,
+                                                       std::span<const std::uint8_t>) override {
+    return {};
+  }
+  std::optional<ExportChoice> ShowExportDialog(const ExportChoice&) override { return {}; }
   std::string ApplicationDirectory() override { return "/tmp"; }
   std::string DocumentsDirectory() override { return "/tmp"; }
   bool IsFolder(const std::string&) override { return false; }

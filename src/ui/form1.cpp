@@ -308,8 +308,8 @@ void Form1::RunMenu(MenuCommand command) {
     case C::FontShiftDown: fontShiftClick(ShiftDirection::Down); break;
     case C::FontShiftLeft: fontShiftClick(ShiftDirection::Left); break;
     case C::FontShiftRight: fontShiftClick(ShiftDirection::Right); break;
-    // The window's own: closing, the export and preview windows.
-    case C::Export:
+    case C::Export: exportClick(); break;
+    // The window's own: closing and the preview window.
     case C::Exit:
     case C::Preview:
     default: break;
@@ -576,6 +576,7 @@ void Form1::strokeBegin(int box, bool rightButton) {
   strokeStart_.emplace(BeginChange());
   stroke_.emplace(model, box, rightButton);
   strokeMoved_ = false;
+  strokeRight_ = rightButton;
 }
 
 void Form1::strokeMove(int box) {
@@ -586,10 +587,12 @@ void Form1::strokeMove(int box) {
 
 void Form1::strokeEnd() {
   if (!stroke_ || !strokeStart_) return;
-  const bool erasing = !stroke_->paintsOn();
   const char* name = text::kStepStroke;
-  if (!strokeMoved_ && !erasing) name = text::kStepPixel;  // a click
-  if (erasing) name = text::kStepStrokeErase;
+  if (strokeRight_) {
+    name = text::kStepStrokeErase;
+  } else if (!strokeMoved_) {
+    name = text::kStepPixel;  // a click
+  }
   EndChange(*strokeStart_, name);
   stroke_.reset();
   strokeStart_.reset();
@@ -741,6 +744,49 @@ void Form1::importFromFontClick() {
   MarkChangedGlyphs(*start.store);
   EndChange(start, text::kStepFontImport);
   Notify(ImportSummaryText(summary), MsgIcon::Information, text::kInformation);
+}
+
+void Form1::exportClick() {
+  // Write the font in a form firmware tools take; the font source stays as saved.
+  if (!HasFont()) return;
+  const auto choice = platform_.ShowExportDialog(export_);
+  if (!choice) return;
+  export_ = *choice;
+  const char* filter = text::kExportFilterC;
+  std::string extension = ".h";
+  switch (choice->format) {
+    case OutputFormat::Bdf:
+      filter = text::kExportFilterBdf;
+      extension = ".bdf";
+      break;
+    case OutputFormat::Gfx:
+      filter = text::kExportFilterGfx;
+      break;
+    case OutputFormat::FontSource:
+      filter = text::kExportFilterSource;
+      extension = ".fnt";
+      break;
+    case OutputFormat::CHeader:
+      break;
+  }
+  const std::string proposed =
+      DefaultFontFileName(model.ncol, model.nstr, model.vert, window.check1Value != 0) + extension;
+  const auto path =
+      platform_.SaveFileDialog({DialogFolder(), filter, proposed, text::kExportTitle, true});
+  if (!path) return;
+  OutputOptions options{choice->format, window.combo1Text, window.combo2Text};
+  const auto slash = path->find_last_of('/');
+  options.name = path->substr(slash == std::string::npos ? 0 : slash + 1);
+  if (const auto dot = options.name.find('.'); dot != std::string::npos) options.name.resize(dot);
+  options.characters = CodePageCharacters(codePage_);
+  options.flash = choice->flash;
+  options.pictures = choice->pictures;
+  options.rawEncoding = choice->rawEncoding;
+  if (const auto error = platform_.ReplaceFile(*path, FormatFontDocument(Document(), options))) {
+    NotifyFileError(*path, *error, true);
+    return;
+  }
+  RememberFolder(*path);
 }
 
 // --- The keyboard ---------------------------------------------------------

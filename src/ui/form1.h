@@ -14,6 +14,7 @@
 #include "model/font_model.h"
 #include "ops/shift.h"
 #include "ops/stroke.h"
+#include "ui/export_choice.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/platform.h"
@@ -69,6 +70,8 @@ class Form1 {
   void fontShiftClick(ShiftDirection dir);
   // "Импорт из шрифта...": fills glyphs from a TrueType, OpenType or bitmap font.
   void importFromFontClick();
+  // "Экспорт...": the font as a C header, BDF or Adafruit GFX font.
+  void exportClick();
 
   // The keyboard on the symbol table: move the current symbol by `delta`
   // places (clamped to the table), go to a symbol, select by character.
@@ -151,9 +154,11 @@ class Form1 {
   Platform& platform_;
   EditHistory history_;
   CodePage codePage_ = kDefaultCodePage;
+  ExportChoice export_;
   std::optional<Stroke> stroke_;
   std::optional<ChangeStart> strokeStart_;
   bool strokeMoved_ = false;
+  bool strokeRight_ = false;
 };
 
 }  // namespace zg

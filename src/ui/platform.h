@@ -14,6 +14,7 @@ namespace zg {
 class ByteSource;
 class Form2;
 struct FontImportChoice;
+struct ExportChoice;
 enum class CodePage : std::uint8_t;
 
 enum class MsgButtons { Ok, YesNo };  // the first button is the default
@@ -89,6 +90,9 @@ class Platform {
   // cancelled. It previews the font's first glyphs in the cell given.
   virtual std::optional<FontImportChoice> ShowFontImportDialog(
       int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) = 0;
+
+  // The dialog "Экспорт...": the form and options, or nothing when cancelled.
+  virtual std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) = 0;
 
   virtual std::string ApplicationDirectory() = 0;
   // The user's documents folder.

@@ -23,6 +23,13 @@ inline constexpr const char* kUnclosedComment =
     "Файл закончился внутри блочного комментария (нет закрывающего \"*/\"). "
     "Загрузка файла прекращена.";
 
+// Export.
+inline constexpr const char* kExportTitle = "Экспорт знакогенератора";
+inline constexpr const char* kExportFilterC = "Заголовочный файл C (*.h)|*.h";
+inline constexpr const char* kExportFilterBdf = "Шрифт BDF (*.bdf)|*.bdf";
+inline constexpr const char* kExportFilterGfx = "Шрифт Adafruit GFX (*.h)|*.h";
+inline constexpr const char* kExportFilterSource = "Знакогенератор |*.fnt";
+
 // A C source read back; %1 is the line.
 inline constexpr const char* kNotANumber =
     "Строка %1: значение не является числом. Загрузка файла прекращена.";

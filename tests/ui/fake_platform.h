@@ -33,6 +33,8 @@ class FakePlatform : public Platform {
   std::map<std::string, std::string> settings;
   ClipboardContents clipboard;
   std::deque<std::optional<FontImportChoice>> fontImportChoices;
+  std::deque<std::optional<ExportChoice>> exportChoices;
+  std::vector<ExportChoice> exportDialogsShown;
 
   // What the program asked.
   std::vector<MessageRequest> messages;
@@ -120,6 +122,17 @@ class FakePlatform : public Platform {
     }
     auto choice = fontImportChoices.front();
     fontImportChoices.pop_front();
+    return choice;
+  }
+
+  std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) override {
+    exportDialogsShown.push_back(initial);
+    if (exportChoices.empty()) {
+      ADD_FAILURE() << "unexpected export dialog";
+      return std::nullopt;
+    }
+    auto choice = exportChoices.front();
+    exportChoices.pop_front();
     return choice;
   }
 

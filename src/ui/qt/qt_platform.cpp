@@ -21,6 +21,7 @@
 #include "fontfile/byte_source.h"
 #include "ui/font_import_form.h"
 #include "ui/form2.h"
+#include "ui/qt/export_dialog.h"
 #include "ui/qt/font_import_dialog.h"
 #include "ui/layout.h"
 #include "ui/qt/dialog_text.h"
@@ -247,6 +248,11 @@ std::optional<FontImportChoice> QtPlatform::ShowFontImportDialog(
     int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) {
   beforeModal();
   return FontImportDialog::Ask(dialogParent(), ncol, nstr, vert, page, glyphs);
+}
+
+std::optional<ExportChoice> QtPlatform::ShowExportDialog(const ExportChoice& initial) {
+  beforeModal();
+  return ExportDialog::Ask(dialogParent(), initial);
 }
 
 std::string QtPlatform::DocumentsDirectory() {

@@ -1,0 +1,172 @@
+// The drawing commands of the window logic: each one step of the history.
+
+#include <gtest/gtest.h>
+
+#include "fake_platform.h"
+#include "model/codec.h"
+#include "test_files.h"
+#include "ui/form1.h"
+
+namespace zg {
+namespace {
+
+using testing::Editor;
+
+std::string Shown(const Form1& f) {
+  return GlyphPicture(f.model.glyphStore, f.model.sb, f.model.cb, f.model.ncol, f.model.nstr,
+                      f.model.vert);
+}
+
+// An 8 x 8 font with an "L" drawn in symbol 1.
+struct Drawn : Editor {
+  explicit Drawn(bool horizontal = false) : Editor("8 x 8", horizontal) {
+    form.text1Click(1);
+    for (int box : {0, 24, 48, 49, 50}) form.picture1Click(box);
+  }
+};
+
+constexpr const char* kL =
+    "#.......\n#.......\n###.....\n........\n........\n........\n........\n........\n";
+
+TEST(Drawing, AStrokeIsOneStepAndAClickStaysAToggle) {
+  Drawn e;
+  e.form.strokeBegin(3 * 24 + 0, false);
+  e.form.strokeMove(3 * 24 + 5);  // a fast move: every box between is painted
+  e.form.strokeEnd();
+  EXPECT_EQ(Shown(e.form),
+            "#.......\n#.......\n###.....\n######..\n........\n........\n........\n........\n");
+  EXPECT_EQ(At(e.form.Menus(), MenuCommand::Undo).text, "Отменить: рисование");
+  e.form.undoClick();
+  EXPECT_EQ(Shown(e.form), kL);
+  e.form.strokeBegin(0, false);  // press and release: a click
+  e.form.strokeEnd();
+  EXPECT_EQ(At(e.form.Menus(), MenuCommand::Undo).text, "Отменить: изменение точки");
+  e.form.strokeBegin(48, true);
+  e.form.strokeMove(50);
+  e.form.strokeEnd();
+  EXPECT_EQ(Shown(e.form),
+            "........\n#.......\n........\n........\n........\n........\n........\n........\n");
+}
+
+TEST(Drawing, CopyAndPasteBetweenCellsAndThroughText) {
+  Drawn e;
+  e.form.copyClick();
+  ASSERT_TRUE(e.platform.clipboard.text);
+  EXPECT_EQ(*e.platform.clipboard.text, "Data &h07,&h04,&h04,&h00,&h00,&h00,&h00,&h00\r\n");
+  // Into a 16 x 16 horizontal font: the pixels at the top left.
+  Editor big("16 x 16", true);
+  big.platform.clipboard = e.platform.clipboard;
+  big.form.text1Click(9);
+  big.form.pasteClick();
+  EXPECT_EQ(Shown(big.form).substr(0, 17 * 3), "#...............\n#...............\n###.............\n");
+  EXPECT_EQ(At(big.form.Menus(), MenuCommand::Undo).text, "Отменить: вставка символа");
+  // Text alone, as copied from a firmware source.
+  e.platform.clipboard = {std::nullopt, ".db 0x01, 0x02 ,0x04,0x08,0x10,0x20,0x40,0x80 ; \\\\"};
+  e.form.text1Click(2);
+  e.form.pasteClick();
+  EXPECT_EQ(Shown(e.form).substr(0, 18), "#.......\n.#......\n");
+  // Anything else: a message, nothing changes.
+  const FontDocument before = e.Doc();
+  for (const char* junk : {"hello", "0x01,0x02", ""}) {
+    e.platform.clipboard = {std::nullopt, junk};
+    e.form.pasteClick();
+    EXPECT_EQ(e.Doc(), before) << junk;
+  }
+  EXPECT_EQ(e.platform.messages.size(), 3U);
+  e.form.text1Click(1);
+  e.form.cutClick();
+  EXPECT_EQ(Shown(e.form).find('#'), std::string::npos);
+  EXPECT_NE(e.platform.clipboard.glyph->find("zgedit-glyph"), std::string::npos);
+}
+
+TEST(Drawing, TransformsOfTheCurrentGlyph) {
+  Drawn e(true);
+  e.form.flipHorizontalClick();
+  EXPECT_EQ(Shown(e.form).substr(0, 27), ".......#\n.......#\n.....###\n");
+  e.form.flipVerticalClick();
+  EXPECT_EQ(Shown(e.form).substr(45), ".....###\n.......#\n.......#\n");
+  e.form.invertClick();
+  EXPECT_EQ(Shown(e.form).substr(45), "#####...\n#######.\n#######.\n");
+  for (int i = 0; i < 4; ++i) e.form.rotateClick(true);
+  EXPECT_EQ(Shown(e.form).substr(45), "#####...\n#######.\n#######.\n");
+  for (int i = 0; i < 3; ++i) e.form.undoClick();  // the last rotations
+  e.form.undoClick();
+  e.form.undoClick();  // the inversion
+  EXPECT_EQ(Shown(e.form).substr(45), ".....###\n.......#\n.......#\n");
+  Editor tall("6 x 8");
+  EXPECT_FALSE(At(tall.form.Menus(), MenuCommand::RotateClockwise).enabled);
+}
+
+TEST(Drawing, WholeFontShiftsAndTheirRefusal) {
+  Drawn e;
+  e.form.text1Click(0x41 - 0x20);  // A
+  e.form.picture1Click(7);         // top right corner
+  e.form.fontShiftClick(ShiftDirection::Right);
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_EQ(e.platform.messages[0].text, "Шрифт нельзя сдвинуть: символ «A» (код 41h) потеряет точки.");
+  e.form.picture1Click(7);
+  e.form.fontShiftClick(ShiftDirection::Right);
+  e.form.text1Click(1);
+  EXPECT_EQ(Shown(e.form).substr(0, 27), ".#......\n.#......\n.###....\n");
+  EXPECT_TRUE(e.form.model.symbols[1].bold);
+  e.form.undoClick();
+  e.form.text1Click(1);
+  EXPECT_EQ(Shown(e.form), kL);
+}
+
+TEST(Drawing, TheKeyboardSelectsSymbols) {
+  Editor e("8 x 8");
+  e.form.moveSymbol(16);
+  EXPECT_EQ(e.form.model.simb, 16);
+  e.form.moveSymbol(-100);
+  EXPECT_EQ(e.form.model.simb, 0);
+  e.form.goToSymbol(223);
+  EXPECT_EQ(e.form.model.simb, 223);
+  e.form.typeCharacter(U'A');
+  EXPECT_EQ(e.form.model.simb, 0x41 - 0x20);
+  e.form.typeCharacter(U'Ж');
+  EXPECT_EQ(e.form.model.simb, 0xC6 - 0x20);
+  e.form.setCodePage(CodePage::Koi8R);
+  e.form.typeCharacter(U'Ж');
+  EXPECT_EQ(e.form.model.simb, 0xF6 - 0x20);
+  EXPECT_EQ(e.platform.settings["view/codePage"], "KOI8-R");
+  EXPECT_TRUE(At(e.form.Menus(), MenuCommand::CodePage4).checked);
+}
+
+TEST(Drawing, ImportFromAFontFillsTheFontInOneStep) {
+  Editor e("16 x 16");
+  e.form.text1Click(0x49 - 0x20);  // I
+  FontImportChoice choice;
+  choice.fontPath = test::DataPath("DejaVuSansMono.ttf");
+  choice.pixelSize = 16;
+  e.platform.fontImportChoices.push_back(choice);
+  e.form.importFromFontClick();
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_EQ(e.platform.messages[0].text.rfind("Импортировано: 222 символа.", 0), 0U)
+      << e.platform.messages[0].text;
+  EXPECT_NE(Shown(e.form).find("#"), std::string::npos);
+  EXPECT_EQ(At(e.form.Menus(), MenuCommand::Undo).text, "Отменить: импорт из шрифта");
+  e.form.undoClick();
+  EXPECT_EQ(e.Doc(), EmptyDocument(16, 16, 1, false));
+  choice.fontPath = test::DataPath("Font08x08vp.fnt");  // not a font
+  e.platform.fontImportChoices.push_back(choice);
+  e.form.importFromFontClick();
+  EXPECT_EQ(e.Doc(), EmptyDocument(16, 16, 1, false));
+  EXPECT_EQ(e.platform.messages.size(), 2U);
+}
+
+TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
+  Drawn e;
+  e.platform.exportChoices.push_back(ExportChoice{OutputFormat::CHeader});
+  e.platform.savePaths.push_back("/out/lcd_font.h");
+  e.form.exportClick();
+  EXPECT_EQ(e.platform.saveRequests.back().proposedName, "Font08x08vp.h");
+  const std::string& header = e.platform.files["/out/lcd_font.h"];
+  EXPECT_NE(header.find("static const uint8_t lcd_font[224][8]"), std::string::npos);
+  EXPECT_NE(header.find("{0x07,0x04,0x04,0x00,0x00,0x00,0x00,0x00}, /* 0x21 '!' */"),
+            std::string::npos);
+  EXPECT_EQ(e.form.model.nosave, 1) << "an export is no save of the font source";
+}
+
+}  // namespace
+}  // namespace zg
