@@ -1,0 +1,84 @@
+// The real window: the clipboard through QClipboard, the keyboard on the
+// symbol table, and the preview following an edit.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTest>
+
+#include "dialog_scripts.h"
+#include "qt_test_support.h"
+#include "ui/qt/grid_widget.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/preview_window.h"
+#include "ui/qt/symbol_table_widget.h"
+
+namespace zg {
+namespace {
+
+struct Window {
+  testing::RecordingPlatform platform;
+  MainWindow window{platform};
+  explicit Window(const char* size) {
+    platform.form2Script = testing::PickSize(size);
+    window.show();
+    window.action(MenuCommand::Create)->trigger();
+    window.symbolTable()->setFocus();
+  }
+  void Click(int box) {
+    QTest::mouseClick(window.grid(), Qt::LeftButton, {}, window.grid()->boxRect(box).center());
+  }
+};
+
+TEST(DrawingQt, CopyAndPasteThroughTheSystemClipboard) {
+  Window w("8 x 8");
+  w.window.form.text1Click(1);
+  w.Click(0);
+  w.Click(25);
+  w.window.action(MenuCommand::Copy)->trigger();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_TRUE(data->hasFormat(QStringLiteral("application/x-zgedit-glyph")));
+  EXPECT_EQ(data->text(), QStringLiteral("Data &h01,&h02,&h00,&h00,&h00,&h00,&h00,&h00\r\n"));
+  w.window.form.text1Click(5);
+  w.window.action(MenuCommand::Paste)->trigger();
+  EXPECT_EQ(w.window.form.model.glyphStore[5 * 8], 0x01);
+  EXPECT_EQ(w.window.form.model.glyphStore[5 * 8 + 1], 0x02);
+  EXPECT_EQ(testing::PaintedColor(*w.window.grid(), w.window.grid()->boxRect(25).center()),
+            QColor(0, 0, 255));
+}
+
+TEST(DrawingQt, KeysMoveTheCurrentSymbolAndTypedLettersSelectTheirs) {
+  Window w("8 x 8");
+  QWidget* table = w.window.symbolTable();
+  QTest::keyClick(table, Qt::Key_Right);
+  QTest::keyClick(table, Qt::Key_Down);
+  EXPECT_EQ(w.window.form.model.simb, 17);
+  QTest::keyClick(table, Qt::Key_End);
+  EXPECT_EQ(w.window.form.model.simb, 223);
+  QKeyEvent ya(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("Я"));
+  QApplication::sendEvent(table, &ya);
+  EXPECT_EQ(w.window.form.model.simb, 0xDF - 0x20);
+  QTest::keyClicks(table, QStringLiteral("z"));
+  EXPECT_EQ(w.window.form.model.simb, 'z' - 0x20);
+}
+
+TEST(DrawingQt, ThePreviewFollowsEveryEdit) {
+  Window w("8 x 8");
+  w.window.action(MenuCommand::Preview)->trigger();
+  PreviewWindow* preview = w.window.preview();
+  ASSERT_NE(preview, nullptr);
+  preview->textEdit()->setText(QStringLiteral("!"));
+  const PreviewImage empty = preview->render();
+  w.window.form.text1Click(1);
+  w.Click(0);
+  EXPECT_NE(preview->render(), empty) << "the lit pixel of '!' shows at once";
+}
+
+}  // namespace
+}  // namespace zg
