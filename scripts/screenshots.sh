@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Render the README screenshots from the real window, under Xvfb:
-#   docs/no-font.png   the window right after start-up
-#   docs/editing.png   tests/data/Font08x08vp.fnt imported, the letter Ж selected
+#   docs/no-font.png      the window right after start-up
+#   docs/editing.png      tests/data/Font08x08vp.fnt imported, the letter Ж selected
+#   docs/preview.png      the same font in the "Просмотр" window beside the editor
+#   docs/font-import.png  the dialog "Импорт из шрифта..." on DejaVu Sans Mono
 #
 #   scripts/screenshots.sh
 #
@@ -13,13 +15,17 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 APP=$ROOT/build/release/src/app/zgedit
 DOCS=$ROOT/docs
 FONT=$ROOT/tests/data/Font08x08vp.fnt
+FONT16=$ROOT/tests/data/Font16x16vp.fnt
 MAIN_TITLE="Редактор знакогенератора"
 IMPORT_TITLE="Загрузить файл знакогенератора"
 
-# Click targets, in pixels from the top-left corner of the 843 x 529 main window.
+# Click targets, in pixels from the top-left corner of the 843 x 529 designed
+# layout; the menu bar above it adds its own height.
 IMPORT_BUTTON=(76 496)   # "Импортировать знакогенератор"
 SYMBOL_ZHE=(204 301)     # the symbol box of Ж: row C0h, column 6
-EXPECTED_SIZE=843x529
+EXPECTED_WIDTH=843
+LAYOUT_HEIGHT=529
+PREVIEW_TEXT="Привет, мир! 0123"
 
 # shellcheck source=scripts/install_missing.sh
 source "$ROOT/scripts/install_missing.sh"
@@ -63,15 +69,23 @@ expect_main_window_only() {
   fi
 }
 
-click() {  # window, x, y
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+click() {  # window, x, y in the designed layout
+  xdotool mousemove --window "$1" "$2" "$(($3 + MENU_HEIGHT))" click 1
   sleep 0.5   # let the window repaint before the next step
 }
 
-shoot() {  # window, file
+shoot() {  # window [second window], file
   # shellcheck disable=SC2034
   local X Y WIDTH HEIGHT WINDOW SCREEN
   eval "$(xdotool getwindowgeometry --shell "$1")"
+  if [ $# = 3 ]; then  # the box around both windows
+    local x0=$X y0=$Y x1=$((X + WIDTH)) y1=$((Y + HEIGHT))
+    eval "$(xdotool getwindowgeometry --shell "$2")"
+    x1=$((X + WIDTH > x1 ? X + WIDTH : x1)) y1=$((Y + HEIGHT > y1 ? Y + HEIGHT : y1))
+    X=$((X < x0 ? X : x0)) Y=$((Y < y0 ? Y : y0))
+    WIDTH=$((x1 - X)) HEIGHT=$((y1 - Y))
+    shift
+  fi
   # Grab the screen and cut the window out of it: this also catches what the
   # window's own pixmap would miss, and leaves no date in the PNG.
   import -window root png:- |
@@ -82,10 +96,16 @@ shoot() {  # window, file
 take_screenshots() {
   # X Y WIDTH HEIGHT WINDOW SCREEN are set by getwindowgeometry --shell.
   # shellcheck disable=SC2034
-  local wid dialog X Y WIDTH HEIGHT WINDOW SCREEN
-  # An empty working folder keeps the file dialog free of unrelated files.
+  local wid dialog preview X Y WIDTH HEIGHT WINDOW SCREEN
+  # An empty working folder keeps the file dialog free of unrelated files,
+  # and a settings folder of its own starts the program as on a new machine.
   # Both stay global: the exit trap needs them after this function returns.
   WORKDIR=$(mktemp -d)
+  export XDG_CONFIG_HOME=$WORKDIR/config
+  mkdir -p "$XDG_CONFIG_HOME/zgedit"
+  # The font import dialog opens on an installed font, 16 pixels.
+  printf '[fontImport]\nsource=installed\nfamily=DejaVu Sans Mono\nstyle=Book\npixelSize=16\n' \
+    > "$XDG_CONFIG_HOME/zgedit/zgedit.conf"
   (cd "$WORKDIR" && exec "$APP") &
   APP_PID=$!
   trap 'kill "$APP_PID" 2>/dev/null || true; rm -rf "$WORKDIR"' EXIT
@@ -93,10 +113,11 @@ take_screenshots() {
   wid=$(wait_for_window "$MAIN_TITLE")
   sleep 1   # first paint
   eval "$(xdotool getwindowgeometry --shell "$wid")"
-  if [ "${WIDTH}x${HEIGHT}" != "$EXPECTED_SIZE" ]; then
-    echo "screenshots: the window is ${WIDTH}x${HEIGHT}, not $EXPECTED_SIZE;" \
+  if [ "$WIDTH" != "$EXPECTED_WIDTH" ]; then
+    echo "screenshots: the window is ${WIDTH} pixels wide, not $EXPECTED_WIDTH;" \
          "check the click targets in $0" >&2
   fi
+  MENU_HEIGHT=$((HEIGHT - LAYOUT_HEIGHT))
   mkdir -p "$DOCS"
   shoot "$wid" "$DOCS/no-font.png"
 
@@ -114,6 +135,33 @@ take_screenshots() {
   click "$wid" "${SYMBOL_ZHE[@]}"
   sleep 0.5
   shoot "$wid" "$DOCS/editing.png"
+
+  # The preview beside the editor, with a line of text.
+  xdotool windowfocus --sync "$wid"
+  xdotool key F3
+  preview=$(wait_for_window "Просмотр")
+  xdotool windowfocus --sync "$preview"
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$PREVIEW_TEXT"
+  sleep 0.5
+  shoot "$wid" "$preview" "$DOCS/preview.png"
+
+  # The font import on a 16 x 16 font.
+  xdotool windowfocus --sync "$wid"
+  xdotool key ctrl+o
+  dialog=$(wait_for_window "$IMPORT_TITLE")
+  xdotool windowfocus --sync "$dialog"
+  sleep 0.5
+  xdotool type --delay 20 "$FONT16"
+  xdotool key Return
+  wait_for_close "$IMPORT_TITLE"
+  sleep 0.5
+  xdotool windowfocus --sync "$wid"
+  xdotool key ctrl+shift+o
+  dialog=$(wait_for_window "Импорт из шрифта")
+  sleep 1
+  shoot "$dialog" "$DOCS/font-import.png"
+  xdotool key Escape
 }
 
 if [ "${ZG_SCREENSHOTS_IN_XVFB:-}" = 1 ]; then
