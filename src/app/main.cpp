@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/qt/exit_after_first_paint.h"
 #include "ui/qt/main_window.h"
 
 namespace {
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zgedit.zgedit"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zgedit.zgedit")));
   zg::MainWindow window;
+  zg::ExitAfterFirstPaintIfAsked(window);
   window.show();
   return QApplication::exec();
 }
