@@ -7,6 +7,7 @@
 
 #include "ui/qt/exit_after_first_paint.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/window_font.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   QApplication app(argc, argv);
+  // Widgets that lay out text before taking their parent's font (a line edit
+  // does) load the application font; make it the window's own face so that
+  // start-up opens no other font file.
+  QApplication::setFont(zg::WindowFont(QApplication::font().pointSizeF()));
   // Lets the desktop match the window to its menu entry and icon once installed.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zgedit.zgedit"));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zgedit.zgedit")));
