@@ -1,10 +1,10 @@
 // zgedit: the character generator font editor.
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/qt/app_icon.h"
 #include "ui/qt/exit_after_first_paint.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/window_font.h"
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(zg::WindowFont(QApplication::font().pointSizeF()));
   // Lets the desktop match the window to its menu entry and icon once installed.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zgedit.zgedit"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zgedit.zgedit")));
+  QApplication::setWindowIcon(zg::AppIcon(QCoreApplication::applicationDirPath()));
   zg::MainWindow window;
   zg::ExitAfterFirstPaintIfAsked(window);
   window.show();
