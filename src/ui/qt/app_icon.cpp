@@ -1,6 +1,8 @@
 #include "ui/qt/app_icon.h"
 
 #include <QFileInfo>
+#include <QImageReader>
+#include <QPixmap>
 
 // Q_INIT_RESOURCE names a function in the global namespace.
 static void InitIconResource() { Q_INIT_RESOURCE(app_icon); }
@@ -12,9 +14,13 @@ QIcon CompiledIcon() {
   InitIconResource();
   QIcon icon;
   // Sizes for title bars and task switchers; the menu takes the installed ones.
-  for (const char* size : {"16x16", "32x32", "48x48", "64x64"})
-    icon.addFile(
-        QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), QLatin1String(kAppId)));
+  for (const char* size : {"16x16", "32x32", "48x48", "64x64"}) {
+    QImageReader reader(
+        QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), QLatin1String(kAppId)), "png");
+    // Qt's own PNG reader, without loading every image plugin to probe the files.
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
+  }
   return icon;
 }
 
