@@ -9,7 +9,9 @@
 #
 # BUILD_DIR is a build with the GUI and the benchmarks (a Release build for
 # figures worth comparing). Runs under Xvfb when no display is set and
-# xvfb-run is installed (packages xvfb, xauth), offscreen otherwise; needs
+# xvfb-run is installed (packages xvfb, xauth), on a 1920 x 1080 screen where
+# the window keeps its designed size, that of the bare window; offscreen
+# otherwise. Needs
 # /usr/bin/time (package time). Both programs quit after their first frame
 # through the ZGEDIT_EXIT_AFTER_FIRST_PAINT hook (src/ui/qt/exit_after_first_paint.h).
 set -euo pipefail
@@ -35,7 +37,7 @@ fi
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
   if command -v xvfb-run >/dev/null; then
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
   fi
   export QT_QPA_PLATFORM=offscreen
 fi
