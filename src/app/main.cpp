@@ -1,9 +1,11 @@
 // zgedit: the character generator font editor.
 
 #include <QApplication>
+#include <QFont>
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/layout.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/exit_after_first_paint.h"
 #include "ui/qt/main_window.h"
@@ -31,10 +33,13 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Widgets that lay out text before taking their parent's font (a line edit
   // does) load the application font; make it the window's own face so that
-  // start-up opens no other font file.
-  QApplication::setFont(zg::WindowFont(QApplication::font().pointSizeF()));
+  // start-up opens no other font file. The desktop's size stays, as it may be
+  // given in pixels.
+  QFont font = QApplication::font();
+  font.setFamilies(zg::WindowFont(zg::kWindowFontSize).families());
+  QApplication::setFont(font);
   // Lets the desktop match the window to its menu entry and icon once installed.
-  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zgedit.zgedit"));
+  QGuiApplication::setDesktopFileName(QLatin1String(zg::kAppId));
   QApplication::setWindowIcon(zg::AppIcon(QCoreApplication::applicationDirPath()));
   zg::MainWindow window;
   zg::ExitAfterFirstPaintIfAsked(window);
