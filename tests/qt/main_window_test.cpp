@@ -212,6 +212,34 @@ TEST(MainWindow, ButtonsCheckBoxAndCombosFeedTheLogic) {
   EXPECT_EQ(combo2->count(), 5);  // typing adds no item
 }
 
+TEST(MainWindow, CombosKeepExactlyWhatWasTyped) {
+  RecordingPlatform platform;
+  platform.form2Script = PickSize("8 x 8");
+  MainWindow window(platform);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);  // shows the output frame
+  auto* combo1 = qobject_cast<QComboBox*>(window.control(Ctl::Combo1));
+  auto* combo2 = qobject_cast<QComboBox*>(window.control(Ctl::Combo2));
+  // Each text differs from an item only in letter case, or begins one.
+  const auto type = [](QComboBox* combo, const char* typed) {
+    combo->setFocus(Qt::TabFocusReason);
+    combo->lineEdit()->clear();
+    QTest::keyClicks(combo->lineEdit(), typed);
+  };
+  type(combo1, "data code");
+  type(combo2, "0XNN");  // takes the focus from combo1
+  window.control(Ctl::Check1)->setFocus();
+  EXPECT_EQ(window.form.window.combo1Text, "data code");
+  EXPECT_EQ(window.form.window.combo2Text, "0XNN");
+
+  type(combo1, "Data");
+  QTest::keyClick(combo1->lineEdit(), Qt::Key_Return);
+  window.control(Ctl::Check1)->setFocus();
+  EXPECT_EQ(window.form.window.combo1Text, "Data");
+}
+
 TEST(MainWindow, AsksBeforeClosingOnlyWithUnsavedChanges) {
   RecordingPlatform platform;
   platform.form2Script = PickSize("8 x 8");

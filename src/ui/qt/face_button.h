@@ -1,7 +1,9 @@
 #pragma once
 // A push button with a coloured face whose caption wraps onto several lines,
-// as the designed buttons are narrower than their captions.
+// as the designed buttons are narrower than their captions. The face is
+// filled with exactly the designed colour; the style's gradient would pale it.
 
+#include <QColor>
 #include <QPushButton>
 
 #include "model/font_model.h"
@@ -13,8 +15,14 @@ class FaceButton : public QPushButton {
  public:
   FaceButton(const QString& caption, Color face, QWidget* parent = nullptr);
 
+  // The rectangle inside the border, filled with the face colour.
+  QRect faceRect() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor face_;
 };
 
 }  // namespace zg

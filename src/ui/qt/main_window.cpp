@@ -76,6 +76,10 @@ QLabel* MakeLabel(const QString& text, QWidget* parent) {
 QComboBox* MakeFormatCombo(const auto& items, const std::string& text, QWidget* parent) {
   auto* combo = new QComboBox(parent);
   combo->setEditable(true);
+  // The save writes exactly what was typed: no completion, and without a
+  // completer the combo no longer swaps a text for an item matching it in
+  // another letter case when the field loses focus.
+  combo->setCompleter(nullptr);
   // Typing a format picks it for this save only; the list stays as designed.
   combo->setInsertPolicy(QComboBox::NoInsert);
   for (const char* item : items) combo->addItem(Q(item));

@@ -1,7 +1,9 @@
 #include "ui/qt/symbol_table_widget.h"
 
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/form1.h"
 #include "ui/qt/geometry.h"
@@ -12,19 +14,43 @@ namespace {
 
 constexpr int kColumns = 16;
 
+bool IsCharacter(QChar c) { return c.isPrint() && c != QChar::ReplacementCharacter; }
+
 }  // namespace
 
 SymbolTableWidget::SymbolTableWidget(const FontModel& model, const ScaledLayout& layout,
                                      QWidget* parent)
     : BoxArrayWidget(layout.symbolBoxes, parent), model_(model) {
-  for (int i = 0; i < kSymbolCount; ++i)
-    texts_[static_cast<std::size_t>(i)] = QString::fromStdString(Form1::SymbolText(i));
+  for (int i = 0; i < kSymbolCount; ++i) {
+    const QString text = QString::fromStdString(Form1::SymbolText(i));
+    // Neither a control character (7Fh) nor the decoder's mark for a code
+    // the code page leaves undefined has a picture to show.
+    if (std::any_of(text.begin(), text.end(), IsCharacter))
+      texts_[static_cast<std::size_t>(i)] = text;
+  }
+  // When the window's face has every character, draw from it alone: a font
+  // that may merge others looks through every installed font for a glyph it
+  // believes missing. Where the face lacks one, merging shows it all the same.
+  QFont face = WindowFont(kNormalFontSize);
+  face.setStyleStrategy(QFont::NoFontMerging);  // or the check itself would search
+  const QFontMetrics metrics(face);
+  const bool faceHasAll = std::all_of(texts_.begin(), texts_.end(), [&](const QString& text) {
+    const QList<uint> chars = text.toUcs4();
+    return std::all_of(chars.begin(), chars.end(), [&](uint c) { return metrics.inFontUcs4(c); });
+  });
+  if (faceHasAll) strategy_ = QFont::NoFontMerging;
+}
+
+QFont SymbolTableWidget::symbolFont(double points, bool bold) const {
+  QFont font = WindowFont(points, bold);
+  font.setStyleStrategy(strategy_);
+  return font;
 }
 
 void SymbolTableWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QFont normal = WindowFont(kNormalFontSize);
-  const QFont edited = WindowFont(kEditedFontSize, true);
+  const QFont normal = symbolFont(kNormalFontSize, false);
+  const QFont edited = symbolFont(kEditedFontSize, true);
   const QPen border(palette().color(QPalette::Shadow));
   for (int i = 0; i < kSymbolCount; ++i) {
     const QRect box = boxRect(i);
@@ -33,15 +59,19 @@ void SymbolTableWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(box, ToQColor(symbol.backColor));
     painter.setPen(border);
     DrawBoxBorder(painter, box, i % kColumns == kColumns - 1, i >= kSymbolCount - kColumns);
+    const QString& text = texts_[static_cast<std::size_t>(i)];
+    // A code with no character shows an empty box; drawing nothing also
+    // spares a search of every installed font for a glyph none of them has.
+    if (text.isEmpty()) continue;
     if (symbol.fontSize == kNormalFontSize && !symbol.bold) {
       painter.setFont(normal);
     } else if (symbol.fontSize == kEditedFontSize && symbol.bold) {
       painter.setFont(edited);
     } else {
-      painter.setFont(WindowFont(symbol.fontSize, symbol.bold));
+      painter.setFont(symbolFont(symbol.fontSize, symbol.bold));
     }
     painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignCenter, texts_[static_cast<std::size_t>(i)]);
+    painter.drawText(box, Qt::AlignCenter, text);
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The 224 symbol boxes (Text1), painted from the model's symbol table.
 
+#include <QFont>
 #include <QString>
 #include <array>
 
@@ -18,8 +19,11 @@ class SymbolTableWidget : public BoxArrayWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QFont symbolFont(double points, bool bold) const;
+
   const FontModel& model_;
-  std::array<QString, kSymbolCount> texts_;
+  std::array<QString, kSymbolCount> texts_;  // empty where a code has no character
+  QFont::StyleStrategy strategy_ = QFont::PreferDefault;
 };
 
 }  // namespace zg

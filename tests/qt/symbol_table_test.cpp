@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QImage>
+#include <algorithm>
+
+#include "qt_test_support.h"
+#include "ui/form1.h"
+#include "ui/qt/main_window.h"
+#include "ui/qt/symbol_table_widget.h"
+#include "ui/qt/window_font.h"
+
+namespace zg {
+namespace {
+
+using testing::RecordingPlatform;
+
+bool Blank(const QImage& painted, const QRect& box) {
+  const QRect inside = box.adjusted(1, 1, -1, -1);
+  for (int y = inside.top(); y <= inside.bottom(); ++y)
+    for (int x = inside.left(); x <= inside.right(); ++x)
+      if (painted.pixelColor(x, y) != QColor(Qt::white)) return false;
+  return true;
+}
+
+// Where the window's own face lacks a character, Qt searches every installed
+// font for one that has it, which costs start-up time and memory. So a box
+// shows its character from that face, and a code with no character (a
+// control character, or one the code page leaves undefined) leaves its box blank.
+TEST(SymbolTable, DrawsEveryCharacterFromTheWindowFaceAndNothingForCodesWithout) {
+  RecordingPlatform platform;
+  MainWindow window(platform);
+  auto& table = *window.findChild<SymbolTableWidget*>();
+  const QImage painted = table.grab().toImage();
+  const auto faceAlone = [](QFont font) {
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return QFontMetrics(font);
+  };
+  const QFontMetrics normal = faceAlone(WindowFont(kNormalFontSize));
+  const QFontMetrics edited = faceAlone(WindowFont(kEditedFontSize, true));
+  int blanks = 0;
+  for (int i = 0; i < kSymbolCount; ++i) {
+    const QString text = QString::fromStdString(Form1::SymbolText(i));
+    const bool printable = std::any_of(text.begin(), text.end(), [](QChar c) {
+      return c.isPrint() && c != QChar::ReplacementCharacter;
+    });
+    if (!printable) {
+      EXPECT_TRUE(Blank(painted, table.boxRect(i))) << "code " << std::hex << kFirstCode + i;
+      ++blanks;
+      continue;
+    }
+    for (const char32_t c : text.toUcs4()) {
+      EXPECT_TRUE(normal.inFontUcs4(c)) << "code " << std::hex << kFirstCode + i;
+      EXPECT_TRUE(edited.inFontUcs4(c)) << "code " << std::hex << kFirstCode + i;
+    }
+  }
+  EXPECT_GE(blanks, 2);  // 7Fh, a control character, and 98h, undefined in Windows-1251
+}
+
+}  // namespace
+}  // namespace zg
