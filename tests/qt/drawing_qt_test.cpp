@@ -68,6 +68,17 @@ TEST(DrawingQt, KeysMoveTheCurrentSymbolAndTypedLettersSelectTheirs) {
   EXPECT_EQ(w.window.form.model.simb, 'z' - 0x20);
 }
 
+TEST(DrawingQt, TheCodePageMenuRelabelsTheTable) {
+  Window w("8 x 8");
+  EXPECT_EQ(w.window.symbolTable()->text(0xC0 - 0x20), QStringLiteral("А"));
+  const FontDocument before = w.window.form.Document();
+  w.window.action(MenuCommand::CodePage2)->trigger();  // Windows-1252
+  EXPECT_EQ(w.window.symbolTable()->text(0xC0 - 0x20), QStringLiteral("À"));
+  EXPECT_TRUE(w.window.action(MenuCommand::CodePage2)->isChecked());
+  EXPECT_FALSE(w.window.action(MenuCommand::CodePage0)->isChecked());
+  EXPECT_EQ(w.window.form.Document(), before);
+}
+
 TEST(DrawingQt, ThePreviewFollowsEveryEdit) {
   Window w("8 x 8");
   w.window.action(MenuCommand::Preview)->trigger();

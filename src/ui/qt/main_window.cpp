@@ -125,7 +125,7 @@ void MainWindow::build() {
   canvas_->setGeometry(0, menuHeight, width, height);
   setFixedSize(width, menuHeight + height);
 
-  symbols_ = new SymbolTableWidget(form.model, layout, canvas_);
+  symbols_ = new SymbolTableWidget(form.model, layout, form.codePage(), canvas_);
   grid_ = new GridWidget(form.model, layout, canvas_);
   connect(symbols_, &BoxArrayWidget::boxClicked, this,
           [this](int i) { run([this, i] { form.text1Click(i); }); });
@@ -162,6 +162,7 @@ void MainWindow::build() {
     controls_[i]->setFont(WindowFont(layout.fontSizes[i], design.bold, design.italic));
   }
   sync();
+  symbols_->setFocus();
 }
 
 void MainWindow::buildMenus() {
@@ -258,6 +259,8 @@ QWidget* MainWindow::makeControl(const ControlSpec& design) {
   switch (design.kind) {
     case CtlKind::Button: {
       auto* button = new FaceButton(Q(design.caption), design.face, parent);
+      // A click leaves the keyboard with the symbol table.
+      button->setFocusPolicy(Qt::TabFocus);
       for (const auto& [id, handler] : kButtonHandlers) {
         if (id != design.id) continue;
         connect(button, &QPushButton::clicked, this,
@@ -267,6 +270,7 @@ QWidget* MainWindow::makeControl(const ControlSpec& design) {
     }
     case CtlKind::CheckBox: {
       check1_ = new WrapCheckBox(Q(design.caption), parent);
+      check1_->setFocusPolicy(Qt::TabFocus);
       // Only a user's click arrives here; sync() sets the box with signals blocked.
       connect(check1_, &QCheckBox::clicked, this,
               [this](bool checked) { run([this, checked] { form.setCheck1(checked ? 1 : 0); }); });
@@ -318,6 +322,7 @@ void MainWindow::sync() {
     actions_[i]->setText(QString::fromStdString(menus[i].text));
     if (actions_[i]->isCheckable()) actions_[i]->setChecked(menus[i].checked);
   }
+  symbols_->setCodePage(form.codePage());
   if (preview_ != nullptr) preview_->refresh();
   symbols_->update();
   grid_->update();

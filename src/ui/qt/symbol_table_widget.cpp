@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/form1.h"
+#include "ui/symbol_text.h"
 #include "ui/qt/geometry.h"
 #include "ui/qt/window_font.h"
 
@@ -19,10 +19,20 @@ bool IsCharacter(QChar c) { return c.isPrint() && c != QChar::ReplacementCharact
 }  // namespace
 
 SymbolTableWidget::SymbolTableWidget(const FontModel& model, const ScaledLayout& layout,
-                                     QWidget* parent)
+                                     CodePage page, QWidget* parent)
     : BoxArrayWidget(layout.symbolBoxes, parent), model_(model) {
+  // The keys of the table reach the window through it; it shows when it has them.
+  setFocusPolicy(Qt::StrongFocus);
+  setCodePage(page);
+}
+
+void SymbolTableWidget::setCodePage(CodePage page) {
+  if (page == page_ && shown_) return;
+  page_ = page;
+  shown_ = true;
   for (int i = 0; i < kSymbolCount; ++i) {
-    const QString text = QString::fromStdString(Form1::SymbolText(i));
+    const QString text = QString::fromStdString(SymbolText(page, i));
+    texts_[static_cast<std::size_t>(i)].clear();
     // Neither a control character (7Fh) nor the decoder's mark for a code
     // the code page leaves undefined has a picture to show.
     if (std::any_of(text.begin(), text.end(), IsCharacter))
@@ -38,7 +48,18 @@ SymbolTableWidget::SymbolTableWidget(const FontModel& model, const ScaledLayout&
     const QList<uint> chars = text.toUcs4();
     return std::all_of(chars.begin(), chars.end(), [&](uint c) { return metrics.inFontUcs4(c); });
   });
-  if (faceHasAll) strategy_ = QFont::NoFontMerging;
+  strategy_ = faceHasAll ? QFont::NoFontMerging : QFont::PreferDefault;
+  update();
+}
+
+void SymbolTableWidget::focusInEvent(QFocusEvent* event) {
+  BoxArrayWidget::focusInEvent(event);
+  update();
+}
+
+void SymbolTableWidget::focusOutEvent(QFocusEvent* event) {
+  BoxArrayWidget::focusOutEvent(event);
+  update();
 }
 
 QFont SymbolTableWidget::symbolFont(double points, bool bold) const {
@@ -72,6 +93,12 @@ void SymbolTableWidget::paintEvent(QPaintEvent* event) {
     }
     painter.setPen(Qt::black);
     painter.drawText(box, Qt::AlignCenter, text);
+  }
+  // The keyboard's place: a dotted frame inside the current symbol's box.
+  if (hasFocus() && !model_.symbols[0].locked && model_.simb >= 0 && model_.simb < kSymbolCount) {
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(boxRect(model_.simb).adjusted(2, 2, -3, -3));
   }
 }
 

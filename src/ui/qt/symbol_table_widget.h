@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 
+#include "model/code_page.h"
 #include "model/font_model.h"
 #include "ui/qt/box_array_widget.h"
 
@@ -13,10 +14,16 @@ namespace zg {
 class SymbolTableWidget : public BoxArrayWidget {
   Q_OBJECT
  public:
-  SymbolTableWidget(const FontModel& model, const ScaledLayout& layout, QWidget* parent);
+  SymbolTableWidget(const FontModel& model, const ScaledLayout& layout, CodePage page,
+                    QWidget* parent);
+  // Shows the characters of another code page; the font's bytes stay.
+  void setCodePage(CodePage page);
+  const QString& text(int i) const { return texts_[static_cast<std::size_t>(i)]; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QFont symbolFont(double points, bool bold) const;
@@ -24,6 +31,8 @@ class SymbolTableWidget : public BoxArrayWidget {
   const FontModel& model_;
   std::array<QString, kSymbolCount> texts_;  // empty where a code has no character
   QFont::StyleStrategy strategy_ = QFont::PreferDefault;
+  CodePage page_ = kDefaultCodePage;
+  bool shown_ = false;
 };
 
 }  // namespace zg
