@@ -69,14 +69,14 @@ struct Editor {
 };
 
 const std::function<void(Form1&)> kSteps[] = {
-    [](Form1& f) { f.picture1Click(300); },  [](Form1& f) { f.command6Click(); },
-    [](Form1& f) { f.command9Click(); },     [](Form1& f) { f.command3Click(); },
-    [](Form1& f) { f.command11Click(); },    [](Form1& f) { f.command4Click(); },
-    [](Form1& f) { f.command10Click(); },    [](Form1& f) { f.setCheck1(1); },
-    [](Form1& f) { f.command2Click(); },     [](Form1& f) { f.command1Click(); },
+    [](Form1& f) { f.picture1Click(300); }, [](Form1& f) { f.command6Click(); },
+    [](Form1& f) { f.command9Click(); },    [](Form1& f) { f.command3Click(); },
+    [](Form1& f) { f.command11Click(); },   [](Form1& f) { f.command4Click(); },
+    [](Form1& f) { f.command10Click(); },   [](Form1& f) { f.setCheck1(1); },
+    [](Form1& f) { f.command2Click(); },    [](Form1& f) { f.command1Click(); },
 };
-const char* const kStepNames[] = {"pixel", "shift up", "shift right", "erase", "revert",
-                                  "clear font", "scan change", "negative", "import", "create"};
+const char* const kStepNames[] = {"pixel",      "shift up",    "shift right", "erase",  "revert",
+                                  "clear font", "scan change", "negative",    "import", "create"};
 
 void BM_UndoRedo24x24(benchmark::State& state) {
   Editor e;
@@ -89,9 +89,9 @@ void BM_UndoRedo24x24(benchmark::State& state) {
     e.form.redoClick();
   }
   state.SetLabel(kStepNames[kind]);
-  state.counters["undo+redo"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                   benchmark::Counter::kIsRate |
-                                                       benchmark::Counter::kInvert);
+  state.counters["undo+redo"] =
+      benchmark::Counter(static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_UndoRedo24x24)->DenseRange(0, 9)->Unit(benchmark::kMicrosecond);
 

@@ -53,10 +53,9 @@ std::vector<std::uint8_t> DiffRuns(const GlyphStore& before, const GlyphStore& a
 
 }  // namespace
 
-bool EditHistory::Record(const char* name, const GlyphStore& before,
-                         const HistoryView& viewBefore, const GlyphStore& after,
-                         const HistoryView& viewAfter, const EditedMarks& marksAfter,
-                         StepSaved saved) {
+bool EditHistory::Record(const char* name, const GlyphStore& before, const HistoryView& viewBefore,
+                         const GlyphStore& after, const HistoryView& viewAfter,
+                         const EditedMarks& marksAfter, StepSaved saved) {
   std::vector<std::uint8_t> runs = DiffRuns(before, after);
   if (runs.empty() && viewBefore == viewAfter) {
     // Nothing of the font changed; a command may still have marked its symbol.

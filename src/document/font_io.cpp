@@ -20,8 +20,8 @@ std::optional<FontFileParams> ParamsFromName(std::string_view path) {
   return params;
 }
 
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr,
-                                int vert, bool negative) {
+LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
+                                bool negative) {
   LoadedDocument loaded{{}, EmptyDocument(ncol, nstr, vert, negative)};
   auto store = std::make_unique<GlyphStore>();
   store->fill(0);

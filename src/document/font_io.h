@@ -32,8 +32,8 @@ struct LoadedDocument {
 
 // A whole font from a file of the given cell: glyphs past the file's last
 // value stay empty.
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr,
-                                int vert, bool negative);
+LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
+                                bool negative);
 
 enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx };
 

@@ -14,7 +14,7 @@
 namespace zg {
 
 struct FontDocument {
-  int ncol = 0;           // 0 x 0: no font
+  int ncol = 0;  // 0 x 0: no font
   int nstr = 0;
   int vert = 1;           // 1 vertical, 0 horizontal
   bool negative = false;  // the files hold the complement of every byte

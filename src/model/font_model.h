@@ -16,11 +16,11 @@ inline constexpr Color kYellow = 0x00FFFF;
 inline constexpr Color kBlue = 0xFF0000;
 inline constexpr Color kRed = 0x0000FF;
 
-inline constexpr int kSymbolCount = 224;   // codes 20h..FFh
+inline constexpr int kSymbolCount = 224;  // codes 20h..FFh
 inline constexpr int kFirstCode = 0x20;
 inline constexpr int kGridSide = 24;
 inline constexpr int kGridBoxes = kGridSide * kGridSide;  // 576
-inline constexpr int kStoreSize = 16129;   // indices 0..16128
+inline constexpr int kStoreSize = 16129;                  // indices 0..16128
 inline constexpr int kBackupSize = 129;
 inline constexpr int kBandBoxes = 8 * kGridSide;  // 192: one band of 8 grid rows
 
@@ -41,22 +41,22 @@ struct SymbolBox {
 
 struct FontModel {
   // Font parameters (16-bit as the file format and the window expect).
-  std::int16_t ncol = 0;    // cell width
-  std::int16_t nstr = 0;    // cell height
-  std::int16_t cb = 0;      // bytes per glyph
-  std::int16_t vert = 0;    // 1 = vertical scan, anything else horizontal
-  std::int16_t pos = 0;     // -1 positive, 0 negative
-  std::int16_t simb = 0;    // current symbol
+  std::int16_t ncol = 0;  // cell width
+  std::int16_t nstr = 0;  // cell height
+  std::int16_t cb = 0;    // bytes per glyph
+  std::int16_t vert = 0;  // 1 = vertical scan, anything else horizontal
+  std::int16_t pos = 0;   // -1 positive, 0 negative
+  std::int16_t simb = 0;  // current symbol
   std::int16_t oldsimb = 0;
   std::int16_t memsimb = 0;
-  std::int16_t sb = 0;      // store index of the current glyph's first byte
-  std::int16_t nb = 0;      // store index of the byte last edited
+  std::int16_t sb = 0;          // store index of the current glyph's first byte
+  std::int16_t nb = 0;          // store index of the byte last edited
   std::int16_t nosave = 0;      // 1: the font has unsaved changes
   std::int16_t nosavesimb = 0;  // 1: the current glyph changed since selection
 
   GlyphStore glyphStore{};
-  std::array<std::int16_t, kGridBoxes + 1> pixelOn{};        // -1 on, 0 off
-  std::array<Color, kGridBoxes + 1> pixelBackColor{};        // off colour per box
+  std::array<std::int16_t, kGridBoxes + 1> pixelOn{};  // -1 on, 0 off
+  std::array<Color, kGridBoxes + 1> pixelBackColor{};  // off colour per box
   GlyphBackup glyphBackup{};
 
   // The edit grid as the window shows it.

@@ -10,10 +10,10 @@
 #include "glyphimport/glyph_renderer.h"
 #include "model/codec.h"
 #include "model/editing.h"
-#include "ops/glyph_bytes.h"
-#include "ops/ops.h"
 #include "ops/font_shift.h"
+#include "ops/glyph_bytes.h"
 #include "ops/glyph_clip.h"
+#include "ops/ops.h"
 #include "ops/transform.h"
 #include "ui/font_import_form.h"
 #include "ui/form2.h"
@@ -25,7 +25,7 @@ namespace {
 
 // Everything the window shows only while a font is open.
 constexpr std::array<Ctl, 11> kFontControls{
-    Ctl::Frame2,  Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Command6, Ctl::Command7,
+    Ctl::Frame2,   Ctl::Command3, Ctl::Command4,  Ctl::Command5,  Ctl::Command6, Ctl::Command7,
     Ctl::Command8, Ctl::Command9, Ctl::Command10, Ctl::Command11, Ctl::Label19};
 
 constexpr const char* kFolderSetting = "dialogs/folder";
@@ -192,8 +192,7 @@ void Form1::EnterFont(int simb, bool keepBackup) {
     return;
   }
   const auto glyph = CurrentGlyph(model);
-  model.nosavesimb =
-      std::equal(glyph.begin(), glyph.end(), model.glyphBackup.begin()) ? 0 : 1;
+  model.nosavesimb = std::equal(glyph.begin(), glyph.end(), model.glyphBackup.begin()) ? 0 : 1;
 }
 
 void Form1::ShowView(const HistoryView& v) {
@@ -285,34 +284,83 @@ void Form1::RunMenu(MenuCommand command) {
     return;
   }
   switch (command) {
-    case C::Create: command1Click(); break;
-    case C::Import: command2Click(); break;
-    case C::ImportFromFont: importFromFontClick(); break;
-    case C::Save: command5Click(); break;
-    case C::Undo: undoClick(); break;
-    case C::Redo: redoClick(); break;
-    case C::Cut: cutClick(); break;
-    case C::Copy: copyClick(); break;
-    case C::Paste: pasteClick(); break;
-    case C::FlipHorizontal: flipHorizontalClick(); break;
-    case C::FlipVertical: flipVerticalClick(); break;
-    case C::RotateClockwise: rotateClick(true); break;
-    case C::RotateCounterClockwise: rotateClick(false); break;
-    case C::Invert: invertClick(); break;
-    case C::ShiftUp: command6Click(); break;
-    case C::ShiftDown: command7Click(); break;
-    case C::ShiftLeft: command8Click(); break;
-    case C::ShiftRight: command9Click(); break;
-    case C::Erase: command3Click(); break;
-    case C::FontShiftUp: fontShiftClick(ShiftDirection::Up); break;
-    case C::FontShiftDown: fontShiftClick(ShiftDirection::Down); break;
-    case C::FontShiftLeft: fontShiftClick(ShiftDirection::Left); break;
-    case C::FontShiftRight: fontShiftClick(ShiftDirection::Right); break;
-    case C::Export: exportClick(); break;
+    case C::Create:
+      command1Click();
+      break;
+    case C::Import:
+      command2Click();
+      break;
+    case C::ImportFromFont:
+      importFromFontClick();
+      break;
+    case C::Save:
+      command5Click();
+      break;
+    case C::Undo:
+      undoClick();
+      break;
+    case C::Redo:
+      redoClick();
+      break;
+    case C::Cut:
+      cutClick();
+      break;
+    case C::Copy:
+      copyClick();
+      break;
+    case C::Paste:
+      pasteClick();
+      break;
+    case C::FlipHorizontal:
+      flipHorizontalClick();
+      break;
+    case C::FlipVertical:
+      flipVerticalClick();
+      break;
+    case C::RotateClockwise:
+      rotateClick(true);
+      break;
+    case C::RotateCounterClockwise:
+      rotateClick(false);
+      break;
+    case C::Invert:
+      invertClick();
+      break;
+    case C::ShiftUp:
+      command6Click();
+      break;
+    case C::ShiftDown:
+      command7Click();
+      break;
+    case C::ShiftLeft:
+      command8Click();
+      break;
+    case C::ShiftRight:
+      command9Click();
+      break;
+    case C::Erase:
+      command3Click();
+      break;
+    case C::FontShiftUp:
+      fontShiftClick(ShiftDirection::Up);
+      break;
+    case C::FontShiftDown:
+      fontShiftClick(ShiftDirection::Down);
+      break;
+    case C::FontShiftLeft:
+      fontShiftClick(ShiftDirection::Left);
+      break;
+    case C::FontShiftRight:
+      fontShiftClick(ShiftDirection::Right);
+      break;
+    case C::Export:
+      exportClick();
+      break;
     // The window's own: closing and the preview window.
     case C::Exit:
     case C::Preview:
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -393,8 +441,8 @@ void Form1::command2Click() {
   window.Hide(Ctl::Command3);
   window.Hide(Ctl::Command4);
 
-  const auto path = platform_.OpenFileDialog(
-      {DialogFolder(), text::kOpenFilter, text::kOpenTitle, true});
+  const auto path =
+      platform_.OpenFileDialog({DialogFolder(), text::kOpenFilter, text::kOpenTitle, true});
   if (!path) {
     RestoreAll(*saved);
     return;
@@ -505,9 +553,8 @@ void Form1::command5Click() {
        DefaultFontFileName(model.ncol, model.nstr, model.vert, window.check1Value != 0),
        text::kSaveTitle, true});
   if (!path) return;
-  const std::string contents =
-      FormatFontDocument(Document(), {OutputFormat::FontSource, window.combo1Text,
-                                      window.combo2Text});
+  const std::string contents = FormatFontDocument(
+      Document(), {OutputFormat::FontSource, window.combo1Text, window.combo2Text});
   if (const auto error = platform_.ReplaceFile(*path, contents)) {
     NotifyFileError(*path, *error, true);
     return;
@@ -695,8 +742,7 @@ void Form1::MarkChangedGlyphs(const GlyphStore& before) {
   }
   RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
   const auto glyph = CurrentGlyph(model);
-  model.nosavesimb =
-      std::equal(glyph.begin(), glyph.end(), model.glyphBackup.begin()) ? 0 : 1;
+  model.nosavesimb = std::equal(glyph.begin(), glyph.end(), model.glyphBackup.begin()) ? 0 : 1;
 }
 
 void Form1::fontShiftClick(ShiftDirection dir) {

@@ -31,17 +31,17 @@ class Form1 {
   // True when the close must be cancelled.
   bool QueryUnload(CloseReason reason);
 
-  void command1Click();   // create a font
-  void command2Click();   // import a font source file
-  void command3Click();   // erase the cell
-  void command4Click();   // clear the whole font
-  void command5Click();   // save the font
-  void command6Click();   // shift up
-  void command7Click();   // shift down
-  void command8Click();   // shift left
-  void command9Click();   // shift right
-  void command10Click();  // change the scan direction
-  void command11Click();  // revert the glyph
+  void command1Click();           // create a font
+  void command2Click();           // import a font source file
+  void command3Click();           // erase the cell
+  void command4Click();           // clear the whole font
+  void command5Click();           // save the font
+  void command6Click();           // shift up
+  void command7Click();           // shift down
+  void command8Click();           // shift left
+  void command9Click();           // shift right
+  void command10Click();          // change the scan direction
+  void command11Click();          // revert the glyph
   void text1Click(int index);     // select a symbol
   void picture1Click(int index);  // toggle a pixel
   // Sets the negative-font check box and runs its Click, as a user's click does.

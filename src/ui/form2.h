@@ -15,8 +15,8 @@ class Platform;
 struct Form2State {
   std::string title;
   std::string command1Caption;
-  std::string combo1Text;    // empty until a size is picked
-  bool option1 = true;       // "вертикально" selected; else "горизонтально"
+  std::string combo1Text;  // empty until a size is picked
+  bool option1 = true;     // "вертикально" selected; else "горизонтально"
   bool option2Visible = true;
   int check1Value = 0;
   bool check1Visible = true;

@@ -49,9 +49,7 @@ constexpr std::array<double, 16> kColumnHeadingLeft{
     732, 1080, 1464, 1824, 2184, 2532, 2892, 3264, 3636, 3972, 4332, 4680, 5028, 5376, 5736, 6132};
 // clang-format on
 
-Rect Scaled(const Rect& r, double k) {
-  return {r.left * k, r.top * k, r.width * k, r.height * k};
-}
+Rect Scaled(const Rect& r, double k) { return {r.left * k, r.top * k, r.width * k, r.height * k}; }
 
 }  // namespace
 

@@ -12,16 +12,36 @@
 namespace zg {
 
 inline constexpr double kTwipsPerPixel = 15.0;
-inline constexpr double kDesignedWidth = 12645;   // client area
+inline constexpr double kDesignedWidth = 12645;  // client area
 inline constexpr double kDesignedHeight = 7935;
 inline constexpr double kSmallScreenTwips = 21600;  // narrower screens are scaled
 inline constexpr double kSmallScreenScale = 0.85;
 
 // Controls of the main window that are not part of the two box arrays.
 enum class Ctl {
-  Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command8, Command9,
-  Command10, Command11, Check1, Frame2, Combo1, Combo2, Label20, Label21, Label2, Label3,
-  Label18, Label19,
+  // clang-format off: the controls in their designed order, several a line
+  Command1,
+  Command2,
+  Command3,
+  Command4,
+  Command5,
+  Command6,
+  Command7,
+  Command8,
+  Command9,
+  Command10,
+  Command11,
+  Check1,
+  Frame2,
+  Combo1,
+  Combo2,
+  Label20,
+  Label21,
+  Label2,
+  Label3,
+  Label18,
+  Label19,
+  // clang-format on
   Count
 };
 inline constexpr int kCtlCount = static_cast<int>(Ctl::Count);
@@ -38,9 +58,9 @@ struct ControlSpec {
   const char* name;
   CtlKind kind;
   const char* caption;
-  Color face;          // button face colour, 0x00BBGGRR; 0 = the toolkit's own
-  Rect rect;           // inside Frame2 relative to the frame
-  double fontSize;     // points
+  Color face;       // button face colour, 0x00BBGGRR; 0 = the toolkit's own
+  Rect rect;        // inside Frame2 relative to the frame
+  double fontSize;  // points
   bool bold;
   bool italic;
   bool inFrame2;
@@ -62,7 +82,7 @@ const ControlSpec& DesignedControl(Ctl id);
 const std::array<LineSpec, 10>& DesignedLines();
 std::vector<HeadingSpec> DesignedHeadings();  // Label1(0..15), then Label4..Label17
 
-inline constexpr double kWindowFontSize = 8.25;   // Arial, Cyrillic
+inline constexpr double kWindowFontSize = 8.25;  // Arial, Cyrillic
 inline constexpr double kSymbolBoxSize = 375;
 inline constexpr double kPixelBoxSize = 220;
 Rect DesignedSymbolBox(int i);  // Text1(i)

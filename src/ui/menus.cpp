@@ -42,10 +42,9 @@ const std::vector<MenuSpec>& MenuBar() {
         {text::kMenuView, {{C::Preview, text::kMenuPreview, {"F3"}}}},
     };
     for (std::size_t i = 0; i < kCodePages.size(); ++i) {
-      const auto command =
-          static_cast<MenuCommand>(static_cast<std::size_t>(C::CodePage0) + i);
-      menus.back().items.push_back({command, CodePageName(kCodePages[i]).data(), {},
-                                    text::kMenuCodePage, i == 0, true});
+      const auto command = static_cast<MenuCommand>(static_cast<std::size_t>(C::CodePage0) + i);
+      menus.back().items.push_back(
+          {command, CodePageName(kCodePages[i]).data(), {}, text::kMenuCodePage, i == 0, true});
     }
     return menus;
   }();

@@ -22,7 +22,7 @@ enum class MsgIcon { None, Warning, Information };
 enum class MsgAnswer { Ok, Yes, No };
 
 struct MessageRequest {
-  std::string text;   // a "\r" stands for a line break
+  std::string text;  // a "\r" stands for a line break
   MsgButtons buttons = MsgButtons::Ok;
   MsgIcon icon = MsgIcon::None;
   std::string title;  // never empty: callers pass the application's title

@@ -21,9 +21,11 @@ TEST(Document, EveryCellComesBackFromItsFontSourceText) {
       for (bool negative : {false, true}) {
         const FontDocument d = Sample(size.ncol, size.nstr, vert, negative);
         ASSERT_EQ(d.cb(), size.cb);
-        const std::string text = FormatFontDocument(d, {OutputFormat::FontSource, ".Db code", "NNh"});
+        const std::string text =
+            FormatFontDocument(d, {OutputFormat::FontSource, ".Db code", "NNh"});
         MemoryByteSource in(text);
-        const LoadedDocument back = LoadFontDocument(in, "f.fnt", size.ncol, size.nstr, vert, negative);
+        const LoadedDocument back =
+            LoadFontDocument(in, "f.fnt", size.ncol, size.nstr, vert, negative);
         EXPECT_EQ(back.result.status, ReadStatus::Completed);
         EXPECT_EQ(back.document, d);
       }

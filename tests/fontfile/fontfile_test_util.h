@@ -50,7 +50,6 @@ inline std::vector<std::uint8_t> Head(const Store& s, std::size_t n) {
   return {s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n)};
 }
 
-
 // Hands out its text a few bytes at a time, so that every line end, keyword
 // and value also falls across a block boundary.
 class TricklingSource final : public ByteSource {

@@ -1,8 +1,9 @@
+#include "model/codec.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "model/codec.h"
 #include "model/editing.h"
 
 namespace zg {
@@ -107,7 +108,8 @@ TEST(Codec, LayoutGridPaintsTheMarginOfEverySizeAndLeavesTheRestAlone) {
           continue;
         }
         const bool inMargin = r >= s.nstr - margin || c >= s.ncol - margin;
-        EXPECT_EQ(m.pixelBoxColor[i], inMargin ? kYellow : kWhite) << s.name << " r" << r << " c" << c;
+        EXPECT_EQ(m.pixelBoxColor[i], inMargin ? kYellow : kWhite)
+            << s.name << " r" << r << " c" << c;
         EXPECT_EQ(m.pixelBackColor[i], m.pixelBoxColor[i]);
         EXPECT_EQ(m.pixelOn[i], 0);
       }

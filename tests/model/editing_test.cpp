@@ -1,7 +1,8 @@
+#include "model/editing.h"
+
 #include <gtest/gtest.h>
 
 #include "model/codec.h"
-#include "model/editing.h"
 
 namespace zg {
 namespace {
@@ -36,7 +37,7 @@ TEST(Editing, SelectingASymbolMovesTheMarkTakesTheBackupAndDrawsIt) {
   EXPECT_EQ(m.nosavesimb, 0);
   for (int n = 0; n < 8; ++n) EXPECT_EQ(m.glyphBackup[n], n + 1);
   EXPECT_EQ(m.glyphStore[25], 0x0F) << "the glyph left keeps its bytes";
-  EXPECT_EQ(m.pixelOn[0], -1);   // byte 0 = 01h: row 0 of column 0
+  EXPECT_EQ(m.pixelOn[0], -1);  // byte 0 = 01h: row 0 of column 0
   EXPECT_EQ(m.pixelOn[24], 0);
 
   // Clicking the current symbol again keeps it red and takes a new backup.
@@ -69,9 +70,9 @@ TEST(Editing, TogglingWritesOneBitAndMarksTheSymbol) {
     Color color;
   };
   const Case cases[] = {
-      {8, 8, 8, 1, 1, 26, 10, 0x02, kBlue},      // row 1, column 2
+      {8, 8, 8, 1, 1, 26, 10, 0x02, kBlue},  // row 1, column 2
       {8, 8, 8, 0, 0, 26, 1, 0x20, kBlue},
-      {24, 24, 72, 1, 0, 575, 71, 0x80, kRed},   // margin box
+      {24, 24, 72, 1, 0, 575, 71, 0x80, kRed},  // margin box
       {24, 24, 72, 0, 0, 575, 71, 0x01, kRed},
       {8, 8, 8, 1, 0, 175, 7, 0x80, kRed},
   };

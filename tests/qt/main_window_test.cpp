@@ -75,9 +75,9 @@ TEST(MainWindow, ShrinksOnScreensNarrowerThan1440Pixels) {
   EXPECT_EQ(window.control(Ctl::Command1)->geometry(), QRect(24, 357, 82, 35));
   const SymbolTableWidget& symbols = *window.symbolTable();
   // Symbol box 17 moves to (918, 918) twips and becomes 318.75 twips square.
-  EXPECT_EQ(
-      QRect(symbols.mapTo(window.canvas(), symbols.boxRect(17).topLeft()), symbols.boxRect(17).size()),
-      QRect(61, 61, 21, 21));
+  EXPECT_EQ(QRect(symbols.mapTo(window.canvas(), symbols.boxRect(17).topLeft()),
+                  symbols.boxRect(17).size()),
+            QRect(61, 61, 21, 21));
 }
 
 TEST(MainWindow, StartsWithNoFont) {
@@ -165,9 +165,9 @@ TEST(MainWindow, ADragPaintsEveryBoxOnItsWayAsOneUndoStep) {
             "........\n........\n........\n........\n");
   EXPECT_EQ(window.action(MenuCommand::Undo)->text(), Q("Отменить: рисование"));
   window.action(MenuCommand::Undo)->trigger();
-  EXPECT_EQ(std::count(window.form.model.glyphStore.begin(),
-                       window.form.model.glyphStore.begin() + 8, 0),
-            8);
+  EXPECT_EQ(
+      std::count(window.form.model.glyphStore.begin(), window.form.model.glyphStore.begin() + 8, 0),
+      8);
 }
 
 TEST(MainWindow, ButtonsCheckBoxAndCombosFeedTheLogic) {

@@ -1,13 +1,13 @@
 #include "qt_test_support.h"
 
 #include <QApplication>
-#include <QSettings>
-#include <QStandardPaths>
-#include <QEvent>
 #include <QDialog>
+#include <QEvent>
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <memory>
 

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "test_files.h"
 #include "qt_test_support.h"
+#include "test_files.h"
 #include "ui/form1.h"
 
 namespace zg {
@@ -76,7 +76,8 @@ class SaveFaults : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           ("zgedit-save-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+           ("zgedit-save-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     fs::permissions(dir_, fs::perms::all);
@@ -111,7 +112,8 @@ TEST_F(SaveFaults, ReadOnlyTargetKeepsItsContents) {
 TEST_F(SaveFaults, ReadOnlyFolderKeepsTheOldFile) {
   const fs::path target = WriteOld(dir_ / "Font08x08vp.fnt");
   fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                            fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+                            fs::perms::group_exec | fs::perms::others_read |
+                            fs::perms::others_exec);
   EXPECT_TRUE(SaveRefusedAsOrdinaryUser(target.string()));
   EXPECT_EQ(ReadAll(target), kOld);
 }

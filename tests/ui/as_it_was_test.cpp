@@ -57,10 +57,12 @@ std::string TooManyValues() {
 }
 
 const Way kWays[] = {
-    {"create: No to the question", false, [](FakePlatform& p, bool) { p.answers.push_back(MsgAnswer::No); }},
+    {"create: No to the question", false,
+     [](FakePlatform& p, bool) { p.answers.push_back(MsgAnswer::No); }},
     {"create: dialog cancelled", false,
      [](FakePlatform& p, bool u) { AnswerLoss(p, u), p.dialogScripts.push_back(CancelDialog()); }},
-    {"import: No to the question", true, [](FakePlatform& p, bool) { p.answers.push_back(MsgAnswer::No); }},
+    {"import: No to the question", true,
+     [](FakePlatform& p, bool) { p.answers.push_back(MsgAnswer::No); }},
     {"import: open dialog cancelled", true,
      [](FakePlatform& p, bool u) { AnswerLoss(p, u), p.openPaths.push_back(std::nullopt); }},
     {"import: load dialog cancelled", true,
@@ -78,9 +80,13 @@ const Way kWays[] = {
     {"import: store full", true,
      [](FakePlatform& p, bool u) { ImportText(p, u, "/f/Font08x08vp.fnt", TooManyValues()); }},
     {"import: open block comment", true,
-     [](FakePlatform& p, bool u) { ImportText(p, u, "/f/Font08x08vp.fnt", "/* open\r\nData &h01\r\n"); }},
+     [](FakePlatform& p, bool u) {
+       ImportText(p, u, "/f/Font08x08vp.fnt", "/* open\r\nData &h01\r\n");
+     }},
     {"import: missing file", true,
-     [](FakePlatform& p, bool u) { AnswerLoss(p, u), p.openPaths.push_back("/no/such/Font08x08vp.fnt"); }},
+     [](FakePlatform& p, bool u) {
+       AnswerLoss(p, u), p.openPaths.push_back("/no/such/Font08x08vp.fnt");
+     }},
     {"import: a folder", true,
      [](FakePlatform& p, bool u) {
        AnswerLoss(p, u);
@@ -105,8 +111,8 @@ TEST(AsItWas, EveryWayACommandEndsEarlyLeavesTheEditorUnchanged) {
       } else {
         e.form.command1Click();
       }
-      const std::string where = std::string(way.name) + ", start " +
-                                std::to_string(static_cast<int>(start));
+      const std::string where =
+          std::string(way.name) + ", start " + std::to_string(static_cast<int>(start));
       EXPECT_EQ(e.form.model, model) << where;
       EXPECT_EQ(e.form.window, window) << where;
       EXPECT_EQ(e.form.Menus(), menus) << where;

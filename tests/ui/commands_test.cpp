@@ -44,7 +44,8 @@ TEST(Commands, RevertAsksOnlyWhenThereIsSomethingToRevert) {
   e.form.command11Click();
   EXPECT_EQ(e.form.model.nosavesimb, 0);
   EXPECT_EQ(e.form.model.symbols[0].fontSize, 10);
-  EXPECT_EQ(std::count(e.form.model.glyphStore.begin(), e.form.model.glyphStore.end(), 0), kStoreSize);
+  EXPECT_EQ(std::count(e.form.model.glyphStore.begin(), e.form.model.glyphStore.end(), 0),
+            kStoreSize);
   ASSERT_EQ(e.platform.messages.size(), 2U);
   EXPECT_EQ(e.platform.messages[1],
             Question("Будет восстановлено исходное начертание символа. Продолжить?"));
@@ -79,11 +80,11 @@ TEST(Commands, ShiftsMoveTheGlyphSilently) {
   e.form.picture1Click(0);  // row 0, column 0
   e.form.command6Click();   // up: refused, the pixel is in row 0
   EXPECT_EQ(e.form.model.glyphStore[0], 0x01);
-  e.form.command7Click();   // down
+  e.form.command7Click();  // down
   EXPECT_EQ(e.form.model.glyphStore[0], 0x02);
-  e.form.command9Click();   // right
+  e.form.command9Click();  // right
   EXPECT_EQ(e.form.model.glyphStore[1], 0x02);
-  e.form.command8Click();   // left
+  e.form.command8Click();  // left
   EXPECT_EQ(e.form.model.glyphStore[0], 0x02);
   EXPECT_EQ(e.form.model.pixelOn[24], -1);
   EXPECT_TRUE(e.platform.messages.empty());
@@ -96,8 +97,9 @@ TEST(Commands, ScanChangeRefusesNarrowCellsAndAnnouncesTheNewScan) {
     const FontModel before = e.form.model;
     e.form.command10Click();
     ASSERT_EQ(e.platform.messages.size(), 1U);
-    EXPECT_EQ(e.platform.messages[0], (MessageRequest{"Изменение вида развертки невозможно",
-                                                      MsgButtons::Ok, MsgIcon::Warning, "Внимание!"}));
+    EXPECT_EQ(e.platform.messages[0],
+              (MessageRequest{"Изменение вида развертки невозможно", MsgButtons::Ok,
+                              MsgIcon::Warning, "Внимание!"}));
     EXPECT_EQ(e.form.model.glyphStore, before.glyphStore);
     EXPECT_EQ(e.form.model.vert, 1);
   }
@@ -116,7 +118,8 @@ TEST(Commands, ScanChangeRefusesNarrowCellsAndAnnouncesTheNewScan) {
   EXPECT_EQ(e.form.model.symbols[5].backColor, kRed);
   e.form.command10Click();
   EXPECT_EQ(e.form.window.label19Caption, "Шрифт 24 x 16 вертикальный  ");
-  EXPECT_EQ(e.platform.messages[1].text, "Для текущего шрифта установлен \rвертикальный вид  развертки");
+  EXPECT_EQ(e.platform.messages[1].text,
+            "Для текущего шрифта установлен \rвертикальный вид  развертки");
   EXPECT_EQ(e.form.model.glyphStore[5 * 48 + 1], 0x01);
 }
 

@@ -27,7 +27,7 @@ TEST(Form2Dialog, EverySizeSetsItsParametersAndScanOptions) {
     bool forcesVertical, horizontalShown;
   };
   const Row rows[] = {
-      {"6 x 8", 6, 8, 6, true, false},     {"8 x 8", 8, 8, 8, false, true},
+      {"6 x 8", 6, 8, 6, true, false},      {"8 x 8", 8, 8, 8, false, true},
       {"12 x 16", 12, 16, 24, true, false}, {"16 x 16", 16, 16, 32, false, true},
       {"24 x 16", 24, 16, 48, true, true},  {"16 x 24", 16, 24, 48, false, true},
       {"24 x 24", 24, 24, 72, false, true},
@@ -98,9 +98,8 @@ TEST(Form2Dialog, ConfirmWithoutSizeWarnsAndStaysOpen) {
   const FontModel model = f.model;
   f.dialog.Command1Click();
   ASSERT_EQ(f.platform.messages.size(), 1U);
-  EXPECT_EQ(f.platform.messages[0],
-            (MessageRequest{"Укажите формат знакоместа!", MsgButtons::Ok, MsgIcon::None,
-                            "Редактор знакогенератора"}));
+  EXPECT_EQ(f.platform.messages[0], (MessageRequest{"Укажите формат знакоместа!", MsgButtons::Ok,
+                                                    MsgIcon::None, "Редактор знакогенератора"}));
   EXPECT_EQ(f.dialog.state(), before);
   EXPECT_EQ(f.model, model);
 }
@@ -137,8 +136,8 @@ TEST(Form2Dialog, TheNegativeBoxReachesTheMainWindowOnlyWhenConfirmed) {
   f.dialog.Command1Click();
   EXPECT_EQ(f.model.pos, 0);
   EXPECT_EQ(f.window.check1Value, 1);
-  for (Ctl c : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Frame2, Ctl::Check1,
-                Ctl::Combo1, Ctl::Combo2})
+  for (Ctl c : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Frame2, Ctl::Check1, Ctl::Combo1,
+                Ctl::Combo2})
     EXPECT_TRUE(f.window.IsVisible(c));
   EXPECT_EQ(f.model.nb, -1);
 }
@@ -177,7 +176,8 @@ TEST(Creation, EverySizeOpensAnEmptyFontWithItsCellShown) {
       EXPECT_EQ(visible, size.ncol * size.nstr);
       EXPECT_EQ(form.window.label19Caption,
                 std::string("Шрифт ") + std::to_string(size.ncol) + " x " +
-                    std::to_string(size.nstr) + (horizontal ? " горизонтальный" : " вертикальный  "));
+                    std::to_string(size.nstr) +
+                    (horizontal ? " горизонтальный" : " вертикальный  "));
       for (Ctl c : {Ctl::Label19, Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Command6,
                     Ctl::Command7, Ctl::Command8, Ctl::Command9, Ctl::Command10, Ctl::Command11,
                     Ctl::Frame2, Ctl::Check1, Ctl::Combo1, Ctl::Combo2})

@@ -58,7 +58,8 @@ TEST(Drawing, CopyAndPasteBetweenCellsAndThroughText) {
   big.platform.clipboard = e.platform.clipboard;
   big.form.text1Click(9);
   big.form.pasteClick();
-  EXPECT_EQ(Shown(big.form).substr(0, 17 * 3), "#...............\n#...............\n###.............\n");
+  EXPECT_EQ(Shown(big.form).substr(0, 17 * 3),
+            "#...............\n#...............\n###.............\n");
   EXPECT_EQ(At(big.form.Menus(), MenuCommand::Undo).text, "Отменить: вставка символа");
   // Text alone, as copied from a firmware source.
   e.platform.clipboard = {std::nullopt, ".db 0x01, 0x02 ,0x04,0x08,0x10,0x20,0x40,0x80 ; \\\\"};
@@ -103,7 +104,8 @@ TEST(Drawing, WholeFontShiftsAndTheirRefusal) {
   e.form.picture1Click(7);         // top right corner
   e.form.fontShiftClick(ShiftDirection::Right);
   ASSERT_EQ(e.platform.messages.size(), 1U);
-  EXPECT_EQ(e.platform.messages[0].text, "Шрифт нельзя сдвинуть: символ «A» (код 41h) потеряет точки.");
+  EXPECT_EQ(e.platform.messages[0].text,
+            "Шрифт нельзя сдвинуть: символ «A» (код 41h) потеряет точки.");
   e.form.picture1Click(7);
   e.form.fontShiftClick(ShiftDirection::Right);
   e.form.text1Click(1);

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 
@@ -40,7 +40,7 @@ class FakePlatform : public Platform {
   std::vector<MessageRequest> messages;
   std::vector<OpenDialogRequest> openRequests;
   std::vector<SaveDialogRequest> saveRequests;
-  std::vector<Form2State> dialogsShown;  // the dialog's state right after it opened
+  std::vector<Form2State> dialogsShown;      // the dialog's state right after it opened
   std::map<std::string, std::string> files;  // saved files; also readable
 
   MsgAnswer ShowMessage(const MessageRequest& request) override {
@@ -103,7 +103,8 @@ class FakePlatform : public Platform {
     return file;
   }
 
-  std::optional<FileError> ReplaceFile(const std::string& path, const std::string& contents) override {
+  std::optional<FileError> ReplaceFile(const std::string& path,
+                                       const std::string& contents) override {
     if (replaceFailure) return replaceFailure;
     files[path] = contents;
     return std::nullopt;
@@ -152,7 +153,6 @@ class FakePlatform : public Platform {
   }
   int ScreenWidthPixels() override { return screenWidthPixels; }
 };
-
 
 // The window logic on a fake platform, started as the program starts it;
 // the user's commands are scripted through the platform.

@@ -56,7 +56,8 @@ TEST(Save, TheNegativeBoxInvertsTheFileButNotTheStore) {
   e.platform.savePaths.push_back("/tmp/x");
   e.form.command5Click();
   EXPECT_EQ(e.platform.saveRequests[0].proposedName, "Font08x08vn");
-  EXPECT_EQ(e.platform.files["/tmp/x"].substr(0, 41), "0FFh,0FFh,0FFh,0FFh,0FFh,0FFh,0FFh,0FFh\r\n");
+  EXPECT_EQ(e.platform.files["/tmp/x"].substr(0, 41),
+            "0FFh,0FFh,0FFh,0FFh,0FFh,0FFh,0FFh,0FFh\r\n");
   EXPECT_EQ(e.form.model.glyphStore[0], 0);
 }
 
@@ -102,7 +103,8 @@ TEST(Import, EverySizeScanAndPolarityComesBackUnderTheProposedName) {
         e.form.model.nosave = 1;
         e.platform.savePaths.push_back(std::nullopt);
         e.form.command5Click();
-        const std::string path = "/home/user/Fonts/" + e.platform.saveRequests[0].proposedName + ".fnt";
+        const std::string path =
+            "/home/user/Fonts/" + e.platform.saveRequests[0].proposedName + ".fnt";
         e.platform.savePaths.push_back(path);
         e.form.command5Click();
 

@@ -113,9 +113,14 @@ TEST(History, RandomStepsUndosAndRedosMatchWholeCopies) {
       e.form.text1Click(static_cast<int>(rng() % 6));
       const FontDocument before = e.Doc();
       switch (rng() % 4) {
-        case 0: e.form.command9Click(); break;
-        case 1: e.form.command10Click(); break;
-        default: e.form.picture1Click(static_cast<int>(rng() % 16) * 24 + static_cast<int>(rng() % 16));
+        case 0:
+          e.form.command9Click();
+          break;
+        case 1:
+          e.form.command10Click();
+          break;
+        default:
+          e.form.picture1Click(static_cast<int>(rng() % 16) * 24 + static_cast<int>(rng() % 16));
       }
       if (e.Doc() != before) {
         states.resize(at + 1);  // the redo branch is dropped

@@ -113,7 +113,8 @@ TEST_F(HostileFiles, FiftyMegabyteSingleLines) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     std::string chunk;
     for (int i = 0; i < 4096; ++i) chunk += "&h01,";
-    for (std::size_t written = 0; written < 50u * 1024 * 1024; written += chunk.size()) out << chunk;
+    for (std::size_t written = 0; written < 50u * 1024 * 1024; written += chunk.size())
+      out << chunk;
   }
   before_ = form_.model;
   peakBefore = PeakKilobytes();

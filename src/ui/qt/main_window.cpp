@@ -1,12 +1,12 @@
 #include "ui/qt/main_window.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QActionGroup>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -154,7 +154,8 @@ void MainWindow::build() {
   const auto& designs = DesignedControls();
   controls_[static_cast<std::size_t>(Ctl::Frame2)] = makeControl(DesignedControl(Ctl::Frame2));
   for (const ControlSpec& design : designs) {
-    if (design.id != Ctl::Frame2) controls_[static_cast<std::size_t>(design.id)] = makeControl(design);
+    if (design.id != Ctl::Frame2)
+      controls_[static_cast<std::size_t>(design.id)] = makeControl(design);
   }
   for (const ControlSpec& design : designs) {
     const auto i = static_cast<std::size_t>(design.id);
@@ -212,8 +213,8 @@ void MainWindow::runMenu(MenuCommand command) {
 void MainWindow::showPreview() {
   if (preview_ == nullptr) {
     preview_ = new PreviewWindow(
-        form.model,
-        [this](char32_t c) { return SymbolIndexOf(form.codePage(), c).value_or(-1); }, this);
+        form.model, [this](char32_t c) { return SymbolIndexOf(form.codePage(), c).value_or(-1); },
+        this);
   }
   preview_->refresh();
   preview_->show();
@@ -227,17 +228,26 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (mods == Qt::NoModifier) {
     int delta = 0;
     switch (event->key()) {
-      case Qt::Key_Left: delta = -1; break;
-      case Qt::Key_Right: delta = 1; break;
-      case Qt::Key_Up: delta = -kSymbolColumns; break;
-      case Qt::Key_Down: delta = kSymbolColumns; break;
+      case Qt::Key_Left:
+        delta = -1;
+        break;
+      case Qt::Key_Right:
+        delta = 1;
+        break;
+      case Qt::Key_Up:
+        delta = -kSymbolColumns;
+        break;
+      case Qt::Key_Down:
+        delta = kSymbolColumns;
+        break;
       case Qt::Key_Home:
         run([this] { form.goToSymbol(0); });
         return;
       case Qt::Key_End:
         run([this] { form.goToSymbol(kSymbolCount - 1); });
         return;
-      default: break;
+      default:
+        break;
     }
     if (delta != 0) {
       run([this, delta] { form.moveSymbol(delta); });

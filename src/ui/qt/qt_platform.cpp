@@ -1,14 +1,14 @@
 #include "ui/qt/qt_platform.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
-#include <QMimeData>
 #include <QFile>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -21,10 +21,10 @@
 #include "fontfile/byte_source.h"
 #include "ui/font_import_form.h"
 #include "ui/form2.h"
-#include "ui/qt/export_dialog.h"
-#include "ui/qt/font_import_dialog.h"
 #include "ui/layout.h"
 #include "ui/qt/dialog_text.h"
+#include "ui/qt/export_dialog.h"
+#include "ui/qt/font_import_dialog.h"
 #include "ui/qt/params_dialog.h"
 #include "ui/qt/qt_texts.h"
 

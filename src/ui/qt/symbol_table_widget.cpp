@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/symbol_text.h"
 #include "ui/qt/geometry.h"
 #include "ui/qt/window_font.h"
+#include "ui/symbol_text.h"
 
 namespace zg {
 namespace {
