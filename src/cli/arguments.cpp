@@ -74,6 +74,14 @@ class Parser {
   explicit Parser(std::span<const std::string_view> argv) : argv_(argv) {}
 
   ParsedArguments Run() {
+    // Asking for help is never a mistake, whatever else the line holds.
+    for (const std::string_view arg : argv_) {
+      if (arg == "--") break;
+      if (arg == "--help" || arg == "-h") {
+        a_.help = true;
+        return {a_, {}};
+      }
+    }
     bool onlyInputs = false;
     for (next_ = 0; next_ < argv_.size() && error_.empty();) {
       const std::string_view arg = argv_[next_++];
