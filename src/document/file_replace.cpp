@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -44,7 +45,29 @@ mode_t ModeFor(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> ReplaceFile(const std::string& path, std::string_view text) {
+std::optional<std::string> ReplaceFile(const std::string& givenPath, std::string_view text) {
+  std::string path = givenPath;
+  struct stat target {};
+  const bool exists = ::stat(path.c_str(), &target) == 0;
+  if (exists && !S_ISREG(target.st_mode)) {
+    if (S_ISDIR(target.st_mode)) return Fault(EISDIR);
+    // A device or a pipe (/dev/stdout, a FIFO) cannot be replaced, only
+    // written to.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return Fault(errno);
+    const bool written = WriteAll(fd, text);
+    const int error = errno;
+    ::close(fd);
+    if (!written) return Fault(error);
+    return std::nullopt;
+  }
+  if (exists) {
+    // Through a symbolic link the file it points to is replaced, not the link.
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+      path = real;
+      std::free(real);
+    }
+  }
   const std::string folder = Folder(path);
   std::string temp = folder + "/.zgtmp.XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());

@@ -12,7 +12,9 @@ namespace zg {
 // the disk and renames it over `path`. A new file gets the usual permissions
 // (0666 less the umask), a replaced one keeps its own. On failure the
 // temporary file is removed and the system's description of the fault is
-// returned; nothing on success.
+// returned; nothing on success. A symbolic link keeps pointing to the new
+// file; a device or pipe at `path` is written to directly; a folder is
+// refused.
 std::optional<std::string> ReplaceFile(const std::string& path, std::string_view text);
 
 }  // namespace zg

@@ -146,18 +146,27 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"bad.c", "bad.fnt"}));
 }
 
-TEST(Zgconv, AFailureLeavesTheOldOutputAsItWas) {
+TEST(Zgconv, TheOutputIsReplacedWholeOrNotAtAll) {
   Scratch dir;
   WriteFile(dir / "bad.fnt", "Data &h01,zz\r\n");
   WriteFile(dir / "out.h", "old");
   EXPECT_EQ(RunZgconv(dir, {dir / "bad.fnt", "--cell", "8x8", "-o", dir / "out.h"}).status, 1);
   EXPECT_EQ(ReadWholeFile(dir / "out.h"), "old");
-  // A folder in the way of the rename: the write fails after the temporary file.
+  // A folder is refused, and a device written to rather than replaced.
   std::filesystem::create_directory(dir / "out.fnt");
   WriteFile(dir / "out.fnt/keep", "kept");
   EXPECT_EQ(RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "-o", dir / "out.fnt"}).status, 1);
   EXPECT_EQ(ReadWholeFile(dir / "out.fnt/keep"), "kept");
-  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"bad.fnt", "out.fnt", "out.h"}));
+  const test::Outcome o =
+      RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "--format", "fnt", "-o", "/dev/stdout"});
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.out, ReadWholeFile(DataPath("Font08x08vp.fnt")));
+  // Through a link the file it points to is replaced; the link stays.
+  std::filesystem::create_symlink("out.h", dir / "link.h");
+  EXPECT_EQ(RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "-o", dir / "link.h"}).status, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.h"));
+  EXPECT_NE(ReadWholeFile(dir / "out.h").find("#define LINK_WIDTH 8"), std::string::npos);
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"bad.fnt", "link.h", "out.fnt", "out.h"}));
 }
 
 FontDocument Rendered(const std::string& fontPath, int pixelSize, CodePage page, FillRange range,
