@@ -176,20 +176,23 @@ class Conversion {
 }  // namespace
 
 std::string ReadFailureText(const ReadResult& r, int cb) {
-  const std::string at =
-      r.line > 0
-          ? "line " + std::to_string(r.line) + ": "
-          : "value " + std::to_string(r.valuesStored + 1) +
-                (cb > 0 ? " (glyph " + Hex(kFirstCode + static_cast<int>(r.valuesStored) / cb) + ")"
-                        : std::string()) +
-                ": ";
+  // The C reader knows the line; the font source reader only how many
+  // values it took, which names the glyph of the bad one.
+  std::string at = "line " + std::to_string(r.line) + ": ";
+  if (r.line == 0) {
+    at = "value " + std::to_string(r.valuesStored + 1);
+    constexpr auto kGlyphs = static_cast<std::size_t>(kSymbolCount);
+    const std::size_t glyph = cb > 0 ? r.valuesStored / static_cast<std::size_t>(cb) : kGlyphs;
+    if (glyph < kGlyphs) at += " (glyph " + Hex(kFirstCode + static_cast<int>(glyph)) + ")";
+    at += ": ";
+  }
   switch (r.status) {
     case ReadStatus::Completed:
       return "read";
     case ReadStatus::SyntaxError:
       return at + "not a value of a font source file";
     case ReadStatus::StoreFull:
-      return "more values than the font holds";
+      return "more than " + std::to_string(kFontStoreValues) + " values, more than any font holds";
     case ReadStatus::UnclosedBlockComment:
       return "a /* comment is not closed";
     case ReadStatus::NotANumber:
