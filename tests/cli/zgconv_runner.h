@@ -51,14 +51,15 @@ class Scratch {
   std::filesystem::path dir_;
 };
 
-// zgconv with `args`, standard input from /dev/null, its standard output and
+// zgconv with `args`, standard input from `input`, its standard output and
 // error caught in files of `scratch`.
-inline Outcome RunZgconv(const Scratch& scratch, const std::vector<std::string>& args) {
+inline Outcome RunZgconv(const Scratch& scratch, const std::vector<std::string>& args,
+                         const std::string& input = "/dev/null") {
   const std::string outPath = scratch / ".stdout";
   const std::string errPath = scratch / ".stderr";
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0600);
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,

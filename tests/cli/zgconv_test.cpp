@@ -69,7 +69,7 @@ TEST(Zgconv, WritesEveryFormAsTheEditorWould) {
   }
 }
 
-TEST(Zgconv, CHeaderReadsBackToTheSameFontAlsoThroughStandardOutput) {
+TEST(Zgconv, CHeaderReadsBackToTheSameFontAlsoThroughStandardStreams) {
   Scratch dir;
   const FontDocument font = Load(DataPath("Font16x16hp.fnt"), 16, 16, 0, false);
   ASSERT_EQ(RunZgconv(dir, {DataPath("Font16x16hp.fnt"), "-o", dir / "font.h"}).status, 0);
@@ -78,6 +78,12 @@ TEST(Zgconv, CHeaderReadsBackToTheSameFontAlsoThroughStandardOutput) {
   const test::Outcome piped = RunZgconv(dir, {DataPath("Font16x16hp.fnt"), "--format=c", "-o-"});
   EXPECT_EQ(piped.status, 0);
   EXPECT_EQ(piped.out, FormatFontDocument(font, Options(OutputFormat::CHeader, "Font16x16hp")));
+  // From standard input to standard output, as in a pipe.
+  const test::Outcome pipe =
+      RunZgconv(dir, {"-", "--cell", "16x16", "--scan", "h", "--format", "c", "-o", "-"},
+                DataPath("Font16x16hp.fnt"));
+  EXPECT_EQ(pipe.status, 0) << pipe.err;
+  EXPECT_EQ(pipe.out, FormatFontDocument(font, Options(OutputFormat::CHeader, "font")));
 }
 
 TEST(Zgconv, ScanAndPolarityChangesKeepThePixels) {
