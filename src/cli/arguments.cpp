@@ -1,0 +1,355 @@
+#include "cli/arguments.h"
+
+#include <charconv>
+
+#include "model/font_model.h"
+
+namespace zg::cli {
+namespace {
+
+constexpr std::string_view kCells = "6x8, 8x8, 12x16, 16x16, 16x24, 24x16 or 24x24";
+
+template <typename T>
+struct Choice {
+  std::string_view word;
+  T value;
+};
+
+template <typename T, std::size_t N>
+std::optional<T> Choose(const Choice<T> (&choices)[N], std::string_view word) {
+  for (const auto& c : choices) {
+    if (c.word == word) return c.value;
+  }
+  return std::nullopt;
+}
+
+template <typename T, std::size_t N>
+std::string Words(const Choice<T> (&choices)[N]) {
+  std::string out;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (i > 0) out += i + 1 == N ? " or " : ", ";
+    out += choices[i].word;
+  }
+  return out;
+}
+
+constexpr Choice<int> kScans[] = {{"v", 1}, {"h", 0}};
+constexpr Choice<OutputFormat> kFormats[] = {{"fnt", OutputFormat::FontSource},
+                                             {"c", OutputFormat::CHeader},
+                                             {"bdf", OutputFormat::Bdf},
+                                             {"gfx", OutputFormat::Gfx}};
+constexpr Choice<std::string_view> kLines[] = {
+    {"data", "Data code"}, {"db", ".Db code"}, {"bare", "Code"}};
+constexpr Choice<std::string_view> kNumbers[] = {
+    {"&h", "&hNN"}, {"0x", "0xNN"}, {"$", "$NN"}, {"#", "#NN"}, {"h", "NNh"}};
+constexpr Choice<FlashAttribute> kFlash[] = {{"none", FlashAttribute::None},
+                                             {"progmem", FlashAttribute::Progmem},
+                                             {"flash", FlashAttribute::Flash}};
+constexpr Choice<RenderMode> kModes[] = {{"mono", RenderMode::Mono},
+                                         {"aa", RenderMode::AntiAliased}};
+constexpr Choice<HAlign> kAligns[] = {{"center", HAlign::Center}, {"left", HAlign::Left}};
+constexpr Choice<bool> kFills[] = {{"all", false}, {"empty", true}};
+
+std::optional<int> ParseInt(std::string_view text, int min, int max) {
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (ec != std::errc() || ptr != end || value < min || value > max) return std::nullopt;
+  return value;
+}
+
+std::optional<std::pair<int, int>> ParseCell(std::string_view text) {
+  const auto x = text.find_first_of("xX");
+  if (x == std::string_view::npos) return std::nullopt;
+  const auto w = ParseInt(text.substr(0, x), 1, 99);
+  const auto h = ParseInt(text.substr(x + 1), 1, 99);
+  if (!w || !h || !IsCellSize(*w, *h)) return std::nullopt;
+  return std::pair{*w, *h};
+}
+
+std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+
+class Parser {
+ public:
+  explicit Parser(std::span<const std::string_view> argv) : argv_(argv) {}
+
+  ParsedArguments Run() {
+    // Asking for help is never a mistake, whatever else the line holds.
+    for (const std::string_view arg : argv_) {
+      if (arg == "--") break;
+      if (arg == "--help" || arg == "-h") {
+        a_.help = true;
+        return {a_, {}};
+      }
+    }
+    bool onlyInputs = false;
+    for (next_ = 0; next_ < argv_.size() && error_.empty();) {
+      const std::string_view arg = argv_[next_++];
+      if (onlyInputs || arg == "-" || !arg.starts_with('-')) {
+        Input(arg);
+      } else if (arg == "--") {
+        onlyInputs = true;
+      } else if (arg.starts_with("--")) {
+        const auto eq = arg.find('=');
+        if (eq == std::string_view::npos) {
+          Option(arg, std::nullopt);
+        } else {
+          Option(arg.substr(0, eq), arg.substr(eq + 1));
+        }
+      } else if (arg.starts_with("-o")) {
+        Option("-o", arg.size() > 2 ? std::optional(arg.substr(2)) : std::nullopt);
+      } else if (arg == "-h") {
+        a_.help = true;
+      } else {
+        error_ = "unknown option " + Quoted(arg);
+      }
+    }
+    if (a_.help || a_.version) return {a_, {}};
+    if (error_.empty()) Check();
+    return {a_, error_};
+  }
+
+ private:
+  void Input(std::string_view arg) {
+    if (!a_.input.empty()) {
+      error_ = "more than one input file: " + Quoted(a_.input) + " and " + Quoted(arg);
+    } else if (arg.empty()) {
+      error_ = "an empty input file name";
+    } else {
+      a_.input = arg;
+    }
+  }
+
+  // The option's value: after '=' or the next argument.
+  std::optional<std::string_view> Value(std::string_view option,
+                                        std::optional<std::string_view> attached) {
+    if (attached) return attached;
+    if (next_ < argv_.size()) return argv_[next_++];
+    error_ = "option " + Quoted(option) + " needs a value";
+    return std::nullopt;
+  }
+
+  template <typename T, std::size_t N>
+  std::optional<T> Word(std::string_view option, std::string_view value,
+                        const Choice<T> (&choices)[N]) {
+    auto chosen = Choose(choices, value);
+    if (!chosen) {
+      error_ = "option " + Quoted(option) + " takes " + Words(choices) + ", not " + Quoted(value);
+    }
+    return chosen;
+  }
+
+  std::optional<int> Number(std::string_view option, std::string_view value, int min, int max) {
+    auto n = ParseInt(value, min, max);
+    if (!n) {
+      error_ = "option " + Quoted(option) + " takes a whole number from " + std::to_string(min) +
+               " to " + std::to_string(max) + ", not " + Quoted(value);
+    }
+    return n;
+  }
+
+  FontImportArgs& Import(std::string_view option) {
+    if (!a_.fromFont) {
+      a_.fromFont.emplace();
+      importOption_ = option;
+    }
+    return *a_.fromFont;
+  }
+
+  bool Flag(std::string_view o) {
+    if (o == "--help") {
+      a_.help = true;
+    } else if (o == "--version") {
+      a_.version = true;
+    } else if (o == "--negative" || o == "--positive") {
+      a_.negative = o == "--negative";
+    } else if (o == "--to-negative" || o == "--to-positive") {
+      a_.toNegative = o == "--to-negative";
+    } else if (o == "--pictures") {
+      a_.pictures = true;
+    } else if (o == "--raw-encoding") {
+      a_.rawEncoding = true;
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void Option(std::string_view o, std::optional<std::string_view> attached) {
+    if (Flag(o)) {
+      if (attached) error_ = "option " + Quoted(o) + " takes no value";
+      return;
+    }
+    if (!IsValueOption(o)) {
+      error_ = "unknown option " + Quoted(o);
+      return;
+    }
+    const auto v = Value(o, attached);
+    if (!v) return;
+    if (o == "-o" || o == "--output") {
+      if (v->empty()) error_ = "an empty output file name";
+      a_.output = *v;
+    } else if (o == "--cell") {
+      const auto cell = ParseCell(*v);
+      if (!cell) {
+        error_ = "option '--cell' takes " + std::string(kCells) + ", not " + Quoted(*v);
+        return;
+      }
+      a_.ncol = cell->first;
+      a_.nstr = cell->second;
+    } else if (o == "--scan") {
+      a_.vert = Word(o, *v, kScans);
+    } else if (o == "--to-scan") {
+      a_.toVert = Word(o, *v, kScans);
+    } else if (o == "--format") {
+      a_.format = Word(o, *v, kFormats);
+    } else if (o == "--line") {
+      if (const auto line = Word(o, *v, kLines)) a_.lineFormat = *line;
+    } else if (o == "--number") {
+      if (const auto number = Word(o, *v, kNumbers)) a_.numberFormat = *number;
+    } else if (o == "--name") {
+      a_.name = std::string(*v);
+    } else if (o == "--flash") {
+      a_.flash = Word(o, *v, kFlash).value_or(FlashAttribute::None);
+    } else if (o == "--code-page") {
+      const auto page = CodePageFromName(*v);
+      if (!page)
+        error_ = "unknown code page " + Quoted(*v) + " (try cp1251, cp866, koi8-r, latin1)";
+      a_.codePage = page.value_or(kDefaultCodePage);
+    } else {
+      ImportOption(o, *v);
+    }
+  }
+
+  void ImportOption(std::string_view o, std::string_view v) {
+    FontImportArgs& f = Import(o);
+    if (o == "--from-font") {
+      if (v.empty()) error_ = "an empty font file name";
+      f.fontPath = v;
+    } else if (o == "--size") {
+      f.pixelSize = Number(o, v, 1, 255);
+    } else if (o == "--mode") {
+      f.mode = Word(o, v, kModes).value_or(RenderMode::Mono);
+    } else if (o == "--threshold") {
+      f.threshold = Number(o, v, 0, 255).value_or(0);
+    } else if (o == "--align") {
+      f.align = Word(o, v, kAligns).value_or(HAlign::Center);
+    } else if (o == "--offset-x") {
+      f.offsetX = Number(o, v, -255, 255).value_or(0);
+    } else if (o == "--offset-y") {
+      f.offsetY = Number(o, v, -255, 255).value_or(0);
+    } else if (o == "--face") {
+      f.faceIndex = Number(o, v, 0, 65535).value_or(0);
+    } else if (o == "--fill") {
+      f.emptyOnly = Word(o, v, kFills).value_or(false);
+    }
+  }
+
+  static bool IsValueOption(std::string_view o) {
+    for (const std::string_view known :
+         {"-o",          "--output",    "--cell",     "--scan", "--to-scan",
+          "--format",    "--line",      "--number",   "--name", "--flash",
+          "--code-page", "--from-font", "--size",     "--mode", "--threshold",
+          "--align",     "--offset-x",  "--offset-y", "--face", "--fill"}) {
+      if (o == known) return true;
+    }
+    return false;
+  }
+
+  void Check() {
+    if (a_.fromFont && a_.fromFont->fontPath.empty()) {
+      error_ = "option " + Quoted(importOption_) + " needs --from-font FONT";
+    } else if (a_.input.empty() && !a_.fromFont) {
+      error_ = "no input: give INPUT or --from-font FONT";
+    } else if (a_.output.empty()) {
+      error_ = "no output: give -o OUTPUT";
+    }
+  }
+
+  std::span<const std::string_view> argv_;
+  std::size_t next_ = 0;
+  Arguments a_;
+  std::string error_;
+  std::string_view importOption_;
+};
+
+}  // namespace
+
+ParsedArguments ParseArguments(std::span<const std::string_view> argv) {
+  return Parser(argv).Run();
+}
+
+ResolvedParams ResolveParams(const Arguments& args) {
+  ResolvedParams r;
+  const bool fromName = !args.input.empty() && args.input != "-";
+  const auto named = fromName ? ParamsFromName(args.input) : std::nullopt;
+  if (args.ncol && args.nstr) {
+    r.params.ncol = *args.ncol;
+    r.params.nstr = *args.nstr;
+  } else if (named) {
+    r.params.ncol = named->ncol;
+    r.params.nstr = named->nstr;
+  } else {
+    r.error = args.input.empty()
+                  ? "a font made with --from-font alone needs its cell: give --cell WxH, one of "
+                  : "the name of " + Quoted(args.input) +
+                        " does not carry the cell (as Font08x08vp.fnt does): give --cell WxH, "
+                        "one of ";
+    r.error += kCells;
+    return r;
+  }
+  r.params.vert = args.vert.value_or(named ? named->vert : 1);
+  r.params.negative = args.negative.value_or(named && named->pos == 0);
+  if (r.params.vert == 0 && !AllowsHorizontal(r.params.ncol)) {
+    r.error = "a cell " + std::to_string(r.params.ncol) +
+              " pixels wide has no horizontal scan: use --scan v";
+  }
+  return r;
+}
+
+std::string_view UsageText() {
+  return R"(Usage: zgconv INPUT -o OUTPUT [options]
+       zgconv --from-font FONT --cell WxH -o OUTPUT [options]
+Converts a character-generator font (224 glyphs, codes 20h..FFh) between a
+font source file, a C header, BDF and an Adafruit GFX font.
+
+Input (a font source file, or a C source by its extension .c .h .cpp ...):
+  --cell WxH           6x8, 8x8, 12x16, 16x16, 16x24, 24x16 or 24x24
+  --scan v|h           vertical (default) or horizontal byte scan
+  --negative           the file holds every byte complemented (--positive: not)
+                       Left out, these come from a name like Font08x08vp.fnt.
+Output:
+  -o, --output FILE    the file to write, replaced only when all went well;
+                       - writes to standard output
+  --format fnt|c|bdf|gfx
+                       left out: from the extension (.fnt .txt .inc: font
+                       source, .h .c: C header, .bdf: BDF)
+  --line data|db|bare  font source lines start with "Data ", ".db " or nothing
+  --number FORM        font source values as &h, 0x, $, # or h (&hNN ... NNh)
+  --to-scan v|h        write in this scan (cells 8, 16 or 24 pixels wide)
+  --to-negative, --to-positive
+                       write complemented bytes or not (the pixels stay)
+  --name NAME          C, BDF and GFX font name (default: the output's name)
+  --flash none|progmem|flash
+                       C header: AVR program memory attribute
+  --pictures           C header: each glyph drawn in a comment
+  --raw-encoding       BDF: encode glyphs by codes 20h..FFh, not Unicode
+  --code-page NAME     characters of the codes (default cp1251)
+From an outline or bitmap font (TrueType, OpenType, BDF, PCF):
+  --from-font FONT     draw the code page's characters into the font
+                       (into INPUT when given, else into an empty font)
+  --size N             pixel size (default: the cell height)
+  --mode mono|aa       monochrome or anti-aliased rendering
+  --threshold T        aa: coverage 0..255 that lights a pixel (default 128)
+  --align center|left  where the glyph stands in the cell
+  --offset-x X, --offset-y Y
+                       shift every glyph right and down by pixels
+  --face N             face of a font collection (default 0)
+  --fill all|empty     draw every glyph or only the empty ones
+  -h, --help           this text
+  --version            the program's version
+Exit status: 0 done, 1 bad input (nothing written), 2 bad usage.
+)";
+}
+
+}  // namespace zg::cli

@@ -1,0 +1,229 @@
+#include "cli/convert.h"
+
+#include <cstdio>
+#include <ostream>
+
+#include "cli/arguments.h"
+#include "document/file_replace.h"
+#include "document/font_io.h"
+#include "fontfile/byte_source.h"
+#include "ops/scan.h"
+
+#ifndef ZG_VERSION
+#define ZG_VERSION "unknown"
+#endif
+
+namespace zg::cli {
+namespace {
+
+std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+
+std::string Hex(int code) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%02Xh", static_cast<unsigned>(code) & 0xFFU);
+  return buf;
+}
+
+// The file's base name without its extension, or "" for standard output.
+std::string BaseName(std::string_view path) {
+  if (path == "-") return {};
+  const auto slash = path.find_last_of('/');
+  if (slash != std::string_view::npos) path.remove_prefix(slash + 1);
+  const auto dot = path.find_last_of('.');
+  if (dot != std::string_view::npos && dot > 0) path = path.substr(0, dot);
+  return std::string(path);
+}
+
+std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int faceIndex) {
+  switch (f.error) {
+    case GlyphImportError::CannotOpen:
+      return "cannot read the font file";
+    case GlyphImportError::NotAFont:
+      return "not a font FreeType can read";
+    case GlyphImportError::NoSuchFace:
+      return "no face " + std::to_string(faceIndex) + ": the file has " +
+             std::to_string(f.faceCount);
+    case GlyphImportError::BadSize:
+      return "pixel size " + std::to_string(pixelSize) + " is outside 1..255";
+    case GlyphImportError::SizeNotInFont: {
+      std::string sizes;
+      for (const int s : f.availableSizes) sizes += (sizes.empty() ? "" : ", ") + std::to_string(s);
+      return "the bitmap font has no size " + std::to_string(pixelSize) + " (it has " + sizes + ")";
+    }
+    case GlyphImportError::BadCell:
+      return "the cell is too large for the import";
+  }
+  return "not a font FreeType can read";
+}
+
+class Conversion {
+ public:
+  Conversion(const Arguments& a, std::ostream& out, std::ostream& err)
+      : a_(a), out_(out), err_(err) {}
+
+  int Run() {
+    const ResolvedParams resolved = ResolveParams(a_);
+    if (!resolved.error.empty()) return Usage(resolved.error);
+    const InputParams& p = resolved.params;
+    const auto format = a_.format ? a_.format : FormatOfPath(a_.output);
+    if (!format) {
+      return Usage("cannot tell the format of " + Quoted(a_.output) +
+                   " from its extension: give --format fnt|c|bdf|gfx");
+    }
+
+    FontDocument doc = EmptyDocument(p.ncol, p.nstr, p.vert, p.negative);
+    if (!a_.input.empty() && !Load(p, doc)) return kBadInput;
+    if (a_.fromFont && !Import(*a_.fromFont, doc)) return kBadInput;
+    if (a_.toVert && *a_.toVert != doc.vert) {
+      if (!AllowsHorizontal(doc.ncol)) {
+        return Fail("cannot change the scan of a " + std::to_string(doc.ncol) + " x " +
+                    std::to_string(doc.nstr) +
+                    " font: only cells 8, 16 or 24 pixels wide change scan");
+      }
+      ConvertScan(doc.glyphs, doc.cb(), doc.ncol, doc.nstr, doc.vert, *a_.toVert);
+      doc.vert = *a_.toVert;
+    }
+    if (a_.toNegative) doc.negative = *a_.toNegative;
+    return Write(doc, *format);
+  }
+
+ private:
+  int Usage(const std::string& message) {
+    err_ << "zgconv: " << message << "\nTry 'zgconv --help'.\n";
+    return kBadUsage;
+  }
+
+  int Fail(const std::string& message) {
+    err_ << "zgconv: " << message << "\n";
+    return kBadInput;
+  }
+
+  bool Load(const InputParams& p, FontDocument& doc) {
+    const bool standardInput = a_.input == "-";
+    FileByteSource in(standardInput ? "/dev/stdin" : a_.input);
+    const std::string shown = standardInput ? "standard input" : a_.input;
+    if (!in.IsOpen()) {
+      Fail(shown + ": " + in.OpenError());
+      return false;
+    }
+    LoadedDocument loaded = LoadFontDocument(in, a_.input, p.ncol, p.nstr, p.vert, p.negative);
+    if (loaded.result.status != ReadStatus::Completed) {
+      Fail(shown + ": " + ReadFailureText(loaded.result, doc.cb()));
+      return false;
+    }
+    doc = std::move(loaded.document);
+    return true;
+  }
+
+  bool Import(const FontImportArgs& f, FontDocument& doc) {
+    GlyphImportRequest request;
+    request.fontPath = f.fontPath;
+    GlyphRenderOptions& o = request.options;
+    o.faceIndex = f.faceIndex;
+    o.pixelSize = f.pixelSize.value_or(doc.nstr);
+    o.ncol = doc.ncol;
+    o.nstr = doc.nstr;
+    o.vert = doc.vert;
+    o.mode = f.mode;
+    o.threshold = f.threshold;
+    o.align = f.align;
+    o.offsetX = f.offsetX;
+    o.offsetY = f.offsetY;
+    const GlyphRenderer::Result opened = GlyphRenderer::Open(request);
+    if (!opened) {
+      Fail(f.fontPath + ": " + ImportFailureText(opened.failure, o.pixelSize, o.faceIndex));
+      return false;
+    }
+    const FillSummary summary =
+        FillGlyphs(*opened.renderer, CodePageCharacters(a_.codePage),
+                   f.emptyOnly ? FillRange::EmptyOnly() : FillRange::All(), doc.glyphs);
+    if (summary.missing > 0) {
+      err_ << "zgconv: note: " << f.fontPath << " lacks " << summary.missing << " of the "
+           << summary.filled + summary.missing
+           << " characters drawn; their glyphs stay as they were\n";
+    }
+    return true;
+  }
+
+  int Write(const FontDocument& doc, OutputFormat format) {
+    OutputOptions o;
+    o.format = format;
+    o.lineFormat = a_.lineFormat;
+    o.numberFormat = a_.numberFormat;
+    o.name = a_.name.value_or(BaseName(a_.output));
+    if (o.name.empty()) o.name = a_.input.empty() || a_.input == "-" ? "font" : BaseName(a_.input);
+    o.characters = CodePageCharacters(a_.codePage);
+    o.flash = a_.flash;
+    o.pictures = a_.pictures;
+    o.rawEncoding = a_.rawEncoding;
+    const std::string text = FormatFontDocument(doc, o);
+    if (a_.output == "-") {
+      out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+      out_.flush();
+      return out_ ? kDone : Fail("cannot write to standard output");
+    }
+    if (const auto fault = ReplaceFile(a_.output, text)) {
+      return Fail(a_.output + ": " + *fault + "; the file was left as it was");
+    }
+    return kDone;
+  }
+
+  const Arguments& a_;
+  std::ostream& out_;
+  std::ostream& err_;
+};
+
+}  // namespace
+
+std::string ReadFailureText(const ReadResult& r, int cb) {
+  // The C reader knows the line; the font source reader only how many
+  // values it took, which names the glyph of the bad one.
+  std::string at = "line " + std::to_string(r.line) + ": ";
+  if (r.line == 0) {
+    at = "value " + std::to_string(r.valuesStored + 1);
+    constexpr auto kGlyphs = static_cast<std::size_t>(kSymbolCount);
+    const std::size_t glyph = cb > 0 ? r.valuesStored / static_cast<std::size_t>(cb) : kGlyphs;
+    if (glyph < kGlyphs) at += " (glyph " + Hex(kFirstCode + static_cast<int>(glyph)) + ")";
+    at += ": ";
+  }
+  switch (r.status) {
+    case ReadStatus::Completed:
+      return "read";
+    case ReadStatus::SyntaxError:
+      return at + "not a value of a font source file";
+    case ReadStatus::StoreFull:
+      return "more than " + std::to_string(kFontStoreValues) + " values, more than any font holds";
+    case ReadStatus::UnclosedBlockComment:
+      return "a /* comment is not closed";
+    case ReadStatus::NotANumber:
+      return at + "not a number";
+    case ReadStatus::ValueOutOfRange:
+      return at + "a value outside 0..255";
+    case ReadStatus::NoArray:
+      return "no array initialiser (= {...})";
+    case ReadStatus::UnclosedArray:
+      return "the array is not closed";
+    case ReadStatus::ReadFailure:
+      return r.failureText;
+  }
+  return "cannot be read";
+}
+
+int Run(std::span<const std::string_view> argv, std::ostream& out, std::ostream& err) {
+  const ParsedArguments parsed = ParseArguments(argv);
+  if (!parsed.error.empty()) {
+    err << "zgconv: " << parsed.error << "\nTry 'zgconv --help'.\n";
+    return kBadUsage;
+  }
+  if (parsed.args.help) {
+    out << UsageText();
+    return kDone;
+  }
+  if (parsed.args.version) {
+    out << "zgconv " << ZG_VERSION << "\n";
+    return kDone;
+  }
+  return Conversion(parsed.args, out, err).Run();
+}
+
+}  // namespace zg::cli

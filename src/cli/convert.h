@@ -1,0 +1,25 @@
+#pragma once
+// zgconv as a function: the program's main only hands it the command line
+// and its standard streams.
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "fontfile/font_reader.h"
+
+namespace zg::cli {
+
+enum ExitStatus : int { kDone = 0, kBadInput = 1, kBadUsage = 2 };
+
+// Runs the converter over `argv` (without the program name): the result goes
+// to the output file, or to `out` for "-o -"; notes and errors go to `err`,
+// each line starting "zgconv: ".
+int Run(std::span<const std::string_view> argv, std::ostream& out, std::ostream& err);
+
+// Why reading a font file failed, in a sentence: the line for a C source,
+// the glyph for a font source (whose reader counts values, not lines).
+std::string ReadFailureText(const ReadResult& result, int cb);
+
+}  // namespace zg::cli

@@ -1,0 +1,13 @@
+// zgconv: converts character-generator fonts from the command line.
+
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "cli/convert.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+  return zg::cli::Run(args, std::cout, std::cerr);
+}
