@@ -6,6 +6,7 @@
 #include <random>
 
 #include "fontfile/fontfile.h"
+#include "ui/font_import_form.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 
