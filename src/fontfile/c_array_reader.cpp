@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "fontfile/block_reading.h"
 #include "fontfile/c_number.h"
 #include "fontfile/font_value.h"
 
 namespace zg {
 namespace {
 
-constexpr std::size_t kBlockSize = 64 * 1024;
 constexpr std::size_t kMaxTokenChars = kMaxCNumberChars;
 
 constexpr std::array<bool, 256> MakeIdentifierTable() {
@@ -413,22 +413,7 @@ void CArrayScanner::Finish() {
 
 ReadResult ReadCArray(ByteSource& in, int pos, std::span<std::uint8_t> store) {
   CArrayScanner scanner(store.first(std::min(store.size(), kFontStoreValues)), pos == 0);
-  const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
-  for (;;) {
-    ByteChunk chunk = in.Read(std::span<char>(block.get(), kBlockSize));
-    if (chunk.failure) {
-      ReadResult failed = scanner.Result();
-      failed.status = ReadStatus::ReadFailure;
-      failed.failureText = std::move(*chunk.failure);
-      return failed;
-    }
-    if (chunk.count == 0) {
-      scanner.Finish();
-      return scanner.Result();
-    }
-    const char* begin = block.get();
-    if (!scanner.Feed(begin, begin + std::min(chunk.count, kBlockSize))) return scanner.Result();
-  }
+  return ReadInBlocks(in, scanner);
 }
 
 bool IsCSourcePath(std::string_view path) {

@@ -7,12 +7,11 @@
 #include <optional>
 #include <ostream>
 
+#include "fontfile/block_reading.h"
 #include "fontfile/font_value.h"
 
 namespace zg {
 namespace {
-
-constexpr std::size_t kBlockSize = 64 * 1024;
 
 // A lone CR, a lone LF and CR LF each end a line.
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
@@ -429,22 +428,7 @@ std::ostream& operator<<(std::ostream& os, const ReadResult& result) {
 
 ReadResult ReadFontSource(ByteSource& in, int pos, std::span<std::uint8_t> store) {
   SourceScanner scanner(store.first(std::min(store.size(), kFontStoreValues)), pos == 0);
-  const auto block = std::make_unique_for_overwrite<char[]>(kBlockSize);
-  for (;;) {
-    ByteChunk chunk = in.Read(std::span<char>(block.get(), kBlockSize));
-    if (chunk.failure) {
-      ReadResult failed = scanner.Result();
-      failed.status = ReadStatus::ReadFailure;
-      failed.failureText = std::move(*chunk.failure);
-      return failed;
-    }
-    if (chunk.count == 0) {
-      scanner.Finish();
-      return scanner.Result();
-    }
-    const char* begin = block.get();
-    if (!scanner.Feed(begin, begin + std::min(chunk.count, kBlockSize))) return scanner.Result();
-  }
+  return ReadInBlocks(in, scanner);
 }
 
 }  // namespace zg
