@@ -1,6 +1,7 @@
-// Any bytes as the path of a font file. A recognised name must describe a
-// font the editor can open, and the name proposed for that font must be
-// recognised as the same parameters; folders never change the answer.
+// Any bytes as the path of a font file. A recognised name carries sizes in
+// the name's ranges, and the name proposed for it is recognised as the same
+// parameters; folders never change the answer. Of those, the editor takes
+// exactly the ones that name one of the seven cells.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/font_io.h"
 #include "fontfile/fontfile.h"
 
 namespace {
@@ -37,9 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Check(zg::ParseFontFileName("Font08x08vp/" + std::string(path)) == p, "a folder changed it");
   Check(zg::ParseFontFileName("C:\\Font24x24hn\\" + std::string(path)) == p, "a folder changed it");
+  const std::optional<zg::FontFileParams> taken = zg::ParamsFromName(path);
+  Check(taken == (p && IsKnownCell(p->ncol, p->nstr) ? p : std::nullopt),
+        "the editor takes a name that is not one of the seven cells, or refuses one that is");
   if (!p) return 0;
 
-  Check(IsKnownCell(p->ncol, p->nstr), "not one of the seven cells");
+  Check(p->ncol >= 6 && p->ncol <= 24 && p->nstr >= 8 && p->nstr <= 24, "size out of range");
   Check(p->vert == 1 || (p->vert == 0 && p->ncol % 8 == 0), "bad scan");
   Check(p->pos == -1 || p->pos == 0, "bad polarity");
 
