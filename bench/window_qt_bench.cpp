@@ -23,17 +23,7 @@
 namespace {
 
 using zg::bench::App;
-
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
+using zg::bench::PaintCounter;
 
 class PaintedChild : public QWidget {
  public:
@@ -109,25 +99,8 @@ void BM_ScanChangeCommand24x24(benchmark::State& state) {
     window.form.model.glyphStore[i] = static_cast<std::uint8_t>(rng());
   window.form.text1Click(33);
   window.show();
-  PaintCounter counter;
-  window.grid()->installEventFilter(&counter);
   auto* button = qobject_cast<QAbstractButton*>(window.control(zg::Ctl::Command10));
-  for (auto _ : state) {
-    QCoreApplication::processEvents();
-    counter.paints = 0;
-    const auto start = std::chrono::steady_clock::now();
-    button->click();
-    QElapsedTimer limit;
-    limit.start();
-    while (counter.paints == 0 && limit.elapsed() < 5000) QCoreApplication::processEvents();
-    const auto end = std::chrono::steady_clock::now();
-    if (counter.paints == 0) {
-      state.SkipWithError("the grid was never repainted");
-      break;
-    }
-    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-  }
-  window.grid()->removeEventFilter(&counter);
+  zg::bench::TimeUntilRepainted(state, *window.grid(), [button] { button->click(); });
 }
 BENCHMARK(BM_ScanChangeCommand24x24)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -236,8 +236,8 @@ FontDocument Form1::Document() const {
 MenuStates Form1::Menus() const {
   using C = MenuCommand;
   MenuStates states;
-  for (const MenuSpec& menu : MenuBar()) {
-    for (const MenuItemSpec& item : menu.items) At(states, item.command).text = item.text;
+  for (const MenuData& menu : MenuBar()) {
+    for (const MenuItemData& item : menu.items) At(states, item.command).text = item.text;
   }
   const auto button = [this](Ctl c) { return window.IsVisible(c); };
   const bool font = HasFont();
@@ -861,7 +861,5 @@ void Form1::setCheck1(int value) {
   }
   Change(text::kStepNegative, [this, value] { ApplyCheck1(value); });
 }
-
-void Form1::check1Click() { setCheck1(window.check1Value); }
 
 }  // namespace zg

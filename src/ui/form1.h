@@ -44,9 +44,8 @@ class Form1 {
   void command11Click();          // revert the glyph
   void text1Click(int index);     // select a symbol
   void picture1Click(int index);  // toggle a pixel
-  // Sets the negative-font check box and runs its Click, as a user's click does.
+  // Sets the negative-font check box, as a user's click does.
   void setCheck1(int value);
-  void check1Click();
   void undoClick();  // "Отменить"
   void redoClick();  // "Повторить"
 

@@ -6,10 +6,10 @@
 
 namespace zg {
 
-const std::vector<MenuSpec>& MenuBar() {
-  static const std::vector<MenuSpec> bar = [] {
+const std::vector<MenuData>& MenuBar() {
+  static const std::vector<MenuData> bar = [] {
     using C = MenuCommand;
-    std::vector<MenuSpec> menus{
+    std::vector<MenuData> menus{
         {text::kMenuFile,
          {{C::Create, text::kMenuCreate, {"Ctrl+N"}},
           {C::Import, text::kMenuImport, {"Ctrl+O"}},

@@ -49,7 +49,7 @@ enum class MenuCommand : std::uint8_t {
 };
 inline constexpr std::size_t kMenuCommandCount = static_cast<std::size_t>(MenuCommand::Count);
 
-struct MenuItemSpec {
+struct MenuItemData {
   MenuCommand command;
   const char* text;
   std::vector<const char*> shortcuts;  // the first is the one shown
@@ -58,13 +58,13 @@ struct MenuItemSpec {
   bool checkable = false;
 };
 
-struct MenuSpec {
+struct MenuData {
   const char* title;
-  std::vector<MenuItemSpec> items;
+  std::vector<MenuItemData> items;
 };
 
 // The menus in bar order.
-const std::vector<MenuSpec>& MenuBar();
+const std::vector<MenuData>& MenuBar();
 
 struct MenuItemState {
   bool enabled = false;

@@ -168,12 +168,12 @@ void MainWindow::build() {
 
 void MainWindow::buildMenus() {
   menuBar_ = new QMenuBar(this);
-  for (const MenuSpec& spec : MenuBar()) {
-    QMenu* menu = menuBar_->addMenu(Q(spec.title));
+  for (const MenuData& menuData : MenuBar()) {
+    QMenu* menu = menuBar_->addMenu(Q(menuData.title));
     QMenu* submenu = nullptr;
     const char* submenuTitle = nullptr;
     auto* group = new QActionGroup(menu);  // the checkable items of a menu are exclusive
-    for (const MenuItemSpec& item : spec.items) {
+    for (const MenuItemData& item : menuData.items) {
       if (item.submenu != submenuTitle) {
         submenuTitle = item.submenu;
         if (item.separatorBefore) menu->addSeparator();
