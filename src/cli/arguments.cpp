@@ -1,13 +1,15 @@
 #include "cli/arguments.h"
 
 #include <charconv>
+#include <cstdio>
 
+#include "fontfile/c_header_params.h"
 #include "model/font_model.h"
 
 namespace zg::cli {
 namespace {
 
-constexpr std::string_view kCells = "6x8, 8x8, 12x16, 16x16, 16x24, 24x16 or 24x24";
+constexpr std::string_view kCells = "WxH with sides 1 to 24 (8x8, 8x16, 6x8, 16x16...)";
 
 template <typename T>
 struct Choice {
@@ -34,6 +36,9 @@ std::string Words(const Choice<T> (&choices)[N]) {
 }
 
 constexpr Choice<int> kScans[] = {{"v", 1}, {"h", 0}};
+constexpr Choice<bool> kBitOrders[] = {{"lsb", false}, {"msb", true}};
+constexpr Choice<BandOrder> kBandOrders[] = {{"bands", BandOrder::Bands},
+                                             {"columns", BandOrder::Columns}};
 constexpr Choice<OutputFormat> kFormats[] = {{"fnt", OutputFormat::FontSource},
                                              {"c", OutputFormat::CHeader},
                                              {"bdf", OutputFormat::Bdf},
@@ -61,9 +66,9 @@ std::optional<int> ParseInt(std::string_view text, int min, int max) {
 std::optional<std::pair<int, int>> ParseCell(std::string_view text) {
   const auto x = text.find_first_of("xX");
   if (x == std::string_view::npos) return std::nullopt;
-  const auto w = ParseInt(text.substr(0, x), 1, 99);
-  const auto h = ParseInt(text.substr(x + 1), 1, 99);
-  if (!w || !h || !IsCellSize(*w, *h)) return std::nullopt;
+  const auto w = ParseInt(text.substr(0, x), 1, kMaxCellWidth);
+  const auto h = ParseInt(text.substr(x + 1), 1, kMaxCellHeight);
+  if (!w || !h) return std::nullopt;
   return std::pair{*w, *h};
 }
 
@@ -197,6 +202,37 @@ class Parser {
       }
       a_.ncol = cell->first;
       a_.nstr = cell->second;
+    } else if (o == "--bit-order") {
+      a_.msbFirst = Word(o, *v, kBitOrders);
+    } else if (o == "--to-bit-order") {
+      a_.toMsbFirst = Word(o, *v, kBitOrders);
+    } else if (o == "--band-order") {
+      a_.bandOrder = Word(o, *v, kBandOrders);
+    } else if (o == "--to-band-order") {
+      a_.toBandOrder = Word(o, *v, kBandOrders);
+    } else if (o == "--first-code") {
+      a_.firstCode = ParseCode(*v);
+      if (!a_.firstCode) {
+        error_ =
+            "option '--first-code' takes a code 0x00 to 0xFF (0x20, 20h or 32), not " + Quoted(*v);
+      }
+    } else if (o == "--to-first-code") {
+      a_.toFirstCode = ParseCode(*v);
+      if (a_.toFirstCode != 0x00 && a_.toFirstCode != 0x20) {
+        error_ = "option '--to-first-code' takes 0x00 or 0x20, not " + Quoted(*v);
+      }
+    } else if (o == "--skip") {
+      a_.skip = Number(o, *v, 0, 65535);
+    } else if (o == "--stride") {
+      a_.stride = Number(o, *v, 1, 255);
+    } else if (o == "--glyph-offset") {
+      a_.glyphOffset = Number(o, *v, 0, 254);
+    } else if (o == "--array") {
+      if (v->empty()) error_ = "an empty array name";
+      a_.array = std::string(*v);
+    } else if (o == "--detect") {
+      if (v->empty()) error_ = "an empty file name to detect";
+      a_.detect = *v;
     } else if (o == "--scan") {
       a_.vert = Word(o, *v, kScans);
     } else if (o == "--to-scan") {
@@ -247,16 +283,28 @@ class Parser {
 
   static bool IsValueOption(std::string_view o) {
     for (const std::string_view known :
-         {"-o",          "--output",    "--cell",     "--scan", "--to-scan",
-          "--format",    "--line",      "--number",   "--name", "--flash",
-          "--code-page", "--from-font", "--size",     "--mode", "--threshold",
-          "--align",     "--offset-x",  "--offset-y", "--face", "--fill"}) {
+         {"-o",         "--output",       "--cell",          "--scan",
+          "--to-scan",  "--bit-order",    "--band-order",    "--first-code",
+          "--skip",     "--stride",       "--glyph-offset",  "--array",
+          "--detect",   "--to-bit-order", "--to-band-order", "--to-first-code",
+          "--format",   "--line",         "--number",        "--name",
+          "--flash",    "--code-page",    "--from-font",     "--size",
+          "--mode",     "--threshold",    "--align",         "--offset-x",
+          "--offset-y", "--face",         "--fill"}) {
       if (o == known) return true;
     }
     return false;
   }
 
   void Check() {
+    if (!a_.detect.empty()) {
+      if (!a_.input.empty() || !a_.output.empty() || a_.fromFont) {
+        error_ =
+            "--detect prints the layout of its file and converts nothing: give no INPUT, "
+            "-o or --from-font with it";
+      }
+      return;
+    }
     if (a_.fromFont && a_.fromFont->fontPath.empty()) {
       error_ = "option " + Quoted(importOption_) + " needs --from-font FONT";
     } else if (a_.input.empty() && !a_.fromFont) {
@@ -279,8 +327,78 @@ ParsedArguments ParseArguments(std::span<const std::string_view> argv) {
   return Parser(argv).Run();
 }
 
-ResolvedParams ResolveParams(const Arguments& args) {
+TableForm InputParams::Form() const {
+  return {{ncol, nstr, vert == 1 ? Scan::Vertical : Scan::Horizontal, bitOrder, bandOrder},
+          firstCode};
+}
+
+namespace {
+
+std::string CodeText(int code) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", static_cast<unsigned>(code) & 0xFFU);
+  return text;
+}
+
+// The first option that says otherwise than the header's macros, named with
+// both values; empty when none does.
+std::string Contradiction(const Arguments& a, const CHeaderParams& h) {
+  const Layout& l = h.layout;
+  const std::string& p = h.prefix;
+  const auto says = [&](const std::string& option, const std::string& given,
+                        const std::string& macros, const std::string& value) {
+    return "option '" + option + " " + given + "' contradicts the header's " + macros + " (" +
+           value + "); leave the option out";
+  };
+  const std::string cell = std::to_string(l.width) + "x" + std::to_string(l.height);
+  if ((a.ncol && *a.ncol != l.width) || (a.nstr && *a.nstr != l.height)) {
+    return says("--cell",
+                std::to_string(a.ncol.value_or(0)) + "x" + std::to_string(a.nstr.value_or(0)),
+                p + "_WIDTH, " + p + "_HEIGHT", cell);
+  }
+  const int vert = l.Vert();
+  if (a.vert && *a.vert != vert) {
+    return says("--scan", *a.vert == 1 ? "v" : "h", p + "_SCAN_VERTICAL",
+                std::to_string(vert) + ": " + (vert == 1 ? "v" : "h"));
+  }
+  if (a.negative && *a.negative != h.negative) {
+    return "option '" + std::string(*a.negative ? "--negative" : "--positive") +
+           "' contradicts the header's " + p + "_NEGATIVE (" + (h.negative ? "1" : "0") +
+           "); leave the option out";
+  }
+  const bool msb = BitOrderMacro(l) == 1;
+  if (a.msbFirst && *a.msbFirst != msb) {
+    return says("--bit-order", *a.msbFirst ? "msb" : "lsb", p + "_BIT_ORDER",
+                std::string(msb ? "1: msb" : "0: lsb"));
+  }
+  const bool columns = l.bandOrder == BandOrder::Columns;
+  if (a.bandOrder && (*a.bandOrder == BandOrder::Columns) != columns) {
+    return says("--band-order", columns ? "bands" : "columns", p + "_BAND_ORDER",
+                std::string(columns ? "1: columns" : "0: bands"));
+  }
+  if (a.firstCode && *a.firstCode != h.firstCode) {
+    return says("--first-code", CodeText(*a.firstCode), p + "_FIRST_CODE", CodeText(h.firstCode));
+  }
+  if ((a.skip && *a.skip != 0) || (a.stride && *a.stride != l.BytesPerGlyph()) ||
+      (a.glyphOffset && *a.glyphOffset != 0)) {
+    return "options '--skip', '--stride' and '--glyph-offset' contradict the header's " + p +
+           "_BYTES_PER_GLYPH (" + std::to_string(l.BytesPerGlyph()) +
+           ", the glyphs one after another from the array's first value); leave them out";
+  }
+  return {};
+}
+
+}  // namespace
+
+ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header) {
   ResolvedParams r;
+  if (header != nullptr) {
+    r.error = Contradiction(args, *header);
+    const Layout& l = header->layout;
+    r.params = {l.width,    l.height,    l.Vert(),          header->negative,
+                l.bitOrder, l.bandOrder, header->firstCode, true};
+    return r;
+  }
   const bool fromName = !args.input.empty() && args.input != "-";
   const auto named = fromName ? ParamsFromName(args.input) : std::nullopt;
   if (args.ncol && args.nstr) {
@@ -291,15 +409,18 @@ ResolvedParams ResolveParams(const Arguments& args) {
     r.params.nstr = named->nstr;
   } else {
     r.error = args.input.empty()
-                  ? "a font made with --from-font alone needs its cell: give --cell WxH, one of "
+                  ? "a font made with --from-font alone needs its cell: give --cell "
                   : "the name of " + Quoted(args.input) +
-                        " does not carry the cell (as Font08x08vp.fnt does): give --cell WxH, "
-                        "one of ";
+                        " does not carry the cell (as Font08x08vp.fnt does): give --cell ";
     r.error += kCells;
     return r;
   }
   r.params.vert = args.vert.value_or(named ? named->vert : 1);
   r.params.negative = args.negative.value_or(named && named->pos == 0);
+  const Scan scan = r.params.vert == 1 ? Scan::Vertical : Scan::Horizontal;
+  if (args.msbFirst) r.params.bitOrder = BitOrderOfMacro(scan, *args.msbFirst ? 1 : 0);
+  r.params.bandOrder = args.bandOrder.value_or(BandOrder::Bands);
+  r.params.firstCode = args.firstCode.value_or(0x20);
   if (r.params.vert == 0 && !AllowsHorizontal(r.params.ncol)) {
     r.error = "a cell " + std::to_string(r.params.ncol) +
               " pixels wide has no horizontal scan: use --scan v";
@@ -307,17 +428,68 @@ ResolvedParams ResolveParams(const Arguments& args) {
   return r;
 }
 
+std::optional<int> ParseCode(std::string_view text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    text.remove_prefix(2);
+  } else if (text.size() > 1 && (text.back() == 'h' || text.back() == 'H')) {
+    text.remove_suffix(1);
+  } else {
+    return ParseInt(text, 0, 255);
+  }
+  int value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value, 16);
+  if (ec != std::errc() || ptr != end || value < 0 || value > 255) return std::nullopt;
+  return value;
+}
+
+std::string OptionsLine(const TableOptions& t) {
+  const Layout& l = t.layout;
+  std::string line = "--cell " + std::to_string(l.width) + "x" + std::to_string(l.height) +
+                     " --scan " + (l.Vertical() ? "v" : "h") + " --bit-order " +
+                     (BitOrderMacro(l) == 1 ? "msb" : "lsb");
+  if (l.Vertical() && l.Bands() > 1) {
+    line +=
+        std::string(" --band-order ") + (l.bandOrder == BandOrder::Columns ? "columns" : "bands");
+  }
+  line += " --first-code " + CodeText(t.firstCode);
+  if (t.skip != 0) line += " --skip " + std::to_string(t.skip);
+  if (t.stride != 0 && t.stride != l.BytesPerGlyph()) {
+    line += " --stride " + std::to_string(t.stride);
+  }
+  if (t.glyphOffset != 0) line += " --glyph-offset " + std::to_string(t.glyphOffset);
+  if (t.negative) line += " --negative";
+  if (!t.array.empty()) line += " --array " + t.array;
+  return line;
+}
+
 std::string_view UsageText() {
   return R"(Usage: zgconv INPUT -o OUTPUT [options]
        zgconv --from-font FONT --cell WxH -o OUTPUT [options]
+       zgconv --detect FILE
 Converts a character-generator font (224 glyphs, codes 20h..FFh) between a
 font source file, a C header, BDF and an Adafruit GFX font.
 
 Input (a font source file, or a C source by its extension .c .h .cpp ...):
-  --cell WxH           6x8, 8x8, 12x16, 16x16, 16x24, 24x16 or 24x24
+  --cell WxH           any cell up to 24x24: 8x8, 8x16, 6x8, 5x8, 16x16...
   --scan v|h           vertical (default) or horizontal byte scan
   --negative           the file holds every byte complemented (--positive: not)
                        Left out, these come from a name like Font08x08vp.fnt.
+                       A C header zgedit wrote says all of its layout in its
+                       macros; an option that says otherwise is refused.
+  --bit-order lsb|msb  bit 0 or bit 7 holds a byte's top (v) or left (h)
+                       pixel (default: lsb for v, msb for h)
+  --band-order bands|columns
+                       cells taller than 8, v: band after band (default) or
+                       a column's bytes together
+  --first-code CODE    the code of the table's first glyph (default 0x20;
+                       0x00, 00h or 0 for tables from code 0)
+  --skip N             bytes before the first glyph (a header)
+  --stride N           bytes per glyph in the file
+  --glyph-offset N     where the glyph's own bytes begin in them (1: a width
+                       byte first)
+  --array NAME         the array of a C source to read (default: the first)
+  --detect FILE        print FILE's layout as options to paste back
 Output:
   -o, --output FILE    the file to write, replaced only when all went well;
                        - writes to standard output
@@ -329,6 +501,12 @@ Output:
   --to-scan v|h        write in this scan (cells 8, 16 or 24 pixels wide)
   --to-negative, --to-positive
                        write complemented bytes or not (the pixels stay)
+  --to-bit-order lsb|msb, --to-band-order bands|columns
+                       font source and C header: write in this order
+  --to-first-code 0x00|0x20
+                       font source and C header: 0x00 writes 256 glyphs
+                       from code 0 (codes below 20h empty), for firmware
+                       that indexes the table by the raw code
   --name NAME          C, BDF and GFX font name (default: the output's name)
   --flash none|progmem|flash
                        C header: AVR program memory attribute

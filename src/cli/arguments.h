@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "document/font_io.h"
+#include "fontfile/c_header_params.h"
 #include "glyphimport/glyph_renderer.h"
 #include "model/code_page.h"
 
@@ -36,11 +37,27 @@ struct Arguments {
   std::optional<int> nstr;
   std::optional<int> vert;
   std::optional<bool> negative;
+  // The input table's layout beyond cell and scan, for files that do not
+  // carry it: which bit holds a byte's top or left pixel (msb: bit 7), the
+  // band order of columns taller than 8 pixels, the code of the first glyph,
+  // bytes before it, bytes per glyph in the file and where in them the
+  // glyph's own bytes begin, and which array of a C source.
+  std::optional<bool> msbFirst;
+  std::optional<BandOrder> bandOrder;
+  std::optional<int> firstCode;
+  std::optional<int> skip;
+  std::optional<int> stride;
+  std::optional<int> glyphOffset;
+  std::optional<std::string> array;
+  std::string detect;  // --detect FILE: print the layout found, convert nothing
   std::optional<OutputFormat> format;
   std::string lineFormat = "Data code";  // as the editor's boxes name them
   std::string numberFormat = "&hNN";
   std::optional<int> toVert;
   std::optional<bool> toNegative;
+  std::optional<bool> toMsbFirst;  // the written table's bit order, band order
+  std::optional<BandOrder> toBandOrder;
+  std::optional<int> toFirstCode;  // and first code (0x00 or 0x20)
   std::optional<std::string> name;
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
@@ -64,16 +81,41 @@ struct InputParams {
   int nstr = 0;
   int vert = 1;
   bool negative = false;
+  BitOrder bitOrder = BitOrder::Classic;
+  BandOrder bandOrder = BandOrder::Bands;
+  int firstCode = 0x20;
+  bool fromHeader = false;  // the input's own macros said all of it
+  // How the input's glyphs are packed.
+  TableForm Form() const;
 };
 
-// The cell, scan and polarity of the input: the options given, else what the
-// input's name carries, else vertical positive. An error when the cell is
-// known from neither or the cell cannot take the scan.
+// The input's parameters: those of a C header's own macros when it has them
+// (an option that says otherwise is an error naming both); else the options
+// given, else what the input's name carries, else vertical positive in the
+// editor's own order from 20h. An error when the cell is known from none or
+// the cell cannot take the scan.
 struct ResolvedParams {
   InputParams params;
   std::string error;
 };
-ResolvedParams ResolveParams(const Arguments& args);
+ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header = nullptr);
+
+// A table's layout as options, the line --detect prints: pasted back on the
+// command line it gives the same layout.
+struct TableOptions {
+  Layout layout;
+  int firstCode = 0x20;
+  int skip = 0;
+  int stride = 0;  // 0: the layout's bytes per glyph
+  int glyphOffset = 0;
+  bool negative = false;
+  std::string array;  // empty: the first array
+  friend bool operator==(const TableOptions&, const TableOptions&) = default;
+};
+std::string OptionsLine(const TableOptions& t);
+
+// "0x41", "41h" or "65" as 65: the forms --first-code takes.
+std::optional<int> ParseCode(std::string_view text);
 
 // The usage text printed by --help.
 std::string_view UsageText();

@@ -62,13 +62,22 @@ class Conversion {
       : a_(a), out_(out), err_(err) {}
 
   int Run() {
-    const ResolvedParams resolved = ResolveParams(a_);
+    if (!a_.detect.empty()) return Detect();
+    const std::optional<CHeaderParams> header = HeaderOf(a_.input);
+    const ResolvedParams resolved = ResolveParams(a_, header ? &*header : nullptr);
     if (!resolved.error.empty()) return Usage(resolved.error);
     const InputParams& p = resolved.params;
     const auto format = a_.format ? a_.format : FormatOfPath(a_.output);
     if (!format) {
       return Usage("cannot tell the format of " + Quoted(a_.output) +
                    " from its extension: give --format fnt|c|bdf|gfx");
+    }
+
+    const bool table = *format == OutputFormat::FontSource || *format == OutputFormat::CHeader;
+    if (!table && (a_.toMsbFirst || a_.toBandOrder || a_.toFirstCode)) {
+      return Usage(
+          "options '--to-bit-order', '--to-band-order' and '--to-first-code' are for the font "
+          "source and the C header, not BDF or GFX");
     }
 
     FontDocument doc = EmptyDocument(p.ncol, p.nstr, p.vert, p.negative);
@@ -98,6 +107,33 @@ class Conversion {
     return kBadInput;
   }
 
+  // The parameters a C header carries in its macros, if the input is one.
+  static std::optional<CHeaderParams> HeaderOf(const std::string& path) {
+    if (path.empty() || path == "-" || !IsCSourcePath(path)) return std::nullopt;
+    FileByteSource in(path);
+    return in.IsOpen() ? ReadCHeaderParams(in) : std::nullopt;
+  }
+
+  // --detect FILE: the layout as options to paste back.
+  int Detect() {
+    const std::string& path = a_.detect;
+    if (!FileByteSource(path).IsOpen()) return Fail(path + ": " + FileByteSource(path).OpenError());
+    TableOptions t;
+    if (const auto header = HeaderOf(path)) {
+      t.layout = header->layout;
+      t.firstCode = header->firstCode;
+      t.negative = header->negative;
+    } else if (const auto named = ParamsFromName(path)) {
+      t.layout = Layout::Classic(named->ncol, named->nstr,
+                                 named->vert == 1 ? Scan::Vertical : Scan::Horizontal);
+      t.negative = named->pos == 0;
+    } else {
+      return Fail(path + ": neither its macros nor its name say its layout");
+    }
+    out_ << OptionsLine(t) << "\n";
+    return kDone;
+  }
+
   bool Load(const InputParams& p, FontDocument& doc) {
     const bool standardInput = a_.input == "-";
     FileByteSource in(standardInput ? "/dev/stdin" : a_.input);
@@ -106,10 +142,19 @@ class Conversion {
       Fail(shown + ": " + in.OpenError());
       return false;
     }
-    LoadedDocument loaded = LoadFontDocument(in, a_.input, p.ncol, p.nstr, p.vert, p.negative);
+    const TableForm form = p.Form();
+    const bool ownOrder = form == TableForm{LayoutOf(doc), kFirstCode};
+    LoadedDocument loaded = ownOrder
+                                ? LoadFontDocument(in, a_.input, p.ncol, p.nstr, p.vert, p.negative)
+                                : LoadTableDocument(in, a_.input, form, p.negative);
     if (loaded.result.status != ReadStatus::Completed) {
-      Fail(shown + ": " + ReadFailureText(loaded.result, doc.cb()));
+      Fail(shown + ": " + ReadFailureText(loaded.result, form.layout.BytesPerGlyph()));
       return false;
+    }
+    if (loaded.unpacked.leftOutInked > 0) {
+      err_ << "zgconv: note: " << shown << ": " << loaded.unpacked.leftOutInked
+           << " glyphs of codes below 20h are not empty; the font holds 20h..FFh only, they "
+              "were left out\n";
     }
     doc = std::move(loaded.document);
     return true;
@@ -156,6 +201,10 @@ class Conversion {
     o.flash = a_.flash;
     o.pictures = a_.pictures;
     o.rawEncoding = a_.rawEncoding;
+    const Scan scan = doc.vert == 1 ? Scan::Vertical : Scan::Horizontal;
+    if (a_.toMsbFirst) o.bitOrder = BitOrderOfMacro(scan, *a_.toMsbFirst ? 1 : 0);
+    o.bandOrder = a_.toBandOrder.value_or(BandOrder::Bands);
+    o.firstCode = a_.toFirstCode.value_or(kFirstCode);
     const std::string text = FormatFontDocument(doc, o);
     if (a_.output == "-") {
       out_.write(text.data(), static_cast<std::streamsize>(text.size()));

@@ -32,6 +32,19 @@ LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol,
   return loaded;
 }
 
+LoadedDocument LoadTableDocument(ByteSource& in, std::string_view path, const TableForm& form,
+                                 bool negative) {
+  const Layout& l = form.layout;
+  LoadedDocument loaded{{}, EmptyDocument(l.width, l.height, l.Vert(), negative)};
+  std::vector<std::uint8_t> values(kFontStoreValues, 0);
+  loaded.result = ReadFontFile(in, path, negative, values);
+  if (loaded.result.status == ReadStatus::Completed) {
+    values.resize(loaded.result.valuesStored);
+    loaded.unpacked = UnpackTable(values, form, loaded.document);
+  }
+  return loaded;
+}
+
 std::optional<OutputFormat> FormatOfPath(std::string_view path) {
   const auto dot = path.find_last_of('.');
   const auto slash = path.find_last_of("/\\");
@@ -48,11 +61,20 @@ std::optional<OutputFormat> FormatOfPath(std::string_view path) {
   return std::nullopt;
 }
 
+TableForm OutputTableForm(const FontDocument& d, const OutputOptions& options) {
+  TableForm form{LayoutOf(d), options.firstCode};
+  form.layout.scan = options.scan.value_or(form.layout.scan);
+  form.layout.bitOrder = options.bitOrder;
+  form.layout.bandOrder = options.bandOrder;
+  return form;
+}
+
 std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options) {
+  const TableForm form = OutputTableForm(d, options);
   switch (options.format) {
     case OutputFormat::CHeader:
-      return WriteCHeader(d.glyphs, d.ncol, d.nstr, d.vert, d.negative, options.characters,
-                          {options.name, options.flash, options.pictures});
+      return WriteCHeader(PackTable(d, form), {form.layout, form.firstCode}, d.negative,
+                          options.characters, {options.name, options.flash, options.pictures});
     case OutputFormat::Bdf:
       return WriteBdf(d.glyphs, d.ncol, d.nstr, d.vert, options.characters,
                       {options.name, options.rawEncoding});
@@ -61,8 +83,12 @@ std::string FormatFontDocument(const FontDocument& d, const OutputOptions& optio
     case OutputFormat::FontSource:
       break;
   }
-  return WriteFontSource(d.glyphs, d.cb(), LineKeyword(options.lineFormat), options.numberFormat,
-                         d.negative);
+  if (form.layout == LayoutOf(d) && form.firstCode == kFirstCode) {
+    return WriteFontSource(d.glyphs, d.cb(), LineKeyword(options.lineFormat), options.numberFormat,
+                           d.negative);
+  }
+  return WriteFontLines(PackTable(d, form), form.layout.BytesPerGlyph(),
+                        LineKeyword(options.lineFormat), options.numberFormat, d.negative);
 }
 
 }  // namespace zg

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/table_form.h"
 #include "fontfile/fontfile.h"
 #include "model/font_document.h"
 
@@ -28,12 +29,20 @@ std::optional<FontFileParams> ParamsFromName(std::string_view path);
 struct LoadedDocument {
   ReadResult result;  // Completed, or why the file was refused
   FontDocument document;
+  UnpackCount unpacked{};  // LoadTableDocument's count of the glyphs taken
 };
 
 // A whole font from a file of the given cell: glyphs past the file's last
 // value stay empty.
 LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
                                 bool negative);
+
+// A whole font from a file whose glyphs are packed as `form` says (a C
+// header's own macros, or options): the values from the file's first,
+// glyph after glyph from form.firstCode, into a document of the form's cell
+// and scan in the editor's own order. Glyphs past the file's end stay empty.
+LoadedDocument LoadTableDocument(ByteSource& in, std::string_view path, const TableForm& form,
+                                 bool negative);
 
 enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx };
 
@@ -53,7 +62,17 @@ struct OutputOptions {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
   bool rawEncoding = false;
+  // For the font source and the C header: the layout of the written glyphs
+  // (the font's cell; the scan the font's where not given) and the code the
+  // table starts from (0x00: 256 glyphs, the codes below 20h empty).
+  std::optional<Scan> scan;
+  BitOrder bitOrder = BitOrder::Classic;
+  BandOrder bandOrder = BandOrder::Bands;
+  int firstCode = 0x20;
 };
+
+// The table form those options give for the document.
+TableForm OutputTableForm(const FontDocument& d, const OutputOptions& options);
 
 // The file's whole text for the document in the chosen form.
 std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options);

@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "fontfile/c_header_params.h"
 #include "fontfile/c_text.h"
 #include "fontfile/glyph_pixels.h"
 
@@ -35,13 +36,56 @@ void AppendPicture(std::string& out, const GlyphRows& rows, int ncol, int nstr) 
   }
 }
 
+// The glyph's rows for its picture, whatever the table's bit and band order.
+GlyphRows PictureRows(std::span<const std::uint8_t> glyph, const Layout& layout) {
+  const int vert = layout.Vert();
+  const Layout classic = Layout::Classic(layout.width, layout.height, layout.scan);
+  if (layout == classic) return DecodeRows(glyph, layout.width, layout.height, vert);
+  std::array<std::uint8_t, kMaxCellSide * kMaxCellSide / 8> bytes{};
+  const auto n = static_cast<std::size_t>(classic.BytesPerGlyph());
+  Repack(layout, glyph, classic, std::span(bytes).first(n));
+  return DecodeRows(std::span(bytes).first(n), layout.width, layout.height, vert);
+}
+
+// "bit 7 at the top, column by column" for the opening comment; nothing for
+// the editor's own order.
+std::string OrderWords(const Layout& layout) {
+  std::string words;
+  if (layout.bitOrder == BitOrder::Reversed) {
+    words += layout.Vertical() ? ", bit 7 at the top" : ", bit 0 at the left";
+  }
+  if (layout.Vertical() && layout.Bands() > 1 && layout.bandOrder == BandOrder::Columns) {
+    words += ", column by column";
+  }
+  return words;
+}
+
+std::string HexCode(int code) {
+  std::string text;
+  AppendHexByte(text, static_cast<std::uint8_t>(code));
+  return text;
+}
+
 }  // namespace
 
 std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
                          bool negative, const std::array<char32_t, 224>& characters,
                          const CHeaderOptions& options) {
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  const Layout layout = Layout::Classic(ncol, nstr, vert == 1 ? Scan::Vertical : Scan::Horizontal);
+  return WriteCHeader(glyphs, {layout, kFirstGlyphCode}, negative, characters, options);
+}
+
+std::string WriteCHeader(std::span<const std::uint8_t> glyphs, const CHeaderTable& table,
+                         bool negative, const std::array<char32_t, 224>& characters,
+                         const CHeaderOptions& options) {
+  const Layout& layout = table.layout;
+  const int ncol = layout.width;
+  const int nstr = layout.height;
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  if (table.firstCode < 0 || table.firstCode > kFirstGlyphCode) return {};
+  const auto count = static_cast<std::size_t>(256 - table.firstCode);
+  const auto codes = HexCode(table.firstCode) + "..0xFF";
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
   const std::string flash = upper + "_FLASH";
@@ -49,18 +93,23 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
   const std::uint8_t flip = negative ? 0xFF : 0x00;
 
   std::string out;
-  out.reserve(kGlyphCount * (cb * 5 + 24) * (options.pictures ? 3 : 1) + 1024);
+  out.reserve(count * (cb * 5 + 24) * (options.pictures ? 3 : 1) + 1024);
   out += "/* " + name + ": " + std::to_string(ncol) + " x " + std::to_string(nstr) + ", " +
-         (vert == 1 ? "vertical" : "horizontal") + " scan, " +
-         (negative ? "negative" : "positive") + "; codes 0x20..0xFF. */\n";
+         (layout.Vertical() ? "vertical" : "horizontal") + " scan" + OrderWords(layout) + ", " +
+         (negative ? "negative" : "positive") + "; codes " + codes + ". */\n";
   out += "#ifndef " + upper + "_H\n#define " + upper + "_H\n\n#include <stdint.h>\n\n";
   AppendDefine(out, upper + "_WIDTH", std::to_string(ncol));
   AppendDefine(out, upper + "_HEIGHT", std::to_string(nstr));
   AppendDefine(out, upper + "_BYTES_PER_GLYPH", std::to_string(cb));
-  AppendDefine(out, upper + "_FIRST_CODE", "0x20");
-  AppendDefine(out, upper + "_GLYPH_COUNT", "224");
-  AppendDefine(out, upper + "_SCAN_VERTICAL", vert == 1 ? "1" : "0");
+  AppendDefine(out, upper + "_FIRST_CODE", HexCode(table.firstCode));
+  AppendDefine(out, upper + "_GLYPH_COUNT", std::to_string(count));
+  AppendDefine(out, upper + "_SCAN_VERTICAL", layout.Vertical() ? "1" : "0");
   AppendDefine(out, upper + "_NEGATIVE", negative ? "1" : "0");
+  AppendDefine(out, upper + "_BIT_ORDER",
+               std::string(BitOrderMacro(layout) == 0 ? "0" : "1") + std::string(kBitOrderComment));
+  AppendDefine(out, upper + "_BAND_ORDER",
+               std::string(layout.bandOrder == BandOrder::Columns ? "1" : "0") +
+                   std::string(kBandOrderComment));
   out += '\n';
 
   // A header included where the array is not used must not warn.
@@ -89,18 +138,21 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
   }
   out += "\nstatic const ";
   if (options.flash == FlashAttribute::Flash) out += flash + ' ';
-  out +=
-      "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement + ' ' + unused + " = {\n";
-  for (std::size_t i = 0; i < kGlyphCount; ++i) {
+  out += "uint8_t " + name + "[" + std::to_string(count) + "][" + std::to_string(cb) + "]" +
+         placement + ' ' + unused + " = {\n";
+  for (std::size_t i = 0; i < count; ++i) {
     const std::span<const std::uint8_t> glyph = GlyphAt(glyphs, cb, i);
-    if (options.pictures) AppendPicture(out, DecodeRows(glyph, ncol, nstr, vert), ncol, nstr);
+    if (options.pictures) AppendPicture(out, PictureRows(glyph, layout), ncol, nstr);
     out += "  {";
     for (std::size_t n = 0; n < cb; ++n) {
       if (n != 0) out += ',';
       AppendHexByte(out, static_cast<std::uint8_t>((n < glyph.size() ? glyph[n] : 0) ^ flip));
     }
-    out += i + 1 < kGlyphCount ? "}, " : "}  ";
-    AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);
+    out += i + 1 < count ? "}, " : "}  ";
+    const int code = table.firstCode + static_cast<int>(i);
+    AppendCodeComment(
+        out, code,
+        code < kFirstGlyphCode ? 0 : characters[static_cast<std::size_t>(code - kFirstGlyphCode)]);
     out += '\n';
   }
   out += "};\n\n#endif /* " + upper + "_H */\n";

@@ -6,6 +6,7 @@
 #include "fontfile/bdf_writer.h"
 #include "fontfile/byte_source.h"
 #include "fontfile/c_array_reader.h"
+#include "fontfile/c_header_params.h"
 #include "fontfile/c_header_writer.h"
 #include "fontfile/c_text.h"
 #include "fontfile/font_file_name.h"
