@@ -35,7 +35,9 @@ LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol,
 LoadedDocument LoadTableDocument(ByteSource& in, std::string_view path, const TableForm& form,
                                  bool negative) {
   const Layout& l = form.layout;
-  LoadedDocument loaded{{}, EmptyDocument(l.width, l.height, l.Vert(), negative)};
+  const auto cb = static_cast<std::size_t>(l.Valid() ? l.BytesPerGlyph() : 0);
+  LoadedDocument loaded{{}, {l.width, l.height, l.Vert(), negative, {}}};
+  loaded.document.glyphs.assign(cb * kSymbolCount, 0);
   std::vector<std::uint8_t> values(kFontStoreValues, 0);
   loaded.result = ReadFontFile(in, path, negative, values);
   if (loaded.result.status == ReadStatus::Completed) {

@@ -65,7 +65,7 @@ struct OutputOptions {
   // For the font source and the C header: the layout of the written glyphs
   // (the font's cell; the scan the font's where not given) and the code the
   // table starts from (0x00: 256 glyphs, the codes below 20h empty).
-  std::optional<Scan> scan;
+  std::optional<Scan> scan = std::nullopt;
   BitOrder bitOrder = BitOrder::Classic;
   BandOrder bandOrder = BandOrder::Bands;
   int firstCode = 0x20;

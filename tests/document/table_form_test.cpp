@@ -1,0 +1,105 @@
+// A font written in any layout reads back with that layout, through the
+// file's text.
+
+#include "document/table_form.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "document/font_io.h"
+
+namespace zg {
+namespace {
+
+// A font of the editor's own order with random pixels in every glyph.
+FontDocument RandomFont(const Layout& own, bool negative, std::mt19937& random) {
+  FontDocument d{own.width, own.height, own.Vert(), negative, {}};
+  const auto cb = static_cast<std::size_t>(own.BytesPerGlyph());
+  d.glyphs.assign(cb * kSymbolCount, 0);
+  for (int i = 0; i < kSymbolCount; ++i) {
+    for (int y = 0; y < own.height; ++y) {
+      for (int x = 0; x < own.width; ++x) SetPixel(own, d.Glyph(i), x, y, random() % 3 == 0);
+    }
+  }
+  return d;
+}
+
+std::string Name(const TableForm& f, OutputFormat format) {
+  const Layout& l = f.layout;
+  return std::to_string(l.width) + "x" + std::to_string(l.height) + (l.Vertical() ? " v" : " h") +
+         (l.bitOrder == BitOrder::Classic ? " classic" : " reversed") +
+         (l.bandOrder == BandOrder::Bands ? " bands" : " columns") + " from " +
+         std::to_string(f.firstCode) + (format == OutputFormat::CHeader ? " .h" : " .fnt");
+}
+
+TEST(TableForm, WhatIsWrittenInALayoutReadsBackWithIt) {
+  std::mt19937 random(19);
+  const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  int checked = 0;
+  while (checked < 60) {
+    const int w = 1 + pick(kMaxCellWidth);
+    const int h = 1 + pick(kMaxCellHeight);
+    const Layout own = Layout::Classic(w, h, pick(2) == 0 ? Scan::Vertical : Scan::Horizontal);
+    OutputOptions o;
+    o.format = pick(2) == 0 ? OutputFormat::FontSource : OutputFormat::CHeader;
+    o.lineFormat = ".Db code";
+    o.numberFormat = "0xNN";
+    o.scan = pick(2) == 0 ? Scan::Vertical : Scan::Horizontal;
+    o.bitOrder = pick(2) == 0 ? BitOrder::Classic : BitOrder::Reversed;
+    o.bandOrder = pick(2) == 0 ? BandOrder::Bands : BandOrder::Columns;
+    o.firstCode = pick(2) == 0 ? 0x00 : 0x20;
+    const FontDocument font = RandomFont(own, pick(2) == 0, random);
+    const TableForm form = OutputTableForm(font, o);
+    // The font source reader takes at most kFontStoreValues values.
+    if (static_cast<std::size_t>(form.layout.BytesPerGlyph() * (256 - form.firstCode)) >
+        kFontStoreValues) {
+      continue;
+    }
+    ++checked;
+    const std::string text = FormatFontDocument(font, o);
+    TableForm readForm = form;
+    if (o.format == OutputFormat::CHeader) {
+      MemoryByteSource head(text);
+      const auto params = ReadCHeaderParams(head);
+      ASSERT_TRUE(params) << Name(form, o.format);
+      readForm = {params->layout, params->firstCode};
+      EXPECT_EQ(params->negative, font.negative);
+    }
+    MemoryByteSource in(text);
+    const LoadedDocument back = LoadTableDocument(
+        in, o.format == OutputFormat::CHeader ? "f.h" : "f.fnt", readForm, font.negative);
+    ASSERT_EQ(back.result.status, ReadStatus::Completed) << Name(form, o.format);
+    EXPECT_EQ(back.unpacked.read, kSymbolCount);
+    // The pixels, compared in the font's own order.
+    FontDocument inOwnOrder = font;
+    inOwnOrder.glyphs = PackTable(back.document, {own, kFirstCode});
+    EXPECT_EQ(inOwnOrder, font) << Name(form, o.format);
+  }
+}
+
+TEST(TableForm, TheFullTableStartsWith32EmptyGlyphs) {
+  FontDocument d{8, 8, 1, false, std::vector<std::uint8_t>(8 * kSymbolCount, 0)};
+  d.Glyph(0x41 - kFirstCode)[0] = 0x81;  // 'A', column 0: top and bottom pixels
+  const std::vector<std::uint8_t> table =
+      PackTable(d, {{8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00});
+  ASSERT_EQ(table.size(), 256U * 8);
+  EXPECT_EQ(PixelPicture({8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands},
+                         std::span(table).subspan(0x41 * 8, 8)),
+            "#.......\n........\n........\n........\n"
+            "........\n........\n........\n#.......\n");
+  EXPECT_EQ(std::count(table.begin(), table.end(), 0), 256 * 8 - 2);
+
+  // Back again: an inked glyph below 20h is left out and counted.
+  std::vector<std::uint8_t> inked = table;
+  inked[3] = 1;
+  FontDocument back{8, 8, 1, false, std::vector<std::uint8_t>(8 * kSymbolCount, 0)};
+  const UnpackCount count = UnpackTable(
+      inked, {{8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00}, back);
+  EXPECT_EQ(count.read, kSymbolCount);
+  EXPECT_EQ(count.leftOutInked, 1);
+  EXPECT_EQ(back, d);
+}
+
+}  // namespace
+}  // namespace zg
