@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,21 @@ TEST(Arguments, BadCommandLinesSayWhatIsWrong) {
       {{"a.fnt", "-o", "x", "--code-page", "utf8"},
        "unknown code page 'utf8' (try cp1251, cp866, koi8-r, latin1)"},
       {{"a.fnt", "-x"}, "unknown option '-x'"},
+      {{"a.fnt", "-o", "x", "--cell", "8x25"},
+       "option '--cell' takes WxH with sides 1 to 24 (8x8, 8x16, 6x8, 16x16...), not '8x25'"},
+      {{"a.fnt", "-o", "x", "--bit-order", "left"},
+       "option '--bit-order' takes lsb or msb, not 'left'"},
+      {{"a.fnt", "-o", "x", "--to-band-order", "rows"},
+       "option '--to-band-order' takes bands or columns, not 'rows'"},
+      {{"a.fnt", "-o", "x", "--first-code", "100h"},
+       "option '--first-code' takes a code 0x00 to 0xFF (0x20, 20h or 32), not '100h'"},
+      {{"a.fnt", "-o", "x", "--to-first-code", "10h"},
+       "option '--to-first-code' takes 0x00 or 0x20, not '10h'"},
+      {{"a.fnt", "-o", "x", "--stride", "0"},
+       "option '--stride' takes a whole number from 1 to 255, not '0'"},
+      {{"--detect", "a.c", "-o", "x"},
+       "--detect prints the layout of its file and converts nothing: give no INPUT, -o or "
+       "--from-font with it"},
   };
   for (const auto& c : cases) EXPECT_EQ(Parse(c.argv).error, c.error);
   // Asking for help is never a mistake.
@@ -123,6 +139,115 @@ TEST(Arguments, GivenParametersOverrideTheName) {
   EXPECT_EQ(resolve({"Font10x10vp.fnt", "-o", "x"}),
             "the name of 'Font10x10vp.fnt' does not carry the cell (as Font08x08vp.fnt does): "
             "give --cell WxH with sides 1 to 24 (8x8, 8x16, 6x8, 16x16...)");
+}
+
+TEST(Arguments, TableOptionsLandInTheirFields) {
+  const ParsedArguments p = Parse({"in.c",
+                                   "-o",
+                                   "out.h",
+                                   "--bit-order",
+                                   "msb",
+                                   "--band-order=columns",
+                                   "--first-code",
+                                   "0x00",
+                                   "--skip",
+                                   "4",
+                                   "--stride",
+                                   "9",
+                                   "--glyph-offset",
+                                   "1",
+                                   "--array",
+                                   "font8x8",
+                                   "--to-bit-order",
+                                   "lsb",
+                                   "--to-band-order",
+                                   "bands",
+                                   "--to-first-code",
+                                   "0"});
+  ASSERT_EQ(p.error, "");
+  Arguments want;
+  want.input = "in.c";
+  want.output = "out.h";
+  want.msbFirst = true;
+  want.bandOrder = BandOrder::Columns;
+  want.firstCode = 0;
+  want.skip = 4;
+  want.stride = 9;
+  want.glyphOffset = 1;
+  want.array = "font8x8";
+  want.toMsbFirst = false;
+  want.toBandOrder = BandOrder::Bands;
+  want.toFirstCode = 0;
+  EXPECT_EQ(p.args, want);
+  EXPECT_EQ(Parse({"--detect", "f.c"}).args.detect, "f.c");
+  for (const auto& [text, code] : {std::pair{"0x7E", 0x7E}, {"7eh", 0x7E}, {"32", 32}}) {
+    EXPECT_EQ(ParseCode(text), code) << text;
+  }
+}
+
+// The line --detect prints, pasted back, gives the layout it names.
+TEST(Arguments, TheDetectedLineReadsBackAsTheSameLayout) {
+  const TableOptions cases[] = {
+      {{8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00, 0, 0, 0, false, ""},
+      {{8, 16, Scan::Vertical, BitOrder::Classic, BandOrder::Columns}, 0x20, 4, 17, 1, true, "f"},
+      {{6, 8, Scan::Vertical, BitOrder::Classic, BandOrder::Bands}, 0x20, 0, 5, 0, false, ""},
+  };
+  EXPECT_EQ(OptionsLine(cases[0]), "--cell 8x8 --scan h --bit-order lsb --first-code 0x00");
+  EXPECT_EQ(OptionsLine(cases[1]),
+            "--cell 8x16 --scan v --bit-order lsb --band-order columns --first-code 0x20 --skip 4 "
+            "--stride 17 --glyph-offset 1 --negative --array f");
+  for (const TableOptions& t : cases) {
+    std::vector<std::string> words{"in.c", "-o", "x.h"};
+    std::istringstream line(OptionsLine(t));
+    for (std::string w; line >> w;) words.push_back(w);
+    const ParsedArguments p = Parse({words.begin(), words.end()});
+    ASSERT_EQ(p.error, "") << OptionsLine(t);
+    const ResolvedParams r = ResolveParams(p.args);
+    ASSERT_EQ(r.error, "");
+    EXPECT_EQ(r.params.Form(), (TableForm{t.layout, t.firstCode})) << OptionsLine(t);
+    EXPECT_EQ(r.params.negative, t.negative);
+    EXPECT_EQ(p.args.skip.value_or(0), t.skip);
+    EXPECT_EQ(p.args.stride.value_or(t.layout.BytesPerGlyph()),
+              t.stride == 0 ? t.layout.BytesPerGlyph() : t.stride);
+    EXPECT_EQ(p.args.glyphOffset.value_or(0), t.glyphOffset);
+    EXPECT_EQ(p.args.array.value_or(""), t.array);
+  }
+}
+
+// A header's own macros decide; an option that says otherwise names both.
+TEST(Arguments, OptionsThatContradictTheHeaderAreRefused) {
+  CHeaderParams header;
+  header.layout = {8, 16, Scan::Vertical, BitOrder::Reversed, BandOrder::Columns};
+  header.firstCode = 0;
+  header.prefix = "LCD";
+  const auto resolve = [&](std::vector<std::string_view> options) {
+    options.insert(options.begin(), {"lcd.h", "-o", "x.fnt"});
+    return ResolveParams(Parse(options).args, &header);
+  };
+  const ResolvedParams agreed = resolve({"--cell", "8x16", "--bit-order", "msb", "--positive"});
+  EXPECT_EQ(agreed.error, "");
+  EXPECT_EQ(agreed.params.Form(), (TableForm{header.layout, 0}));
+  const struct {
+    std::vector<std::string_view> options;
+    std::string error;
+  } cases[] = {
+      {{"--cell", "8x8"},
+       "option '--cell 8x8' contradicts the header's LCD_WIDTH, LCD_HEIGHT (8x16); leave the "
+       "option out"},
+      {{"--scan", "h"}, "option '--scan h' contradicts the header's LCD_SCAN_VERTICAL (1: v)"},
+      {{"--negative"}, "option '--negative' contradicts the header's LCD_NEGATIVE (0)"},
+      {{"--bit-order", "lsb"},
+       "option '--bit-order lsb' contradicts the header's LCD_BIT_ORDER (1: msb)"},
+      {{"--band-order", "bands"},
+       "option '--band-order bands' contradicts the header's LCD_BAND_ORDER (1: columns)"},
+      {{"--first-code", "20h"},
+       "option '--first-code 0x20' contradicts the header's LCD_FIRST_CODE (0x00)"},
+      {{"--skip", "2"}, "options '--skip', '--stride' and '--glyph-offset' contradict"},
+  };
+  for (const auto& c : cases) {
+    const std::string error = resolve(c.options).error;
+    EXPECT_EQ(error.rfind(c.error, 0), 0U) << error;
+  }
 }
 
 }  // namespace

@@ -229,3 +229,57 @@ TEST(Zgconv, HelpAndVersion) {
 
 }  // namespace
 }  // namespace zg
+
+namespace zg {
+namespace {
+
+TEST(Zgconv, ExportsInAnotherLayoutAndReadsItBack) {
+  Scratch dir;
+  const std::string fnt = DataPath("Font16x16vp.fnt");
+  const std::string original = ReadWholeFile(fnt);
+  const std::vector<std::string> toLayout = {"--to-bit-order",  "msb", "--to-band-order", "columns",
+                                             "--to-first-code", "0x00"};
+
+  std::vector<std::string> args{fnt, "-o", dir / "lcd.h"};
+  args.insert(args.end(), toLayout.begin(), toLayout.end());
+  ASSERT_EQ(RunZgconv(dir, args).status, 0);
+  const std::string header = ReadWholeFile(dir / "lcd.h");
+  EXPECT_NE(header.find("static const uint8_t lcd[256][32] LCD_UNUSED = {\n"), std::string::npos);
+  // The header says its layout: no options to read it back, and --detect names it.
+  const test::Outcome detected = RunZgconv(dir, {"--detect", dir / "lcd.h"});
+  EXPECT_EQ(detected.out,
+            "--cell 16x16 --scan v --bit-order msb --band-order columns --first-code 0x00\n");
+  ASSERT_EQ(RunZgconv(dir, {dir / "lcd.h", "-o", dir / "back.fnt"}).status, 0);
+  EXPECT_EQ(ReadWholeFile(dir / "back.fnt"), original);
+
+  // A font source in that layout reads back with the same options.
+  args = {fnt, "-o", dir / "lcd.fnt"};
+  args.insert(args.end(), toLayout.begin(), toLayout.end());
+  ASSERT_EQ(RunZgconv(dir, args).status, 0);
+  EXPECT_NE(ReadWholeFile(dir / "lcd.fnt"), original);
+  ASSERT_EQ(RunZgconv(dir, {dir / "lcd.fnt", "--cell", "16x16", "--bit-order", "msb",
+                            "--band-order", "columns", "--first-code", "0", "-o", dir / "b2.fnt"})
+                .status,
+            0);
+  EXPECT_EQ(ReadWholeFile(dir / "b2.fnt"), original);
+
+  const struct {
+    std::vector<std::string> args;
+    std::string message;
+  } refused[] = {
+      {{dir / "lcd.h", "--cell", "8x8", "-o", dir / "x.fnt"},
+       "zgconv: option '--cell 8x8' contradicts the header's LCD_WIDTH, LCD_HEIGHT (16x16)"},
+      {{fnt, "--to-first-code", "0", "-o", dir / "x.bdf"},
+       "zgconv: options '--to-bit-order', '--to-band-order' and '--to-first-code' are for the "
+       "font source and the C header, not BDF or GFX"},
+  };
+  for (const auto& r : refused) {
+    const test::Outcome o = RunZgconv(dir, r.args);
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err.rfind(r.message, 0), 0U) << o.err;
+  }
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"b2.fnt", "back.fnt", "lcd.fnt", "lcd.h"}));
+}
+
+}  // namespace
+}  // namespace zg
