@@ -2,6 +2,8 @@
 // What the dialog "Экспорт..." asks: the form of the exported file and its
 // options.
 
+#include <optional>
+
 #include "document/font_io.h"
 
 namespace zg {
@@ -11,7 +13,22 @@ struct ExportChoice {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;     // C header: each glyph's picture in comments
   bool rawEncoding = false;  // BDF: the codes themselves, not Unicode
+  // Font source and C header: the layout of the written glyphs.
+  std::optional<Scan> scan = std::nullopt;  // none: the font's own
+  std::optional<bool> msbFirst =
+      std::nullopt;  // bit 7 the top or left pixel; none: the editor's order
+  BandOrder bandOrder = BandOrder::Bands;
+  bool fullTable = false;  // 256 glyphs from code 00h, the codes below 20h empty
   friend bool operator==(const ExportChoice&, const ExportChoice&) = default;
 };
+
+// The output options of the choice for a font kept in `fontScan`.
+inline void ApplyTableChoice(const ExportChoice& c, Scan fontScan, OutputOptions& o) {
+  o.scan = c.scan;
+  const Scan scan = c.scan.value_or(fontScan);
+  o.bitOrder = c.msbFirst ? BitOrderOfMacro(scan, *c.msbFirst ? 1 : 0) : BitOrder::Classic;
+  o.bandOrder = c.bandOrder;
+  o.firstCode = c.fullTable ? 0x00 : 0x20;
+}
 
 }  // namespace zg

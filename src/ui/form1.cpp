@@ -828,6 +828,7 @@ void Form1::exportClick() {
   options.flash = choice->flash;
   options.pictures = choice->pictures;
   options.rawEncoding = choice->rawEncoding;
+  ApplyTableChoice(*choice, model.vert == 1 ? Scan::Vertical : Scan::Horizontal, options);
   if (const auto error = platform_.ReplaceFile(*path, FormatFontDocument(Document(), options))) {
     NotifyFileError(*path, *error, true);
     return;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "fake_platform.h"
 #include "model/codec.h"
 #include "test_files.h"
@@ -168,6 +170,21 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
   EXPECT_NE(header.find("{0x07,0x04,0x04,0x00,0x00,0x00,0x00,0x00}, /* 0x21 '!' */"),
             std::string::npos);
   EXPECT_EQ(e.form.model.nosave, 1) << "an export is no save of the font source";
+
+  // The font source in another bit order, as a table of 256 glyphs from 00h.
+  ExportChoice table{OutputFormat::FontSource};
+  table.msbFirst = true;
+  table.fullTable = true;
+  e.platform.exportChoices.push_back(table);
+  e.platform.savePaths.push_back("/out/lcd.fnt");
+  e.form.exportClick();
+  EXPECT_EQ(e.platform.exportDialogsShown.back(), ExportChoice{OutputFormat::CHeader});
+  std::istringstream lines(e.platform.files["/out/lcd.fnt"]);
+  std::vector<std::string> glyphs;
+  for (std::string line; std::getline(lines, line);) glyphs.push_back(line);
+  ASSERT_EQ(glyphs.size(), 256U);
+  EXPECT_EQ(glyphs[0x00], "Data &h00,&h00,&h00,&h00,&h00,&h00,&h00,&h00\r");
+  EXPECT_EQ(glyphs[0x21], "Data &hE0,&h20,&h20,&h00,&h00,&h00,&h00,&h00\r") << "'!', bit 7 on top";
 }
 
 }  // namespace

@@ -18,6 +18,10 @@ class ExportDialog : public QDialog {
   ExportDialog(const ExportChoice& initial, QWidget* parent);
   ExportChoice choice() const;
   QComboBox* formatBox() const { return format_; }
+  QComboBox* scanBox() const { return scan_; }
+  QComboBox* bitOrderBox() const { return bits_; }
+  QComboBox* bandOrderBox() const { return bands_; }
+  QCheckBox* fullTableBox() const { return fullTable_; }
 
   // Shows the dialog; the choice, or nothing when cancelled.
   static std::optional<ExportChoice> Ask(QWidget* parent, const ExportChoice& initial);
@@ -29,6 +33,10 @@ class ExportDialog : public QDialog {
   QComboBox* flash_ = nullptr;
   QCheckBox* pictures_ = nullptr;
   QCheckBox* raw_ = nullptr;
+  QComboBox* scan_ = nullptr;
+  QComboBox* bits_ = nullptr;
+  QComboBox* bands_ = nullptr;
+  QCheckBox* fullTable_ = nullptr;
 };
 
 }  // namespace zg
