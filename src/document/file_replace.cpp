@@ -1,7 +1,9 @@
 #include "document/file_replace.h"
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <array>
@@ -139,6 +141,28 @@ class TemporaryFileGuard {
   std::array<bool, kBuildSignals.size()> installed_{};
 };
 
+// A descriptor to write the device, pipe or socket at `path` through, or
+// -1 with errno set.
+int OpenStream(const std::string& path, mode_t type) {
+  if (!S_ISSOCK(type)) return ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path) {
+    errno = ENAMETOOLONG;
+    return -1;
+  }
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return -1;
+  }
+  return fd;
+}
+
 mode_t NewFileMode() {
   // umask can only be read by setting it; the converter is single-threaded.
   const mode_t mask = ::umask(0);
@@ -186,9 +210,8 @@ std::optional<std::string> ReplaceFile(const std::string& givenPath, std::string
   const bool exists = ::stat(path.c_str(), &target) == 0;
   if (exists && !S_ISREG(target.st_mode)) {
     if (S_ISDIR(target.st_mode)) return Fault(EISDIR);
-    // A device or a pipe (/dev/null, a FIFO) cannot be replaced, only
-    // written to.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    // A device, a pipe or a socket cannot be replaced, only written to.
+    const int fd = OpenStream(path, target.st_mode);
     if (fd < 0) return Fault(errno);
     const bool written = WriteAll(fd, text);
     const int error = errno;

@@ -1,9 +1,13 @@
 // zgconv run as a real process: exit statuses, messages and the bytes it writes.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 
+#include <array>
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -357,6 +361,29 @@ TEST(Zgconv, PathsOfOpenStreamsAreWrittenWhereTheStreamStands) {
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(ReadWholeFile(dir / "build.log"), "make: first line\n" + font) << path;
   }
+
+  // A socket is written through a connection, not replaced by a file.
+  Scratch dir;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = dir / "s";
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(listener, 1), 0);
+  const test::Outcome o =
+      RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "--format", "fnt", "-o", socketPath});
+  EXPECT_EQ(o.status, 0) << o.err;
+  const int connection = ::accept(listener, nullptr, nullptr);
+  std::string received;
+  std::array<char, 4096> buffer{};
+  for (ssize_t n = 0; (n = ::read(connection, buffer.data(), buffer.size())) > 0;) {
+    received.append(buffer.data(), static_cast<std::size_t>(n));
+  }
+  EXPECT_EQ(received, font);
+  ::close(connection);
+  ::close(listener);
 }
 
 TEST(Zgconv, TheReplaceKeepsLinksOwnersAndNoForeignSetUserId) {
