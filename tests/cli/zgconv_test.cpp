@@ -234,13 +234,7 @@ TEST(Zgconv, HelpAndVersion) {
   EXPECT_EQ(version.out, std::string("zgconv ") + ZG_VERSION + "\n");
 }
 
-// A font source of `count` values 81h, and the 8 x 8 font that `count`
-// values make: the rest empty.
-std::string Values(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "Data &h81\r\n";
-  return text;
-}
+// The 8 x 8 font that test::FontSourceValues(count) makes: the rest empty.
 FontDocument ValuesFont(int count) {
   FontDocument d = EmptyDocument(8, 8, 1, false);
   std::fill_n(d.glyphs.begin(), std::min<std::size_t>(count, d.glyphs.size()), 0x81);
@@ -272,7 +266,7 @@ TEST(Zgconv, AnInputWithoutValuesIsRefusedAndAShortOneSaysWhatWasRead) {
       {224 * 8 + 5, "5 values past the font's 224 glyphs were left out"},
   };
   for (const auto& c : cases) {
-    WriteFile(dir / "in.fnt", Values(c.values));
+    WriteFile(dir / "in.fnt", test::FontSourceValues(c.values));
     const test::Outcome o =
         RunZgconv(dir, {dir / "in.fnt", "--cell", "8x8", "-o", dir / "out.fnt"});
     EXPECT_EQ(o.status, 0) << o.err;

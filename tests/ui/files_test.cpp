@@ -192,12 +192,6 @@ TEST(Import, UnsavedWorkIsOnlyReplacedAfterYes) {
   EXPECT_EQ(e.form.model.nosave, 0);
 }
 
-std::string Values(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "Data &h81\r\n";
-  return text;
-}
-
 TEST(Import, AFileWithoutValuesIsRefusedAndAShortOneSaysWhatWasRead) {
   Editor e("8 x 8");
   e.platform.files["/f/Font08x08vp.fnt"] = "; only a comment\r\n";
@@ -223,7 +217,7 @@ TEST(Import, AFileWithoutValuesIsRefusedAndAShortOneSaysWhatWasRead) {
   for (const auto& c : cases) {
     Editor f("8 x 8");
     f.form.model.glyphStore.fill(0x11);
-    f.platform.files["/f/Font08x08vp.fnt"] = Values(c.values);
+    f.platform.files["/f/Font08x08vp.fnt"] = test::FontSourceValues(c.values);
     f.Import("/f/Font08x08vp.fnt");
     ASSERT_EQ(f.platform.messages.size(), 1U);
     EXPECT_EQ(f.platform.messages[0],
