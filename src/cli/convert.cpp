@@ -1,6 +1,9 @@
 #include "cli/convert.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 
 #include "cli/arguments.h"
@@ -24,9 +27,10 @@ std::string Hex(int code) {
   return buf;
 }
 
-// The file's base name without its extension, or "" for standard output.
+// The file's base name without its extension, or "" for standard output
+// and the other streams.
 std::string BaseName(std::string_view path) {
-  if (path == "-") return {};
+  if (path == "-" || NamesOpenStream(std::string(path))) return {};
   const auto slash = path.find_last_of('/');
   if (slash != std::string_view::npos) path.remove_prefix(slash + 1);
   const auto dot = path.find_last_of('.');
@@ -54,6 +58,28 @@ std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int fa
       return "the cell is too large for the import";
   }
   return "not a font FreeType can read";
+}
+
+// "8 x 8 vertical positive"
+std::string Params(int ncol, int nstr, int vert, bool negative) {
+  return std::to_string(ncol) + " x " + std::to_string(nstr) +
+         (vert == 1 ? " vertical " : " horizontal ") + (negative ? "negative" : "positive");
+}
+
+// "read 95 glyphs (20h..7Eh)", and the bytes of the glyph the file ended in.
+std::string ExtentText(const ReadExtent& e) {
+  std::string text = "read ";
+  if (e.glyphs > 0) {
+    text += std::to_string(e.glyphs) + (e.glyphs == 1 ? " glyph (" : " glyphs (") + Hex(kFirstCode);
+    if (e.glyphs > 1) text += ".." + Hex(kFirstCode + e.glyphs - 1);
+    text += ")";
+  }
+  if (e.partBytes > 0) {
+    text += e.glyphs > 0 ? " and " : "";
+    text += std::to_string(e.partBytes) + " of the " + std::to_string(e.cb) + " bytes of " +
+            Hex(kFirstCode + e.glyphs);
+  }
+  return text;
 }
 
 class Conversion {
@@ -151,10 +177,26 @@ class Conversion {
       Fail(shown + ": " + ReadFailureText(loaded.result, form.layout.BytesPerGlyph()));
       return false;
     }
+    // The values before code 20h of a table from a lower code are no glyphs of the font.
+    const auto below = static_cast<std::size_t>(kFirstCode - form.firstCode) *
+                       static_cast<std::size_t>(form.layout.BytesPerGlyph());
+    const std::size_t stored = loaded.result.valuesStored;
+    const ReadExtent extent =
+        ExtentOfRead(stored > below ? stored - below : 0, form.layout.BytesPerGlyph());
+    if (extent.Empty()) {
+      Fail(shown + ": no glyph value: the file is empty, holds only comments or an empty array");
+      return false;
+    }
+    if (extent.Short()) {
+      err_ << "zgconv: " << shown << ": note: " << ExtentText(extent) << ", the rest are empty\n";
+    } else if (extent.extraValues > 0) {
+      err_ << "zgconv: " << shown << ": note: " << extent.extraValues << " values past the font's "
+           << kSymbolCount << " glyphs were left out\n";
+    }
     if (loaded.unpacked.leftOutInked > 0) {
-      err_ << "zgconv: note: " << shown << ": " << loaded.unpacked.leftOutInked
-           << " glyphs of codes below 20h are not empty; the font holds 20h..FFh only, they "
-              "were left out\n";
+      err_ << "zgconv: " << shown << ": note: " << loaded.unpacked.leftOutInked
+           << " glyphs of codes below 20h are not empty and were left out (the font holds "
+              "20h..FFh)\n";
     }
     doc = std::move(loaded.document);
     return true;
@@ -190,7 +232,20 @@ class Conversion {
     return true;
   }
 
+  // A font source under a name such as Font08x08vp.fnt is imported by that
+  // name: refuse to write one whose name says other parameters.
+  int NameRefused(const FontDocument& doc, const FontFileParams& named) {
+    err_ << "zgconv: the name " << Quoted(a_.output) << " says "
+         << Params(named.ncol, named.nstr, named.vert, named.pos == 0) << ", the font written is "
+         << Params(doc.ncol, doc.nstr, doc.vert, doc.negative)
+         << ": the next import would read it wrong; give --ignore-name to write it all the same\n";
+    return kBadUsage;
+  }
+
   int Write(const FontDocument& doc, OutputFormat format) {
+    if (format == OutputFormat::FontSource && !a_.ignoreName && a_.output != "-") {
+      if (const auto named = NameContradiction(a_.output, doc)) return NameRefused(doc, *named);
+    }
     OutputOptions o;
     o.format = format;
     o.lineFormat = a_.lineFormat;
@@ -211,7 +266,13 @@ class Conversion {
       out_.flush();
       return out_ ? kDone : Fail("cannot write to standard output");
     }
-    if (const auto fault = ReplaceFile(a_.output, text)) {
+    // Lets the test of an interrupted write catch the converter with its
+    // temporary file complete.
+    std::function<void()> pause;
+    if (const char* seconds = std::getenv("ZGCONV_TEST_PAUSE_BEFORE_RENAME")) {
+      pause = [n = std::atoi(seconds)] { ::sleep(static_cast<unsigned>(n)); };
+    }
+    if (const auto fault = ReplaceFile(a_.output, text, pause)) {
       return Fail(a_.output + ": " + *fault + "; the file was left as it was");
     }
     return kDone;

@@ -179,6 +179,8 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
   e.platform.savePaths.push_back("/out/lcd.fnt");
   e.form.exportClick();
   EXPECT_EQ(e.platform.exportDialogsShown.back(), ExportChoice{OutputFormat::CHeader});
+  EXPECT_EQ(e.platform.saveRequests.back().proposedName, "table8x8.fnt")
+      << "a name like Font08x08vp would be read in the editor's own layout";
   std::istringstream lines(e.platform.files["/out/lcd.fnt"]);
   std::vector<std::string> glyphs;
   for (std::string line; std::getline(lines, line);) glyphs.push_back(line);
