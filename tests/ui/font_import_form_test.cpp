@@ -13,10 +13,10 @@ TEST(FontImportForm, CountsTakeTheirRussianPluralForm) {
       {111, "111 символов"}, {223, "223 символа"},
   };
   for (const auto& [n, text] : cases) EXPECT_EQ(SymbolCount(n), text);
-  EXPECT_EQ(ImportSummaryText({200, 0}), "Импортировано: 200 символов.");
-  EXPECT_EQ(ImportSummaryText({210, 12}),
+  EXPECT_EQ(ImportSummaryText({200, 0, {}}), "Импортировано: 200 символов.");
+  EXPECT_EQ(ImportSummaryText({210, 12, {}}),
             "Импортировано: 210 символов.\nНет в шрифте: 12 символов.");
-  EXPECT_EQ(ImportSummaryText({1, 1}), "Импортировано: 1 символ.\nНет в шрифте: 1 символ.");
+  EXPECT_EQ(ImportSummaryText({1, 1, {}}), "Импортировано: 1 символ.\nНет в шрифте: 1 символ.");
 }
 
 TEST(FontImportForm, EveryOpeningErrorHasItsMessage) {
@@ -27,17 +27,17 @@ TEST(FontImportForm, EveryOpeningErrorHasItsMessage) {
     int face;
     const char* text;
   } cases[] = {
-      {{E::CannotOpen, {}, 0}, 16, 0, "Не удалось открыть файл шрифта."},
-      {{E::NotAFont, {}, 0}, 16, 0, "Файл не является шрифтом."},
-      {{E::NoSuchFace, {}, 2}, 16, 5, "В файле нет шрифта номер 5. Шрифтов в файле: 2."},
-      {{E::BadSize, {}, 0}, 0, 0, "Размер должен быть от 1 до 255 пикселей."},
-      {{E::SizeNotInFont, {8, 10, 12}, 0},
+      {{E::CannotOpen, {}, 0, {}}, 16, 0, "Не удалось открыть файл шрифта."},
+      {{E::NotAFont, {}, 0, {}}, 16, 0, "Файл не является шрифтом."},
+      {{E::NoSuchFace, {}, 2, {}}, 16, 5, "В файле нет шрифта номер 5. Шрифтов в файле: 2."},
+      {{E::BadSize, {}, 0, {}}, 0, 0, "Размер должен быть от 1 до 255 пикселей."},
+      {{E::SizeNotInFont, {8, 10, 12}, 0, {}},
        9,
        0,
        "Шрифт не содержит размер 9 пикселей. Есть размеры: 8, 10, 12."},
-      {{E::SizeNotInFont, {8}, 0}, 21, 0, "Шрифт не содержит размер 21 пиксель. Есть размеры: 8."},
-      {{E::SizeNotInFont, {16}, 0}, 3, 0, "Шрифт не содержит размер 3 пикселя. Есть размеры: 16."},
-      {{E::BadCell, {}, 0}, 16, 0, "Такое знакоместо не поддерживается."},
+      {{E::SizeNotInFont, {8}, 0, {}}, 21, 0, "Шрифт не содержит размер 21 пиксель. Есть размеры: 8."},
+      {{E::SizeNotInFont, {16}, 0, {}}, 3, 0, "Шрифт не содержит размер 3 пикселя. Есть размеры: 16."},
+      {{E::BadCell, {}, 0, {}}, 16, 0, "Такое знакоместо не поддерживается."},
   };
   for (const auto& c : cases) EXPECT_EQ(ImportErrorText(c.failure, c.size, c.face), c.text);
 }
