@@ -312,7 +312,9 @@ GlyphRenderer::Result GlyphRenderer::OpenBytes(std::vector<std::uint8_t> bytes,
       const FT_Bitmap_Size& s = face->available_sizes[i];
       const int pixels = s.y_ppem > 0 ? PixelsRound(s.y_ppem) : s.height;
       sizes.push_back(pixels);
-      if (o.fitSize && FT_Select_Size(face, i) == 0) {
+      // A strike the options could not name (0 or over 255) is never taken.
+      const bool nameable = pixels >= kMinPixelSize && pixels <= kMaxPixelSize;
+      if (o.fitSize && nameable && FT_Select_Size(face, i) == 0) {
         const int line = LineHeight(face);
         if (line <= rows && larger(i, aboveMargin)) aboveMargin = i;
         if (line <= o.nstr && larger(i, inCell)) inCell = i;
