@@ -1,6 +1,9 @@
 #include "cli/convert.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 
 #include "cli/arguments.h"
@@ -24,9 +27,10 @@ std::string Hex(int code) {
   return buf;
 }
 
-// The file's base name without its extension, or "" for standard output.
+// The file's base name without its extension, or "" for standard output
+// and the other streams.
 std::string BaseName(std::string_view path) {
-  if (path == "-") return {};
+  if (path == "-" || NamesOpenStream(std::string(path))) return {};
   const auto slash = path.find_last_of('/');
   if (slash != std::string_view::npos) path.remove_prefix(slash + 1);
   const auto dot = path.find_last_of('.');
@@ -76,6 +80,28 @@ std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int fa
              "): give --size";
   }
   return "not a font FreeType can read";
+}
+
+// "8 x 8 vertical positive"
+std::string Params(int ncol, int nstr, int vert, bool negative) {
+  return std::to_string(ncol) + " x " + std::to_string(nstr) +
+         (vert == 1 ? " vertical " : " horizontal ") + (negative ? "negative" : "positive");
+}
+
+// "read 95 glyphs (20h..7Eh)", and the bytes of the glyph the file ended in.
+std::string ExtentText(const ReadExtent& e) {
+  std::string text = "read ";
+  if (e.glyphs > 0) {
+    text += std::to_string(e.glyphs) + (e.glyphs == 1 ? " glyph (" : " glyphs (") + Hex(kFirstCode);
+    if (e.glyphs > 1) text += ".." + Hex(kFirstCode + e.glyphs - 1);
+    text += ")";
+  }
+  if (e.partBytes > 0) {
+    text += e.glyphs > 0 ? " and " : "";
+    text += std::to_string(e.partBytes) + " of the " + std::to_string(e.cb) + " bytes of " +
+            Hex(kFirstCode + e.glyphs);
+  }
+  return text;
 }
 
 class Conversion {
@@ -133,6 +159,17 @@ class Conversion {
       Fail(shown + ": " + ReadFailureText(loaded.result, doc.cb()));
       return false;
     }
+    const ReadExtent extent = ExtentOfRead(loaded.result.valuesStored, doc.cb());
+    if (extent.Empty()) {
+      Fail(shown + ": no glyph value: the file is empty, holds only comments or an empty array");
+      return false;
+    }
+    if (extent.Short()) {
+      err_ << "zgconv: " << shown << ": note: " << ExtentText(extent) << ", the rest are empty\n";
+    } else if (extent.extraValues > 0) {
+      err_ << "zgconv: " << shown << ": note: " << extent.extraValues << " values past the font's "
+           << kSymbolCount << " glyphs were left out\n";
+    }
     doc = std::move(loaded.document);
     return true;
   }
@@ -174,7 +211,20 @@ class Conversion {
     return true;
   }
 
+  // A font source under a name such as Font08x08vp.fnt is imported by that
+  // name: refuse to write one whose name says other parameters.
+  int NameRefused(const FontDocument& doc, const FontFileParams& named) {
+    err_ << "zgconv: the name " << Quoted(a_.output) << " says "
+         << Params(named.ncol, named.nstr, named.vert, named.pos == 0) << ", the font written is "
+         << Params(doc.ncol, doc.nstr, doc.vert, doc.negative)
+         << ": the next import would read it wrong; give --ignore-name to write it all the same\n";
+    return kBadUsage;
+  }
+
   int Write(const FontDocument& doc, OutputFormat format) {
+    if (format == OutputFormat::FontSource && !a_.ignoreName && a_.output != "-") {
+      if (const auto named = NameContradiction(a_.output, doc)) return NameRefused(doc, *named);
+    }
     OutputOptions o;
     o.format = format;
     o.lineFormat = a_.lineFormat;
@@ -191,7 +241,13 @@ class Conversion {
       out_.flush();
       return out_ ? kDone : Fail("cannot write to standard output");
     }
-    if (const auto fault = ReplaceFile(a_.output, text)) {
+    // Lets the test of an interrupted write catch the converter with its
+    // temporary file complete.
+    std::function<void()> pause;
+    if (const char* seconds = std::getenv("ZGCONV_TEST_PAUSE_BEFORE_RENAME")) {
+      pause = [n = std::atoi(seconds)] { ::sleep(static_cast<unsigned>(n)); };
+    }
+    if (const auto fault = ReplaceFile(a_.output, text, pause)) {
       return Fail(a_.output + ": " + *fault + "; the file was left as it was");
     }
     return kDone;
