@@ -458,7 +458,14 @@ void Form1::command2Click() {
   }
   FileN = *path;
 
-  if (const auto named = ParamsFromName(FileN)) {
+  // A C header zgedit wrote says its whole layout in its macros: no questions.
+  const std::optional<CHeaderParams> header = HeaderParamsOf(FileN);
+  if (header) {
+    model.ncol = static_cast<std::int16_t>(header->layout.width);
+    model.nstr = static_cast<std::int16_t>(header->layout.height);
+    model.vert = static_cast<std::int16_t>(header->layout.Vert());
+    ApplyCheck1(header->negative ? 1 : 0);
+  } else if (const auto named = ParamsFromName(FileN)) {
     model.ncol = named->ncol;
     model.nstr = named->nstr;
     model.vert = named->vert;
@@ -501,7 +508,19 @@ void Form1::command2Click() {
   // Read into a scratch copy: the font being edited changes only once the
   // whole file has been read. Glyphs past the file's end keep their bytes.
   auto scratch = std::make_unique<GlyphStore>(model.glyphStore);
-  const ReadResult result = ReadFontFile(*source, FileN, model.pos == 0, *scratch);
+  ReadResult result;
+  std::size_t valuesBelow = 0;  // of a header's glyphs below code 20h
+  if (header) {
+    const LoadedDocument loaded =
+        LoadTableDocument(*source, FileN, {header->layout, header->firstCode}, header->negative);
+    result = loaded.result;
+    valuesBelow = static_cast<std::size_t>(kFirstCode - header->firstCode) *
+                  static_cast<std::size_t>(header->layout.BytesPerGlyph());
+    const auto& glyphs = loaded.document.glyphs;
+    std::copy_n(glyphs.begin(), std::min(glyphs.size(), scratch->size()), scratch->begin());
+  } else {
+    result = ReadFontFile(*source, FileN, model.pos == 0, *scratch);
+  }
   source.reset();
 
   switch (result.status) {
@@ -536,7 +555,8 @@ void Form1::command2Click() {
     }
   }
 
-  const ReadExtent extent = ExtentOfRead(result.valuesStored, model.cb);
+  const std::size_t stored = result.valuesStored;
+  const ReadExtent extent = ExtentOfRead(stored > valuesBelow ? stored - valuesBelow : 0, model.cb);
   if (extent.Empty()) {
     fail(Fill(text::kNoGlyphValues, FileN));
     return;
@@ -548,6 +568,20 @@ void Form1::command2Click() {
   if (const std::string note = ReadExtentNote(extent); !note.empty()) {
     Notify(note, MsgIcon::Information, text::kInformation);
   }
+}
+
+std::optional<CHeaderParams> Form1::HeaderParamsOf(const std::string& path) {
+  if (!IsCSourcePath(path) || platform_.IsFolder(path)) return std::nullopt;
+  FileError ignored;  // the import's own opening reports what fails
+  const std::unique_ptr<ByteSource> source = platform_.OpenForReading(path, ignored);
+  if (!source) return std::nullopt;
+  auto header = ReadCHeaderParams(*source);
+  // Only a cell the editor holds, in a scan it can take.
+  if (header && (!IsCellSize(header->layout.width, header->layout.height) ||
+                 (!header->layout.Vertical() && !AllowsHorizontal(header->layout.width)))) {
+    return std::nullopt;
+  }
+  return header;
 }
 
 void Form1::command3Click() {

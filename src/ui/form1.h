@@ -148,6 +148,8 @@ class Form1 {
   void HideAllPixelBoxes();
   void ShowCell();
   MsgAnswer Ask(const std::string& question);
+  // The layout a C header zgedit wrote carries in its macros, for the import.
+  std::optional<CHeaderParams> HeaderParamsOf(const std::string& path);
   bool NameAgreed(const std::string& path);
   void Notify(const std::string& text, MsgIcon icon, const char* title);
 

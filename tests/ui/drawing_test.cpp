@@ -189,5 +189,28 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
   EXPECT_EQ(glyphs[0x21], "Data &hE0,&h20,&h20,&h00,&h00,&h00,&h00,&h00\r") << "'!', bit 7 on top";
 }
 
+TEST(Drawing, AHeaderInAnotherLayoutImportsWithoutQuestions) {
+  Drawn e(true);
+  ExportChoice choice{OutputFormat::CHeader};
+  choice.scan = Scan::Vertical;
+  choice.msbFirst = false;
+  choice.fullTable = true;
+  e.platform.exportChoices.push_back(choice);
+  e.platform.savePaths.push_back("/out/oled.h");
+  e.form.exportClick();
+
+  Editor other("16 x 16");
+  other.platform.files["/out/oled.h"] = e.platform.files["/out/oled.h"];
+  const std::size_t dialogs = other.platform.dialogsShown.size();
+  other.Import("/out/oled.h");
+  EXPECT_EQ(other.platform.dialogsShown.size(), dialogs) << "no parameters dialog";
+  EXPECT_TRUE(other.platform.messages.empty());
+  // The font comes back in the scan it was written in, its pixels as drawn.
+  FontDocument drawn = e.Doc();
+  drawn.vert = 1;
+  drawn.glyphs = PackTable(e.Doc(), {Layout::Classic(8, 8, Scan::Vertical), kFirstCode});
+  EXPECT_EQ(other.Doc(), drawn);
+}
+
 }  // namespace
 }  // namespace zg
