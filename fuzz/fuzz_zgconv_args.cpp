@@ -41,10 +41,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   if (a.help || a.version) return 0;
+  if (!a.detect.empty()) {
+    Check(a.input.empty() && a.output.empty() && !a.fromFont, "--detect with a conversion");
+    return 0;
+  }
   Check(!a.output.empty(), "accepted without an output");
   Check(!a.input.empty() || (a.fromFont && !a.fromFont->fontPath.empty()),
         "accepted without an input");
-  if (a.ncol || a.nstr) Check(a.ncol && a.nstr && zg::IsCellSize(*a.ncol, *a.nstr), "bad cell");
+  const auto cellOf = [](int w, int h) { return zg::Layout::Classic(w, h, zg::Scan::Vertical); };
+  if (a.ncol || a.nstr) Check(a.ncol && a.nstr && cellOf(*a.ncol, *a.nstr).Valid(), "bad cell");
+  if (a.firstCode) Check(*a.firstCode >= 0 && *a.firstCode <= 0xFF, "bad first code");
+  if (a.toFirstCode) Check(*a.toFirstCode == 0x00 || *a.toFirstCode == 0x20, "bad output code");
   if (a.fromFont && a.fromFont->pixelSize) {
     Check(*a.fromFont->pixelSize >= 1 && *a.fromFont->pixelSize <= 255, "bad pixel size");
   }
@@ -52,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const zg::cli::ResolvedParams r = zg::cli::ResolveParams(a);
   if (!r.error.empty()) return 0;
   const zg::cli::InputParams& p = r.params;
-  Check(zg::IsCellSize(p.ncol, p.nstr), "resolved to a cell outside the table");
+  Check(cellOf(p.ncol, p.nstr).Valid(), "resolved to a cell over 24 x 24");
   Check(p.vert == 1 || (p.vert == 0 && zg::AllowsHorizontal(p.ncol)), "resolved to a bad scan");
   return 0;
 }
