@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ostream>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "document/file_replace.h"
@@ -69,6 +70,9 @@ class Conversion {
     if (!format) {
       return Usage("cannot tell the format of " + Quoted(a_.output) +
                    " from its extension: give --format fnt|c|bdf|gfx");
+    }
+    if (const std::string unfit = FormatOptionError(a_, *format); !unfit.empty()) {
+      return Usage(unfit);
     }
 
     FontDocument doc = EmptyDocument(p.ncol, p.nstr, p.vert, p.negative);
@@ -156,7 +160,16 @@ class Conversion {
     o.flash = a_.flash;
     o.pictures = a_.pictures;
     o.rawEncoding = a_.rawEncoding;
-    const std::string text = FormatFontDocument(doc, o);
+    o.singleDefinition = a_.singleDefinition;
+    std::vector<int> unwritten;
+    const std::string text = FormatFontDocument(doc, o, &unwritten);
+    if (!unwritten.empty()) {
+      std::string codes;
+      for (const int code : unwritten) codes += (codes.empty() ? "" : ", ") + Hex(code);
+      err_ << "zgconv: note: " << unwritten.size() << " glyphs (codes " << codes
+           << ") are not written: their own code points are other characters of the code page;"
+              " --raw-encoding keeps every code\n";
+    }
     if (a_.output == "-") {
       out_.write(text.data(), static_cast<std::streamsize>(text.size()));
       out_.flush();

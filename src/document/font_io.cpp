@@ -53,8 +53,9 @@ std::string FormatFontDocument(const FontDocument& d, const OutputOptions& optio
   if (unwrittenCodes != nullptr) unwrittenCodes->clear();
   switch (options.format) {
     case OutputFormat::CHeader:
-      return WriteCHeader(d.glyphs, d.ncol, d.nstr, d.vert, d.negative, options.characters,
-                          {options.name, options.flash, options.pictures});
+      return WriteCHeader(
+          d.glyphs, d.ncol, d.nstr, d.vert, d.negative, options.characters,
+          {options.name, options.flash, options.pictures, options.singleDefinition});
     case OutputFormat::Bdf:
       return WriteBdf(d.glyphs, d.ncol, d.nstr, d.vert, options.characters,
                       {options.name, options.rawEncoding}, unwrittenCodes);

@@ -54,6 +54,7 @@ struct OutputOptions {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
   bool rawEncoding = false;
+  bool singleDefinition = false;  // C header: extern, defined under NAME_IMPLEMENTATION
 };
 
 // The file's whole text for the document in the chosen form. The codes whose

@@ -44,6 +44,8 @@ TEST(Zgconv, WritesEveryFormAsTheEditorWould) {
   OutputOptions pictures = Options(OutputFormat::CHeader, "lcd");
   pictures.pictures = true;
   pictures.flash = FlashAttribute::Progmem;
+  OutputOptions single = Options(OutputFormat::CHeader, "one");
+  single.singleDefinition = true;
   OutputOptions raw = Options(OutputFormat::Bdf, "big");
   raw.rawEncoding = true;
   const struct {
@@ -53,6 +55,7 @@ TEST(Zgconv, WritesEveryFormAsTheEditorWould) {
   } cases[] = {
       {"small.h", {}, Options(OutputFormat::CHeader, "small")},
       {"x.txt", {"--name", "lcd", "--format", "c", "--pictures", "--flash", "progmem"}, pictures},
+      {"one.h", {"--single-definition"}, single},
       {"f.bdf", {}, Options(OutputFormat::Bdf, "f")},
       {"f.bdf", {"--raw-encoding", "--name=big"}, raw},
       {"f.inc", {"--format", "gfx"}, Options(OutputFormat::Gfx, "f")},
@@ -131,6 +134,16 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
       {{dir / "bad.fnt", "-o", dir / "x.h"}, 2, "does not carry the cell"},
       {{fnt, "--cell", "12x16", "--scan", "h", "-o", dir / "x.h"}, 2, "has no horizontal scan"},
       {{"--from-font", "f.ttf", "-o", dir / "x.h"}, 2, "needs its cell: give --cell WxH"},
+      // Options that the output's format has no use for.
+      {{fnt, "--flash", "progmem", "-o", dir / "x.bdf"},
+       2,
+       "zgconv: option '--flash' is for a C header, not a BDF font\n"},
+      {{fnt, "--raw-encoding", "--format", "c", "-o", dir / "x.fnt"},
+       2,
+       "option '--raw-encoding' is for a BDF font, not a C header"},
+      {{fnt, "--name", "f", "-o", dir / "x.fnt"},
+       2,
+       "option '--name' is for a C header, a BDF font or an Adafruit GFX font, not a font source"},
       {{DataPath("Font06x08vp.fnt"), "--to-scan", "h", "-o", dir / "x.h"},
        1,
        "zgconv: cannot change the scan of a 6 x 8 font"},
