@@ -24,7 +24,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
                 fonts-liberation fonts-dejavu-core)
 RUN_PACKAGES=(qt6-qpa-plugins)
 TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream clang-format-14 clang-tidy-14
-               fontconfig gcc groff-base)
+               fontconfig gcc groff-base gcc-avr avr-libc binutils-avr)
 PACKAGE_PACKAGES=(dpkg-dev file)
 
 source "$ROOT/scripts/install_missing.sh"

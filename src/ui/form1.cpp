@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <span>
+#include <vector>
 
 #include "document/font_io.h"
 #include "fontfile/glyph_text.h"
@@ -828,11 +829,23 @@ void Form1::exportClick() {
   options.flash = choice->flash;
   options.pictures = choice->pictures;
   options.rawEncoding = choice->rawEncoding;
-  if (const auto error = platform_.ReplaceFile(*path, FormatFontDocument(Document(), options))) {
+  options.singleDefinition = choice->singleDefinition;
+  std::vector<int> unwritten;
+  const std::string contents = FormatFontDocument(Document(), options, &unwritten);
+  if (const auto error = platform_.ReplaceFile(*path, contents)) {
     NotifyFileError(*path, *error, true);
     return;
   }
   RememberFolder(*path);
+  if (!unwritten.empty()) {
+    std::string codes;
+    for (const int code : unwritten) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "%s%02Xh", codes.empty() ? "" : ", ", code & 0xFF);
+      codes += hex;
+    }
+    Notify(Fill(text::kExportUnwritten, codes), MsgIcon::Information, text::kInformation);
+  }
 }
 
 // --- The keyboard ---------------------------------------------------------

@@ -29,6 +29,10 @@ inline constexpr const char* kExportFilterC = "Заголовочный файл
 inline constexpr const char* kExportFilterBdf = "Шрифт BDF (*.bdf)|*.bdf";
 inline constexpr const char* kExportFilterGfx = "Шрифт Adafruit GFX (*.h)|*.h";
 inline constexpr const char* kExportFilterSource = "Знакогенератор |*.fnt";
+// %1: the codes, "C0h, C1h".
+inline constexpr const char* kExportUnwritten =
+    "Символы с кодами %1 не записаны: их коды Юникода заняты другими символами "
+    "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.";
 
 // A C source read back; %1 is the line.
 inline constexpr const char* kNotANumber =
