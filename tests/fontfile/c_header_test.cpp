@@ -203,15 +203,16 @@ TEST(WriteCHeader, AvrKeepsTheArrayInFlashInCAndCpp) {
   }
 }
 
-// Two C files and a C++ file include the single-definition headers; one of
-// them defines NAME_IMPLEMENTATION. The program links and holds each array once.
+// Two C files and a C++ file include the single-definition headers; the C++
+// one (an Arduino sketch, say) defines NAME_IMPLEMENTATION. The program links
+// and holds each array once.
 TEST(WriteCHeader, SingleDefinitionLinksOnce) {
   test::TempFolder dir;
-  dir.Write("first.c", WriteSources(dir, true, true));
   // Each file has its own first(); main() calls the one of its file.
+  dir.Write("first.c", WriteSources(dir, false, true));
   dir.Write("second.c", "#define first first_2\n" + WriteSources(dir, false, true) +
                             "int main(void) { return first(33); }\n");
-  dir.Write("third.cpp", "#define first first_3\n" + WriteSources(dir, false, true));
+  dir.Write("third.cpp", "#define first first_3\n" + WriteSources(dir, true, true));
   int tried = 0;
   for (const Toolchain& t : {kHost, kAvr}) {
     if (!test::HasCommand(t.cc) || !test::HasCommand(t.cxx) || !test::HasCommand(t.nm)) {
