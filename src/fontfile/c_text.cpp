@@ -64,55 +64,16 @@ std::pair<char32_t, std::size_t> DecodeUtf8(std::string_view s, std::size_t at) 
 }
 
 // Keywords of C89 to C23 and C++98 to C++20 (with the operator spellings),
-// and what <stdint.h>, <stddef.h> and <avr/pgmspace.h> define in lower case.
-constexpr std::string_view kReserved[] = {"alignas",     "alignof",
-                                          "and",         "and_eq",
-                                          "asm",         "auto",
-                                          "bitand",      "bitor",
-                                          "bool",        "break",
-                                          "case",        "catch",
-                                          "char",        "char16_t",
-                                          "char32_t",    "char8_t",
-                                          "class",       "co_await",
-                                          "co_return",   "co_yield",
-                                          "compl",       "concept",
-                                          "const",       "const_cast",
-                                          "consteval",   "constexpr",
-                                          "constinit",   "continue",
-                                          "decltype",    "default",
-                                          "delete",      "do",
-                                          "double",      "dynamic_cast",
-                                          "else",        "enum",
-                                          "explicit",    "export",
-                                          "extern",      "false",
-                                          "float",       "for",
-                                          "friend",      "goto",
-                                          "if",          "inline",
-                                          "int",         "long",
-                                          "mutable",     "namespace",
-                                          "new",         "noexcept",
-                                          "not",         "not_eq",
-                                          "nullptr",     "offsetof",
-                                          "operator",    "or",
-                                          "or_eq",       "private",
-                                          "protected",   "public",
-                                          "register",    "reinterpret_cast",
-                                          "requires",    "restrict",
-                                          "return",      "short",
-                                          "signed",      "sizeof",
-                                          "static",      "static_assert",
-                                          "static_cast", "struct",
-                                          "switch",      "template",
-                                          "this",        "thread_local",
-                                          "throw",       "true",
-                                          "try",         "typedef",
-                                          "typeid",      "typename",
-                                          "typeof",      "typeof_unqual",
-                                          "union",       "unsigned",
-                                          "using",       "virtual",
-                                          "void",        "volatile",
-                                          "while",       "xor",
-                                          "xor_eq"};
+// and what the included headers define in lower case, between spaces.
+constexpr std::string_view kReserved =
+    " alignas alignof and and_eq asm auto bitand bitor bool break case catch char class co_await"
+    " co_return co_yield compl concept const const_cast consteval constexpr constinit continue"
+    " decltype default delete do double dynamic_cast else enum explicit export extern false"
+    " float for friend goto if inline int long mutable namespace new noexcept not not_eq nullptr"
+    " offsetof operator or or_eq private protected public register reinterpret_cast requires"
+    " restrict return short signed sizeof static static_assert static_cast struct switch"
+    " template this thread_local throw true try typedef typeid typename typeof typeof_unqual"
+    " union unsigned using virtual void volatile while xor xor_eq ";
 
 // Stems of the standard's limit macros (INT8_WIDTH, SIZE_MAX...), which the
 // header's own NAME_WIDTH would redefine.
@@ -136,9 +97,7 @@ bool IsReserved(std::string_view id) {
   if (id.starts_with('_') || id.find("__") != std::string_view::npos || id.ends_with("_t")) {
     return true;
   }
-  for (const std::string_view word : kReserved) {
-    if (id == word) return true;
-  }
+  if (kReserved.find(" " + std::string(id) + " ") != std::string_view::npos) return true;
   if (id == "NULL" || id == "PROGMEM" || id == "PGM_P" || id.starts_with("pgm_")) return true;
   return IsLimitStem(UpperIdentifier(id));
 }
