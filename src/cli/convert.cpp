@@ -166,8 +166,9 @@ class Conversion {
     if (!unwritten.empty()) {
       std::string codes;
       for (const int code : unwritten) codes += (codes.empty() ? "" : ", ") + Hex(code);
-      err_ << "zgconv: note: " << unwritten.size() << " glyphs (codes " << codes
-           << ") are not written: their own code points are other characters of the code page;"
+      err_ << "zgconv: note: the BDF font leaves out " << unwritten.size()
+           << " of the 224 glyphs (codes " << codes
+           << "): their code points are other characters of the code page;"
               " --raw-encoding keeps every code\n";
     }
     if (a_.output == "-") {
