@@ -79,6 +79,10 @@ struct FormatOption {
 const FormatOption kFormatOptions[] = {
     {"--line", {OutputFormat::FontSource}},
     {"--number", {OutputFormat::FontSource}},
+    // BDF and GFX fonts hold the pixels, whatever the bytes' scan and polarity.
+    {"--to-scan", {OutputFormat::FontSource, OutputFormat::CHeader}},
+    {"--to-negative", {OutputFormat::FontSource, OutputFormat::CHeader}},
+    {"--to-positive", {OutputFormat::FontSource, OutputFormat::CHeader}},
     {"--name", {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx}},
     {"--code-page", {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx}},
     {"--flash", {OutputFormat::CHeader}},

@@ -76,14 +76,9 @@ TEST(Arguments, EveryOptionLandsInItsField) {
   want.codePage = CodePage::Cp866;
   want.fromFont =
       FontImportArgs{"f.ttf", 12, RenderMode::AntiAliased, 0, HAlign::Left, -3, 2, 1, true};
-  want.formatOptions = {"--line",
-                        "--number",
-                        "--name",
-                        "--flash",
-                        "--pictures",
-                        "--raw-encoding",
-                        "--single-definition",
-                        "--code-page"};
+  want.formatOptions = {
+      "--line",  "--number",   "--to-scan",      "--to-negative",       "--name",
+      "--flash", "--pictures", "--raw-encoding", "--single-definition", "--code-page"};
   EXPECT_EQ(p.args, want);
 }
 
