@@ -79,6 +79,7 @@ struct FormatOption {
 const FormatOption kFormatOptions[] = {
     {"--line", {OutputFormat::FontSource}},
     {"--number", {OutputFormat::FontSource}},
+    {"--ignore-name", {OutputFormat::FontSource}},
     // BDF and GFX fonts hold the pixels, whatever the bytes' scan and polarity.
     {"--to-scan", {OutputFormat::FontSource, OutputFormat::CHeader}},
     {"--to-negative", {OutputFormat::FontSource, OutputFormat::CHeader}},
@@ -207,6 +208,8 @@ class Parser {
       a_.rawEncoding = true;
     } else if (o == "--single-definition") {
       a_.singleDefinition = true;
+    } else if (o == "--ignore-name") {
+      a_.ignoreName = true;
     } else {
       return false;
     }
@@ -394,6 +397,9 @@ Output:
   --to-negative, --to-positive
                        write complemented bytes or not (the pixels stay)
   --name NAME          C, BDF and GFX font name (default: the output's name)
+  --ignore-name        write a font source even under a name such as
+                       Font08x08vp.fnt that says another cell, scan or
+                       polarity (refused otherwise)
   --flash none|progmem|flash
                        C header: AVR program memory attribute
   --pictures           C header: each glyph drawn in a comment
@@ -415,6 +421,8 @@ From an outline or bitmap font (TrueType, OpenType, BDF, PCF):
   --fill all|empty     draw every glyph or only the empty ones
   -h, --help           this text
   --version            the program's version
+Notes on standard error say what was not converted as asked, e.g. an input
+that ends before the font's last glyph.
 Exit status: 0 done, 1 bad input (nothing written), 2 bad usage.
 )";
 }

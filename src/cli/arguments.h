@@ -47,6 +47,7 @@ struct Arguments {
   bool pictures = false;
   bool rawEncoding = false;
   bool singleDefinition = false;
+  bool ignoreName = false;  // write a font source under a name that says other parameters
   CodePage codePage = kDefaultCodePage;
   std::optional<FontImportArgs> fromFont;
   // The options given that belong to some output formats only, in order.

@@ -1,6 +1,9 @@
 #include "cli/convert.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 #include <vector>
 
@@ -25,9 +28,10 @@ std::string Hex(int code) {
   return buf;
 }
 
-// The file's base name without its extension, or "" for standard output.
+// The file's base name without its extension, or "" for standard output
+// and the other streams.
 std::string BaseName(std::string_view path) {
-  if (path == "-") return {};
+  if (path == "-" || NamesOpenStream(std::string(path))) return {};
   const auto slash = path.find_last_of('/');
   if (slash != std::string_view::npos) path.remove_prefix(slash + 1);
   const auto dot = path.find_last_of('.');
@@ -55,6 +59,28 @@ std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int fa
       return "the cell is too large for the import";
   }
   return "not a font FreeType can read";
+}
+
+// "8 x 8 vertical positive"
+std::string Params(int ncol, int nstr, int vert, bool negative) {
+  return std::to_string(ncol) + " x " + std::to_string(nstr) +
+         (vert == 1 ? " vertical " : " horizontal ") + (negative ? "negative" : "positive");
+}
+
+// "read 95 glyphs (20h..7Eh)", and the bytes of the glyph the file ended in.
+std::string ExtentText(const ReadExtent& e) {
+  std::string text = "read ";
+  if (e.glyphs > 0) {
+    text += std::to_string(e.glyphs) + (e.glyphs == 1 ? " glyph (" : " glyphs (") + Hex(kFirstCode);
+    if (e.glyphs > 1) text += ".." + Hex(kFirstCode + e.glyphs - 1);
+    text += ")";
+  }
+  if (e.partBytes > 0) {
+    text += e.glyphs > 0 ? " and " : "";
+    text += std::to_string(e.partBytes) + " of the " + std::to_string(e.cb) + " bytes of " +
+            Hex(kFirstCode + e.glyphs);
+  }
+  return text;
 }
 
 class Conversion {
@@ -115,6 +141,17 @@ class Conversion {
       Fail(shown + ": " + ReadFailureText(loaded.result, doc.cb()));
       return false;
     }
+    const ReadExtent extent = ExtentOfRead(loaded.result.valuesStored, doc.cb());
+    if (extent.Empty()) {
+      Fail(shown + ": no glyph value: the file is empty, holds only comments or an empty array");
+      return false;
+    }
+    if (extent.Short()) {
+      err_ << "zgconv: " << shown << ": note: " << ExtentText(extent) << ", the rest are empty\n";
+    } else if (extent.extraValues > 0) {
+      err_ << "zgconv: " << shown << ": note: " << extent.extraValues << " values past the font's "
+           << kSymbolCount << " glyphs were left out\n";
+    }
     doc = std::move(loaded.document);
     return true;
   }
@@ -149,7 +186,20 @@ class Conversion {
     return true;
   }
 
+  // A font source under a name such as Font08x08vp.fnt is imported by that
+  // name: refuse to write one whose name says other parameters.
+  int NameRefused(const FontDocument& doc, const FontFileParams& named) {
+    err_ << "zgconv: the name " << Quoted(a_.output) << " says "
+         << Params(named.ncol, named.nstr, named.vert, named.pos == 0) << ", the font written is "
+         << Params(doc.ncol, doc.nstr, doc.vert, doc.negative)
+         << ": the next import would read it wrong; give --ignore-name to write it all the same\n";
+    return kBadUsage;
+  }
+
   int Write(const FontDocument& doc, OutputFormat format) {
+    if (format == OutputFormat::FontSource && !a_.ignoreName && a_.output != "-") {
+      if (const auto named = NameContradiction(a_.output, doc)) return NameRefused(doc, *named);
+    }
     OutputOptions o;
     o.format = format;
     o.lineFormat = a_.lineFormat;
@@ -166,8 +216,9 @@ class Conversion {
     if (!unwritten.empty()) {
       std::string codes;
       for (const int code : unwritten) codes += (codes.empty() ? "" : ", ") + Hex(code);
-      err_ << "zgconv: note: the BDF font leaves out " << unwritten.size()
-           << " of the 224 glyphs (codes " << codes
+      err_ << "zgconv: " << (a_.output == "-" ? "standard output" : a_.output)
+           << ": note: the BDF font leaves out " << unwritten.size() << " of the 224 glyphs (codes "
+           << codes
            << "): their code points are other characters of the code page;"
               " --raw-encoding keeps every code\n";
     }
@@ -176,7 +227,13 @@ class Conversion {
       out_.flush();
       return out_ ? kDone : Fail("cannot write to standard output");
     }
-    if (const auto fault = ReplaceFile(a_.output, text)) {
+    // Lets the test of an interrupted write catch the converter with its
+    // temporary file complete.
+    std::function<void()> pause;
+    if (const char* seconds = std::getenv("ZGCONV_TEST_PAUSE_BEFORE_RENAME")) {
+      pause = [n = std::atoi(seconds)] { ::sleep(static_cast<unsigned>(n)); };
+    }
+    if (const auto fault = ReplaceFile(a_.output, text, pause)) {
       return Fail(a_.output + ": " + *fault + "; the file was left as it was");
     }
     return kDone;
