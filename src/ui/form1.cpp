@@ -856,14 +856,8 @@ void Form1::exportClick() {
     return;
   }
   RememberFolder(*path);
-  if (!unwritten.empty()) {
-    std::string codes;
-    for (const int code : unwritten) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "%s%02Xh", codes.empty() ? "" : ", ", code & 0xFF);
-      codes += hex;
-    }
-    Notify(Fill(text::kExportUnwritten, codes), MsgIcon::Information, text::kInformation);
+  if (const std::string note = UnwrittenGlyphsNote(unwritten); !note.empty()) {
+    Notify(note, MsgIcon::Information, text::kInformation);
   }
 }
 

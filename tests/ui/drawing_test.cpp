@@ -5,6 +5,7 @@
 #include "fake_platform.h"
 #include "model/codec.h"
 #include "test_files.h"
+#include "ui/file_notes.h"
 #include "ui/form1.h"
 
 namespace zg {
@@ -183,6 +184,10 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
   e.form.exportClick();
   EXPECT_NE(e.platform.files["/out/f.bdf"].find("\nCHARS 224\n"), std::string::npos);
   EXPECT_EQ(e.platform.messages.size(), 0U);
+  // What the window would say of glyphs a custom table left without a code point.
+  EXPECT_EQ(UnwrittenGlyphsNote({0xC0, 0xC1}),
+            "Символы с кодами C0h, C1h не записаны: их коды Юникода заняты другими символами "
+            "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.");
 }
 
 }  // namespace
