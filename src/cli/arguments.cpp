@@ -411,7 +411,9 @@ Output:
 From an outline or bitmap font (TrueType, OpenType, BDF, PCF):
   --from-font FONT     draw the code page's characters into the font
                        (into INPUT when given, else into an empty font)
-  --size N             pixel size (default: the cell height)
+  --size N             pixel size (default: the largest whose line fits the
+                       cell above its margin; for bitmap fonts their largest
+                       size that fits)
   --mode mono|aa       monochrome or anti-aliased rendering
   --threshold T        aa: coverage 0..255 that lights a pixel (default 128)
   --align center|left  where the glyph stands in the cell

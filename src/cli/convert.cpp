@@ -39,6 +39,17 @@ std::string BaseName(std::string_view path) {
   return std::string(path);
 }
 
+std::string SizeList(const std::vector<int>& sizes) {
+  std::string list;
+  for (const int s : sizes) list += (list.empty() ? "" : ", ") + std::to_string(s);
+  return list;
+}
+
+std::string Megabytes(long bytes) { return std::to_string(bytes >> 20) + " MB"; }
+
+// The cut glyphs a note lists: the rest are counted.
+constexpr std::size_t kClippedShown = 16;
+
 std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int faceIndex) {
   switch (f.error) {
     case GlyphImportError::CannotOpen:
@@ -50,13 +61,24 @@ std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int fa
              std::to_string(f.faceCount);
     case GlyphImportError::BadSize:
       return "pixel size " + std::to_string(pixelSize) + " is outside 1..255";
-    case GlyphImportError::SizeNotInFont: {
-      std::string sizes;
-      for (const int s : f.availableSizes) sizes += (sizes.empty() ? "" : ", ") + std::to_string(s);
-      return "the bitmap font has no size " + std::to_string(pixelSize) + " (it has " + sizes + ")";
-    }
+    case GlyphImportError::SizeNotInFont:
+      return "the bitmap font has no size " + std::to_string(pixelSize) + " (it has " +
+             SizeList(f.availableSizes) + ")";
     case GlyphImportError::BadCell:
       return "the cell is too large for the import";
+    case GlyphImportError::TooLarge:
+      return "the font file is too large (over " + Megabytes(kMaxFontFileBytes) + ")";
+    case GlyphImportError::UnpacksTooLarge:
+      return "the compressed font unpacks to more than " + Megabytes(kMaxUnpackedFontBytes);
+    case GlyphImportError::OtherPacking:
+      return "compressed with compress (.Z) or bzip2, which zgconv does not unpack: unpack it "
+             "first";
+    case GlyphImportError::UnknownCharset:
+      return "the bitmap font's charset " + f.charset +
+             " has no converter on this system: its codes cannot be read as characters";
+    case GlyphImportError::NoSizeFits:
+      return "no size of the bitmap font fits the cell (it has " + SizeList(f.availableSizes) +
+             "): give --size";
   }
   return "not a font FreeType can read";
 }
@@ -161,7 +183,8 @@ class Conversion {
     request.fontPath = f.fontPath;
     GlyphRenderOptions& o = request.options;
     o.faceIndex = f.faceIndex;
-    o.pixelSize = f.pixelSize.value_or(doc.nstr);
+    o.pixelSize = f.pixelSize.value_or(0);
+    o.fitSize = !f.pixelSize;
     o.ncol = doc.ncol;
     o.nstr = doc.nstr;
     o.vert = doc.vert;
@@ -182,6 +205,12 @@ class Conversion {
       err_ << "zgconv: note: " << f.fontPath << " lacks " << summary.missing << " of the "
            << summary.filled + summary.missing
            << " characters drawn; their glyphs stay as they were\n";
+    }
+    if (!summary.clipped.empty()) {
+      err_ << "zgconv: note: " << f.fontPath << " at " << opened.renderer->options().pixelSize
+           << " px: the " << doc.ncol << " x " << doc.nstr << " cell cuts the ink of "
+           << summary.clipped.size() << " of the " << summary.filled
+           << " glyphs drawn: " << CharacterList(summary.clipped, kClippedShown) << '\n';
     }
     return true;
   }

@@ -198,10 +198,12 @@ TEST(Zgconv, TheOutputIsReplacedWholeOrNotAtAll) {
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"bad.fnt", "link.h", "out.fnt", "out.h"}));
 }
 
-FontDocument Rendered(const std::string& fontPath, int pixelSize, CodePage page, FillRange range,
-                      FontDocument into) {
+// The font drawn in the program; no size: the size that fits the cell.
+FontDocument Rendered(const std::string& fontPath, std::optional<int> pixelSize, CodePage page,
+                      FillRange range, FontDocument into) {
   GlyphImportRequest request{fontPath, {}};
-  request.options.pixelSize = pixelSize;
+  request.options.pixelSize = pixelSize.value_or(0);
+  request.options.fitSize = !pixelSize;
   request.options.ncol = into.ncol;
   request.options.nstr = into.nstr;
   request.options.vert = into.vert;
@@ -217,9 +219,10 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   test::Outcome o = RunZgconv(
       dir, {"--from-font", dejaVu, "--cell", "16x16", "--scan", "h", "-o", dir / "a.fnt"});
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(
-      Load(dir / "a.fnt", 16, 16, 0, false),
-      Rendered(dejaVu, 16, kDefaultCodePage, FillRange::All(), EmptyDocument(16, 16, 0, false)));
+  EXPECT_EQ(Load(dir / "a.fnt", 16, 16, 0, false),
+            Rendered(dejaVu, std::nullopt, kDefaultCodePage, FillRange::All(),
+                     EmptyDocument(16, 16, 0, false)));
+  EXPECT_EQ(o.err, "") << "the fitting size cuts no glyph";
 
   // Into a font: only its empty glyphs, and the characters of another code page.
   const FontDocument font = Load(DataPath("Font08x08vp.fnt"), 8, 8, 1, false);
@@ -238,6 +241,24 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   EXPECT_EQ(Load(dir / "c.fnt", 8, 8, 1, false),
             Rendered(DataPath("Letters8.bdf"), 8, kDefaultCodePage, FillRange::All(),
                      EmptyDocument(8, 8, 1, false)));
+}
+
+TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
+  Scratch dir;
+  const std::string dejaVu = DataPath("DejaVuSansMono.ttf");
+  test::Outcome o = RunZgconv(
+      dir, {"--from-font", dejaVu, "--size", "16", "--cell", "16x16", "-o", dir / "a.fnt"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.err, "zgconv: note: " + dejaVu +
+                       " at 16 px: the 16 x 16 cell cuts the ink of 41 of the 222 glyphs drawn: "
+                       "$ ( ) , ; @ Q [ ] _ g j p q y { …\n");
+
+  const std::string huge = dir / "huge.ttf";
+  std::ofstream(huge).close();
+  std::filesystem::resize_file(huge, kMaxFontFileBytes + 1);
+  o = RunZgconv(dir, {"--from-font", huge, "--cell", "16x16", "-o", dir / "b.fnt"});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "zgconv: " + huge + ": the font file is too large (over 256 MB)\n");
 }
 
 TEST(Zgconv, HelpAndVersion) {
