@@ -69,4 +69,20 @@ inline std::optional<std::uint8_t> ParseFontValue(std::string_view v) {
   return std::nullopt;
 }
 
+// Longest value text the reader takes in any notation ("0b11111111",
+// "&B00000001"); one character more is no value, however it goes on.
+inline constexpr std::size_t kMaxSourceValueChars = 10;
+
+// The notations of assemblers and BASIC besides the five above, for a value
+// ParseFontValue refused: decimal ("255"), "0x7", "$F", "0FFh" and "7h" with
+// any number of digits, "&h" and "&b" (BASCOM), "%01010101" and "0b0101",
+// each in either letter case of its letters and at most 255.
+std::optional<std::uint8_t> ParseAssemblerValue(std::string_view v);
+
+// What the font source reader takes: the writer's forms first, then the others.
+inline std::optional<std::uint8_t> ParseSourceValue(std::string_view v) {
+  if (const auto byte = ParseFontValue(v)) return byte;
+  return ParseAssemblerValue(v);
+}
+
 }  // namespace zg
