@@ -529,7 +529,8 @@ bool CArrayScanner::ValueChar(char c) {
       case Value::AfterCast:
         value_ = Value::Token;
         tokenLen_ = 0;
-        tokenOffset_ = at_;
+        // A value with a sign is placed at its sign.
+        if (!negative_) tokenOffset_ = at_;
         [[fallthrough]];
       case Value::Token:
         if (tokenLen_ < kMaxTokenChars) token_[tokenLen_] = c;
@@ -571,6 +572,7 @@ bool CArrayScanner::ValueChar(char c) {
       if (value_ != Value::Start) return Fail(ReadStatus::NotANumber);
       value_ = Value::Sign;
       negative_ = true;
+      tokenOffset_ = at_;
       return true;
     case '(':
       if (value_ != Value::Start && value_ != Value::Sign) return Fail(ReadStatus::NotANumber);

@@ -52,9 +52,11 @@ class Scratch {
 };
 
 // zgconv with `args`, standard input from `input`, its standard output and
-// error caught in files of `scratch`.
+// error caught in files of `scratch`. With `limitSeconds`, coreutils'
+// timeout stops a zgconv that runs longer (status 124): for inputs that
+// could keep it reading forever.
 inline Outcome RunZgconv(const Scratch& scratch, const std::vector<std::string>& args,
-                         const std::string& input = "/dev/null") {
+                         const std::string& input = "/dev/null", int limitSeconds = 0) {
   const std::string outPath = scratch / ".stdout";
   const std::string errPath = scratch / ".stderr";
   posix_spawn_file_actions_t actions;
@@ -65,8 +67,12 @@ inline Outcome RunZgconv(const Scratch& scratch, const std::vector<std::string>&
   posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    0600);
   std::string program = ZGCONV_PATH;
-  std::vector<char*> argv{program.data()};
   std::vector<std::string> copies(args);
+  if (limitSeconds > 0) {
+    copies.insert(copies.begin(), {"--kill-after=5", std::to_string(limitSeconds), program});
+    program = "/usr/bin/timeout";
+  }
+  std::vector<char*> argv{program.data()};
   for (std::string& a : copies) argv.push_back(a.data());
   argv.push_back(nullptr);
   pid_t pid = 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "document/font_io.h"
@@ -150,6 +151,27 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
     EXPECT_EQ(o.out, "");
   }
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"bad.c", "bad.fnt"}));
+}
+
+// Endless input ends at once: /dev/zero is no font source (its first value
+// is too long for any notation) and no C source (a NUL byte).
+TEST(Zgconv, EndlessBinaryInputIsRefusedAtItsFirstBytes) {
+  Scratch dir;
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.c");
+  const struct {
+    std::string input;
+    std::string message;
+  } cases[] = {
+      {"/dev/zero", "zgconv: /dev/zero:1:1: value 1 (glyph 20h): not a value of a font source"},
+      {dir / "zero.c", "zero.c:1:1: a NUL byte: not a text file\n"},
+  };
+  for (const auto& c : cases) {
+    const test::Outcome o =
+        RunZgconv(dir, {c.input, "--cell", "8x8", "-o", dir / "x.h"}, "/dev/null", 120);
+    EXPECT_EQ(o.status, 1) << c.input;
+    EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
+  }
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"zero.c"}));
 }
 
 TEST(Zgconv, TheOutputIsReplacedWholeOrNotAtAll) {
