@@ -201,7 +201,15 @@ bool CArrayScanner::Feed(const char* p, const char* end) {
       }
     }
     // Text has no NUL byte: binary data is refused at once, wherever it is.
-    if (c == '\0') return Fail(ReadStatus::BinaryData);
+    // A number in front of it ends first, as it would in one block.
+    if (c == '\0') {
+      if (lex_ == Lex::Slash) {
+        lex_ = Lex::Code;
+        if (!Significant('/')) return false;
+      }
+      if (lex_ == Lex::Code && !Blank()) return false;
+      return Fail(ReadStatus::BinaryData);
+    }
     if (c == '\r' || c == '\n') {
       afterCr_ = c == '\r';
       if (!LineEnd()) return false;

@@ -73,6 +73,7 @@ TEST(ReadCArray, FirmwareHeaders) {
 }
 
 TEST(ReadCArray, BadValuesStopWithTheirLine) {
+  using namespace std::string_literals;
   const Case cases[] = {
       {"a = {1,\n256}", ReadStatus::ValueOutOfRange, 2, {1}},
       {"a = {0x100}", ReadStatus::ValueOutOfRange, 1, {}},
@@ -104,6 +105,10 @@ TEST(ReadCArray, BadValuesStopWithTheirLine) {
       {"#define A {1}\nstruct s { int a; };\n", ReadStatus::NoArray, 3, {}},
       {"", ReadStatus::NoArray, 1, {}},
       {"a = 5; b = \"{\n= {1}", kOk, 2, {1}},
+      // A NUL byte ends the value in front of it first, in any block.
+      {"a = {1,2\0"s, ReadStatus::BinaryData, 1, {1, 2}},
+      {"a = {1,g\0"s, ReadStatus::NotANumber, 1, {1}},
+      {"a = {\n A/\0"s, ReadStatus::NotANumber, 2, {}},
   };
   for (const Case& c : cases) ExpectRead(c);
 }
