@@ -105,7 +105,9 @@ class CArrayScanner {
   }
   bool Stopped() const { return phase_ == Phase::Done || status_ != ReadStatus::Completed; }
   // Stops at the character at hand, or at the value begun at `offset`.
-  bool Fail(ReadStatus status) { return FailAt(status, at_); }
+  bool Fail(ReadStatus status) { return FailAt(status, At()); }
+  // The offset of the character at hand, or of the end after the last block.
+  std::size_t At() const { return current_ != nullptr ? Offset(current_) : blockOffset_; }
   bool FailAt(ReadStatus status, std::size_t offset) {
     status_ = status;
     column_ = offset - lineOffset_ + 1;
@@ -126,6 +128,7 @@ class CArrayScanner {
   bool ValueChar(char c);
   bool EndToken();
   bool StoreNumber(CNumber n, std::size_t offset);
+  [[gnu::noinline]] bool StoreNumberCarefully(CNumber n, std::size_t offset);
   const char* ScanValues(const char* p, const char* end);
 
   std::span<std::uint8_t> store_;
@@ -139,7 +142,7 @@ class CArrayScanner {
   // offset of the character at hand and of the current line's first one.
   const char* block_ = nullptr;
   std::size_t blockOffset_ = 0;
-  std::size_t at_ = 0;
+  const char* current_ = nullptr;
   std::size_t lineOffset_ = 0;
 
   // Which array: the one named target_ (any when empty), or all of them
@@ -191,7 +194,7 @@ bool CArrayScanner::Feed(const char* p, const char* end) {
       if (Stopped()) return false;
       if (p == end) break;
     }
-    at_ = Offset(p);
+    current_ = p;
     const char c = *p++;
     if (afterCr_) {
       afterCr_ = false;
@@ -261,6 +264,7 @@ bool CArrayScanner::Feed(const char* p, const char* end) {
     }
   }
   blockOffset_ += static_cast<std::size_t>(end - block_);
+  current_ = nullptr;
   return true;
 }
 
@@ -450,7 +454,7 @@ void CArrayScanner::BeginArray() {
 void CArrayScanner::EndArray() {
   if (arrays_ == nullptr) {
     phase_ = Phase::Done;
-    column_ = at_ - lineOffset_ + 1;
+    column_ = At() - lineOffset_ + 1;
     return;
   }
   arrays_->push_back({name_, index_ - arrayStart_, arrayLine_});
@@ -538,7 +542,7 @@ bool CArrayScanner::ValueChar(char c) {
         value_ = Value::Token;
         tokenLen_ = 0;
         // A value with a sign is placed at its sign.
-        if (!negative_) tokenOffset_ = at_;
+        if (!negative_) tokenOffset_ = At();
         [[fallthrough]];
       case Value::Token:
         if (tokenLen_ < kMaxTokenChars) token_[tokenLen_] = c;
@@ -580,7 +584,7 @@ bool CArrayScanner::ValueChar(char c) {
       if (value_ != Value::Start) return Fail(ReadStatus::NotANumber);
       value_ = Value::Sign;
       negative_ = true;
-      tokenOffset_ = at_;
+      tokenOffset_ = At();
       return true;
     case '(':
       if (value_ != Value::Start && value_ != Value::Sign) return Fail(ReadStatus::NotANumber);
@@ -641,6 +645,18 @@ bool CArrayScanner::EndToken() {
 }
 
 bool CArrayScanner::StoreNumber(CNumber n, std::size_t offset) {
+  // The usual value goes straight in; signs, faults, counting and the first
+  // values of a group, which a header may take back, the longer way.
+  if (n.status == ReadStatus::Completed && !negative_ && arrays_ == nullptr &&
+      index_ < store_.size() &&
+      (groupStart_ == std::string::npos || index_ - groupStart_ >= kMaxHeaderValues)) {
+    store_[index_++] = static_cast<std::uint8_t>(n.value ^ flip_);
+    return true;
+  }
+  return StoreNumberCarefully(n, offset);
+}
+
+bool CArrayScanner::StoreNumberCarefully(CNumber n, std::size_t offset) {
   if (n.status == ReadStatus::Completed && negative_ && n.value != 0) {
     n.status = ReadStatus::ValueOutOfRange;
   }
@@ -664,7 +680,7 @@ void CArrayScanner::Finish() {
     lex_ = Lex::Code;
     if (!Significant('/') || !Blank()) return;
   }
-  at_ = blockOffset_;
+  current_ = nullptr;
   if (lex_ == Lex::Block || lex_ == Lex::BlockStar) {
     Fail(ReadStatus::UnclosedBlockComment);
   } else if (phase_ != Phase::Seek) {
@@ -672,7 +688,7 @@ void CArrayScanner::Finish() {
   } else if (arrays_ == nullptr) {
     Fail(found_ || target_.empty() ? ReadStatus::NoArray : ReadStatus::NoSuchArray);
   } else {
-    column_ = at_ - lineOffset_ + 1;
+    column_ = At() - lineOffset_ + 1;
   }
 }
 

@@ -60,6 +60,7 @@ constexpr std::size_t kMaxKeywordChars = 5;
 const char* SkipOrdinary(const char* p, const char* end) {
   while (end - p >= 8) {
     unsigned stops = 0;
+#pragma GCC unroll 8
     for (unsigned i = 0; i < 8; ++i) {
       stops |= static_cast<unsigned>(!kOrdinary[static_cast<unsigned char>(p[i])]) << i;
     }

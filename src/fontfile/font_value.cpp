@@ -71,6 +71,7 @@ std::optional<std::uint8_t> ParseAssemblerValue(std::string_view v) {
   if (StartsWith(v, '&', 'b')) return Digits(v.substr(2), 2);
   if (v.size() >= 2 && v[0] == '0' && v[1] == 'x') return Digits(v.substr(2), 16);
   if (StartsWith(v, '0', 'b')) return Digits(v.substr(2), 2);
+  if (v.back() == 'b' || v.back() == 'B') return Digits(v.substr(0, v.size() - 1), 2);
   return Digits(v, 10);
 }
 

@@ -55,7 +55,7 @@ inline bool IsH(char c) { return c == 'h' || c == 'H'; }
 // A trimmed value text read back into its byte; nullopt means unrecognised
 // syntax, which stops an import. Inline because the reader calls it for every
 // value of a file.
-inline std::optional<std::uint8_t> ParseFontValue(std::string_view v) {
+[[gnu::always_inline]] inline std::optional<std::uint8_t> ParseFontValue(std::string_view v) {
   using fontvalue_detail::HexPair;
   using fontvalue_detail::IsH;
   const std::size_t n = v.size();
@@ -75,7 +75,8 @@ inline constexpr std::size_t kMaxSourceValueChars = 10;
 
 // The notations of assemblers and BASIC besides the five above, for a value
 // ParseFontValue refused: decimal ("255"), "0x7", "$F", "0FFh" and "7h" with
-// any number of digits, "&h" and "&b" (BASCOM), "%01010101" and "0b0101",
+// any number of digits, "&h" and "&b" (BASCOM), "%01010101", "0b0101" and
+// "01010101b" (MASM),
 // each in either letter case of its letters and at most 255.
 std::optional<std::uint8_t> ParseAssemblerValue(std::string_view v);
 

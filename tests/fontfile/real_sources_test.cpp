@@ -88,8 +88,8 @@ TEST(ReadTableValues, NotationsAndLinesOfAssemblerAndBasic) {
   };
   const Case cases[] = {
       {"db 255,0,7,10", {255, 0, 7, 10}, true},
-      {"db 0x7,$F,7h,0FFh,&hA", {7, 15, 7, 255, 10}, true},
-      {"db %1,0b11,0B100,&b1000", {1, 3, 4, 8}, true},
+      {"db 0x7,$F,7h,0FFh,&hA,0x1B,$1b,&h1B", {7, 15, 7, 255, 10, 27, 27, 27}, true},
+      {"db %1,0b11,0B100,&b1000,10000b,0Bh", {1, 3, 4, 8, 16, 0x0B}, true},
       {"defb 1\ndefB 2\n.byte 3\n.Db 4", {1, 2, 3, 4}, true},
       // A keyword of the other spellings needs a blank: "DBh" is a value.
       {"DBh,db 1", {0xDB}, false},
@@ -105,7 +105,8 @@ TEST(ReadTableValues, NotationsAndLinesOfAssemblerAndBasic) {
       {"db 0x100", {}, false},
       {"db %111111111", {}, false},
       {"db 1,-1", {1}, false},
-      {"db 0b", {}, false},
+      {"db 0b2", {}, false},
+      {"db 012b", {}, false},
       {"db 1.5", {}, false},
       {"0X1F", {}, false},
   };
