@@ -10,7 +10,7 @@ std::optional<std::uint8_t> Digits(std::string_view digits, int base) {
   if (digits.empty()) return std::nullopt;
   int value = 0;
   for (const char c : digits) {
-    const int d = fontvalue_detail::kHexValue[static_cast<unsigned char>(c)];
+    const std::int8_t d = fontvalue_detail::kHexValue[static_cast<unsigned char>(c)];
     if (d < 0 || d >= base) return std::nullopt;
     value = value * base + d;
     if (value > 255) return std::nullopt;
