@@ -487,8 +487,11 @@ void CArrayScanner::SeekChar(char c) {
     case ')':
       if (parens_ != 0) --parens_;
       break;
-    case ';':
     case ',':
+      // A comma inside parentheses is an attribute's or a parameter list's.
+      if (parens_ != 0) break;
+      [[fallthrough]];
+    case ';':
     case '}':
       lastIdent_.clear();
       bracketName_.clear();

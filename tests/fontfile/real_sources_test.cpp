@@ -124,9 +124,10 @@ constexpr const char* kLibrary =
     "const uint8_t widths[] PROGMEM = { 5, 5 };\n"
     "typedef struct { const uint8_t *bits; uint8_t first; } Font;\n"
     "static const Font font_desc = { font8x8, 0x20 };\n"
-    "static const unsigned char U8X8_PROGMEM font8x8[FONT_SIZE] = {\n"
+    "static const unsigned char U8X8_PROGMEM font8x8[FONT_SIZE]\n"
+    "    __attribute__((section(\".progmem.font\"), aligned(2))) = {\n"
     "  0x30, 0x48, 0x84, 0xFC, 0x84, 0x84, 0x84, 0x00 };\n"
-    "const char *names[] __attribute__((section(\".progmem\"))) = { \"a\" };\n"
+    "const char *names[] = { \"a\" };\n"
     "static const struct font_data letter_a = { { 0, 0, FONTDATAMAX, 0 }, { 1, 2, 3 } };\n";
 
 TEST(ListCArrays, NamesTheArraysThatHoldBytes) {
@@ -134,7 +135,7 @@ TEST(ListCArrays, NamesTheArraysThatHoldBytes) {
   const CArrayList list = ListCArrays(in);
   EXPECT_EQ(list.result.status, ReadStatus::Completed) << list.result;
   EXPECT_EQ(list.arrays,
-            (std::vector<CArrayInfo>{{"widths", 2, 3}, {"font8x8", 8, 6}, {"letter_a", 3, 9}}));
+            (std::vector<CArrayInfo>{{"widths", 2, 3}, {"font8x8", 8, 7}, {"letter_a", 3, 10}}));
 
   EXPECT_EQ(Picture(Read(kLibrary, SourceKind::CSource, "font8x8").values), kLetterA);
   EXPECT_EQ(Read(kLibrary, SourceKind::CSource, "letter_a").values, (Bytes{1, 2, 3}));
