@@ -505,29 +505,42 @@ void Form1::command2Click() {
   const ReadResult result = ReadFontFile(*source, FileN, model.pos == 0, *scratch);
   source.reset();
 
+  // Every fault in the text is named with its place, as editors show it.
+  const std::string at = result.line == 0 ? std::string()
+                                          : Fill(text::kReadPlace, std::to_string(result.line),
+                                                 std::to_string(result.column));
   switch (result.status) {
     case ReadStatus::Completed:
       break;
     case ReadStatus::SyntaxError:
-      fail(text::kUnrecognisedSyntax);
+      fail(at + text::kUnrecognisedSyntax);
       return;
     case ReadStatus::StoreFull:
-      fail(text::kStoreFull);
+      fail(at + text::kStoreFull);
+      return;
+    case ReadStatus::TooManyValues:
+      fail(at + text::kTooManyValues);
       return;
     case ReadStatus::UnclosedBlockComment:
-      fail(text::kUnclosedComment);
+      fail(at + text::kUnclosedComment);
       return;
     case ReadStatus::NotANumber:
-      fail(Fill(text::kNotANumber, std::to_string(result.line)));
+      fail(at + text::kNotANumber);
       return;
     case ReadStatus::ValueOutOfRange:
-      fail(Fill(text::kValueOutOfRange, std::to_string(result.line)));
+      fail(at + text::kValueOutOfRange);
+      return;
+    case ReadStatus::BinaryData:
+      fail(at + text::kBinaryData);
       return;
     case ReadStatus::NoArray:
       fail(text::kNoArray);
       return;
+    case ReadStatus::NoSuchArray:
+      fail(text::kNoSuchArray);
+      return;
     case ReadStatus::UnclosedArray:
-      fail(text::kUnclosedArray);
+      fail(at + text::kUnclosedArray);
       return;
     case ReadStatus::ReadFailure: {
       const std::string file = FileN;
