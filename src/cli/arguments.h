@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/font_io.h"
 #include "fontfile/c_header_params.h"
@@ -62,9 +63,12 @@ struct Arguments {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
   bool rawEncoding = false;
+  bool singleDefinition = false;
   bool ignoreName = false;  // write a font source under a name that says other parameters
   CodePage codePage = kDefaultCodePage;
   std::optional<FontImportArgs> fromFont;
+  // The options given that belong to some output formats only, in order.
+  std::vector<std::string> formatOptions;
   friend bool operator==(const Arguments&, const Arguments&) = default;
 };
 
@@ -117,6 +121,10 @@ std::string OptionsLine(const TableOptions& t);
 
 // "0x41", "41h" or "65" as 65: the forms --first-code takes.
 std::optional<int> ParseCode(std::string_view text);
+
+// Why an option given does not fit the output format ("option '--flash'
+// is for the C header, not a BDF font"), or "" when all fit.
+std::string FormatOptionError(const Arguments& args, OutputFormat format);
 
 // The usage text printed by --help.
 std::string_view UsageText();

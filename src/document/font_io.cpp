@@ -38,11 +38,13 @@ LoadedDocument LoadTableDocument(ByteSource& in, std::string_view path, const Ta
   const auto cb = static_cast<std::size_t>(l.Valid() ? l.BytesPerGlyph() : 0);
   LoadedDocument loaded{{}, {l.width, l.height, l.Vert(), negative, {}}};
   loaded.document.glyphs.assign(cb * kSymbolCount, 0);
-  std::vector<std::uint8_t> values(kFontStoreValues, 0);
-  loaded.result = ReadFontFile(in, path, negative, values);
+  TableValues read = ReadTableValues(in, SourceKindOfPath(path));
+  loaded.result = read.result;
   if (loaded.result.status == ReadStatus::Completed) {
-    values.resize(loaded.result.valuesStored);
-    loaded.unpacked = UnpackTable(values, form, loaded.document);
+    if (negative) {
+      for (std::uint8_t& v : read.values) v = static_cast<std::uint8_t>(~v);
+    }
+    loaded.unpacked = UnpackTable(read.values, form, loaded.document);
   }
   return loaded;
 }
@@ -96,15 +98,18 @@ TableForm OutputTableForm(const FontDocument& d, const OutputOptions& options) {
   return form;
 }
 
-std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options) {
+std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options,
+                               std::vector<int>* unwrittenCodes) {
+  if (unwrittenCodes != nullptr) unwrittenCodes->clear();
   const TableForm form = OutputTableForm(d, options);
   switch (options.format) {
     case OutputFormat::CHeader:
-      return WriteCHeader(PackTable(d, form), {form.layout, form.firstCode}, d.negative,
-                          options.characters, {options.name, options.flash, options.pictures});
+      return WriteCHeader(
+          PackTable(d, form), {form.layout, form.firstCode}, d.negative, options.characters,
+          {options.name, options.flash, options.pictures, options.singleDefinition});
     case OutputFormat::Bdf:
       return WriteBdf(d.glyphs, d.ncol, d.nstr, d.vert, options.characters,
-                      {options.name, options.rawEncoding});
+                      {options.name, options.rawEncoding}, unwrittenCodes);
     case OutputFormat::Gfx:
       return WriteGfxHeader(d.glyphs, d.ncol, d.nstr, d.vert, options.characters, {options.name});
     case OutputFormat::FontSource:

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/table_form.h"
 #include "fontfile/fontfile.h"
@@ -83,6 +84,7 @@ struct OutputOptions {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
   bool rawEncoding = false;
+  bool singleDefinition = false;  // C header: extern, defined under NAME_IMPLEMENTATION
   // For the font source and the C header: the layout of the written glyphs
   // (the font's cell; the scan the font's where not given) and the code the
   // table starts from (0x00: 256 glyphs, the codes below 20h empty).
@@ -95,7 +97,10 @@ struct OutputOptions {
 // The table form those options give for the document.
 TableForm OutputTableForm(const FontDocument& d, const OutputOptions& options);
 
-// The file's whole text for the document in the chosen form.
-std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options);
+// The file's whole text for the document in the chosen form. The codes whose
+// glyph the form could not carry (a BDF font of Unicode code points only)
+// go to `unwrittenCodes`, for a note to the user.
+std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options,
+                               std::vector<int>* unwrittenCodes = nullptr);
 
 }  // namespace zg

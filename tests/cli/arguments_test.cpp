@@ -36,6 +36,7 @@ TEST(Arguments, EveryOptionLandsInItsField) {
                                    "flash",
                                    "--pictures",
                                    "--raw-encoding",
+                                   "--single-definition",
                                    "--code-page",
                                    "cp866",
                                    "--size",
@@ -72,9 +73,13 @@ TEST(Arguments, EveryOptionLandsInItsField) {
   want.flash = FlashAttribute::Flash;
   want.pictures = true;
   want.rawEncoding = true;
+  want.singleDefinition = true;
   want.codePage = CodePage::Cp866;
   want.fromFont =
       FontImportArgs{"f.ttf", 12, RenderMode::AntiAliased, 0, HAlign::Left, -3, 2, 1, true};
+  want.formatOptions = {
+      "--line",  "--number",   "--to-scan",      "--to-negative",       "--name",
+      "--flash", "--pictures", "--raw-encoding", "--single-definition", "--code-page"};
   EXPECT_EQ(p.args, want);
 }
 
@@ -178,6 +183,7 @@ TEST(Arguments, TableOptionsLandInTheirFields) {
   want.toMsbFirst = false;
   want.toBandOrder = BandOrder::Bands;
   want.toFirstCode = 0;
+  want.formatOptions = {"--to-bit-order", "--to-band-order", "--to-first-code"};
   EXPECT_EQ(p.args, want);
   EXPECT_EQ(Parse({"--detect", "f.c"}).args.detect, "f.c");
   for (const auto& [text, code] : {std::pair{"0x7E", 0x7E}, {"7eh", 0x7E}, {"32", 32}}) {

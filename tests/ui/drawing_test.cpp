@@ -7,6 +7,7 @@
 #include "fake_platform.h"
 #include "model/codec.h"
 #include "test_files.h"
+#include "ui/file_notes.h"
 #include "ui/form1.h"
 
 namespace zg {
@@ -171,6 +172,25 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
             std::string::npos);
   EXPECT_EQ(e.form.model.nosave, 1) << "an export is no save of the font source";
 
+  ExportChoice single{OutputFormat::CHeader};
+  single.singleDefinition = true;
+  e.platform.exportChoices.push_back(single);
+  e.platform.savePaths.push_back("/out/one.h");
+  e.form.exportClick();
+  EXPECT_NE(e.platform.files["/out/one.h"].find("extern const uint8_t one[224][8];\n\n"
+                                                "#ifdef ONE_IMPLEMENTATION\n"),
+            std::string::npos);
+  // Every glyph reaches a BDF font, so there is nothing to say.
+  e.platform.exportChoices.push_back(ExportChoice{OutputFormat::Bdf});
+  e.platform.savePaths.push_back("/out/f.bdf");
+  e.form.exportClick();
+  EXPECT_NE(e.platform.files["/out/f.bdf"].find("\nCHARS 224\n"), std::string::npos);
+  EXPECT_EQ(e.platform.messages.size(), 0U);
+  // What the window would say of glyphs a custom table left without a code point.
+  EXPECT_EQ(UnwrittenGlyphsNote({0xC0, 0xC1}),
+            "Символы с кодами C0h, C1h не записаны: их коды Юникода заняты другими символами "
+            "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.");
+
   // The font source in another bit order, as a table of 256 glyphs from 00h.
   ExportChoice table{OutputFormat::FontSource};
   table.msbFirst = true;
@@ -178,7 +198,6 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
   e.platform.exportChoices.push_back(table);
   e.platform.savePaths.push_back("/out/lcd.fnt");
   e.form.exportClick();
-  EXPECT_EQ(e.platform.exportDialogsShown.back(), ExportChoice{OutputFormat::CHeader});
   EXPECT_EQ(e.platform.saveRequests.back().proposedName, "table8x8.fnt")
       << "a name like Font08x08vp would be read in the editor's own layout";
   std::istringstream lines(e.platform.files["/out/lcd.fnt"]);

@@ -43,7 +43,8 @@ T Chosen(const QComboBox* box, const T (&values)[N]) {
 }
 constexpr FlashAttribute kFlash[] = {FlashAttribute::None, FlashAttribute::Progmem,
                                      FlashAttribute::Flash};
-constexpr const char* kFlashNames[] = {"нет", "PROGMEM (avr-gcc, Arduino)", "__flash (avr-gcc, C)"};
+constexpr const char* kFlashNames[] = {"нет", "PROGMEM (avr-gcc, Arduino)",
+                                       "__flash (avr-gcc, GNU C; иначе PROGMEM)"};
 
 }  // namespace
 
@@ -55,6 +56,8 @@ ExportDialog::ExportDialog(const ExportChoice& initial, QWidget* parent) : QDial
   flash_ = new QComboBox(this);
   Fill(flash_, kFlashNames, kFlash, initial.flash);
   pictures_ = new QCheckBox(Q("Рисунок каждого символа в комментарии"), this);
+  single_ =
+      new QCheckBox(Q("Одно определение: extern, массив — где задан ИМЯ_IMPLEMENTATION"), this);
   raw_ = new QCheckBox(Q("Коды 20h..FFh вместо Юникода"), this);
   scan_ = new QComboBox(this);
   Fill(scan_, kScanNames, kScans, initial.scan);
@@ -66,6 +69,7 @@ ExportDialog::ExportDialog(const ExportChoice& initial, QWidget* parent) : QDial
   form->addRow(Q("Формат:"), format_);
   form->addRow(Q("Размещение во флеш-памяти:"), flash_);
   form->addRow(QString(), pictures_);
+  form->addRow(QString(), single_);
   form->addRow(QString(), raw_);
   form->addRow(Q("Развертка:"), scan_);
   form->addRow(Q("Порядок битов:"), bits_);
@@ -80,6 +84,7 @@ ExportDialog::ExportDialog(const ExportChoice& initial, QWidget* parent) : QDial
 
   pictures_->setChecked(initial.pictures);
   fullTable_->setChecked(initial.fullTable);
+  single_->setChecked(initial.singleDefinition);
   raw_->setChecked(initial.rawEncoding);
   connect(format_, &QComboBox::currentIndexChanged, this, [this] { showOptionsOfFormat(); });
   showOptionsOfFormat();
@@ -89,6 +94,7 @@ void ExportDialog::showOptionsOfFormat() {
   const OutputFormat format = Chosen(format_, kFormats);
   flash_->setEnabled(format == OutputFormat::CHeader);
   pictures_->setEnabled(format == OutputFormat::CHeader);
+  single_->setEnabled(format == OutputFormat::CHeader);
   raw_->setEnabled(format == OutputFormat::Bdf);
   // The layout is the font source's and the C header's; BDF and GFX have their own.
   const bool table = format == OutputFormat::CHeader || format == OutputFormat::FontSource;
@@ -107,6 +113,7 @@ ExportChoice ExportDialog::choice() const {
   c.msbFirst = Chosen(bits_, kBits);
   c.bandOrder = Chosen(bands_, kBands);
   c.fullTable = fullTable_->isChecked();
+  c.singleDefinition = single_->isChecked();
   return c;
 }
 
