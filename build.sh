@@ -24,7 +24,7 @@ ZG_ASAN_OPTIONS=quarantine_size_mb=16
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
                 libgtest-dev libgmock-dev libbenchmark-dev
-                libfreetype-dev libfontconfig-dev
+                libfreetype-dev libfontconfig-dev zlib1g-dev
                 fonts-liberation fonts-dejavu-core)
 RUN_PACKAGES=(qt6-qpa-plugins)
 TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream clang-format-14 clang-tidy-14
