@@ -124,7 +124,7 @@ int Pieces(const Rows& rows, int height) {
   struct Run {
     int from, to, root;
   };
-  std::array<int, 24 * 12> parent{};
+  std::array<int, 24 * 12> parent;  // NOLINT(cppcoreguidelines-pro-type-member-init): set as used
   int runs = 0;
   int joins = 0;
   const auto find = [&parent](int i) {
@@ -135,11 +135,12 @@ int Pieces(const Rows& rows, int height) {
     }
     return i;
   };
-  std::array<Run, 12> above{};
-  std::array<Run, 12> here{};
+  std::array<std::array<Run, 12>, 2> lines;  // NOLINT(cppcoreguidelines-pro-type-member-init)
   int aboveCount = 0;
   for (int y = 0; y < height; ++y) {
     std::uint32_t m = rows[static_cast<std::size_t>(y)];
+    const auto& above = lines[static_cast<std::size_t>(1 - y % 2)];
+    auto& here = lines[static_cast<std::size_t>(y % 2)];
     int hereCount = 0;
     while (m != 0) {
       const int from = std::countr_zero(m);
@@ -160,7 +161,6 @@ int Pieces(const Rows& rows, int height) {
       }
       here[static_cast<std::size_t>(hereCount++)] = {from, to, id};
     }
-    above = here;
     aboveCount = hereCount;
   }
   return runs - joins;
@@ -360,7 +360,8 @@ class Detector {
   }
 
   // The ways to cut the values with `storage`: every header length and first
-  // code, in each polarity whose space is empty (all of them when none is).
+  // code, in each polarity, that leave the space (when the table holds it)
+  // empty.
   std::vector<Alignment> Align(const Storage& storage) const {
     std::vector<Alignment> all;
     if (storage.bytes < 1 || storage.bytes > 72) return all;
@@ -372,24 +373,10 @@ class Detector {
             static_cast<long long>(data.size()) - skip - storage.offset - storage.bytes;
         if (room < 0) continue;
         const int count = static_cast<int>(room / storage.stride + 1);
-        Alignment base;
-        base.skip = skip;
-        base.negative = negative;
-        base.count = count;
-        base.divides = (static_cast<long long>(data.size()) - skip) % storage.stride == 0;
-        for (int i = 0; i < count; ++i) {
-          const std::size_t at = static_cast<std::size_t>(skip) +
-                                 static_cast<std::size_t>(i) * storage.stride + storage.offset;
-          for (int k = 0; k < storage.bytes; ++k) {
-            base.inkBits[static_cast<std::size_t>(k)] |= data[at + static_cast<std::size_t>(k)];
-          }
-          if (storage.offset > 0) base.widest = std::max<int>(base.widest, values_[at - 1]);
-        }
+        const std::size_t before = all.size();
         for (const int first : kFirstCodes) {
-          Alignment a = base;
-          a.firstCode = first;
-          a.rank = rank++;
           const int space = 0x20 - first;
+          const int index = rank++;
           if (space < count) {
             const std::size_t at = static_cast<std::size_t>(skip) +
                                    static_cast<std::size_t>(space) * storage.stride +
@@ -399,7 +386,30 @@ class Detector {
               continue;
             }
           }
+          Alignment a;
+          a.skip = skip;
+          a.firstCode = first;
+          a.negative = negative;
+          a.count = count;
+          a.rank = index;
           all.push_back(a);
+        }
+        if (all.size() == before) continue;
+        // What every first code of this cut shares: the ink of all glyphs.
+        Alignment shared;
+        for (int i = 0; i < count; ++i) {
+          const std::size_t at = static_cast<std::size_t>(skip) +
+                                 static_cast<std::size_t>(i) * storage.stride + storage.offset;
+          for (int k = 0; k < storage.bytes; ++k) {
+            shared.inkBits[static_cast<std::size_t>(k)] |= data[at + static_cast<std::size_t>(k)];
+          }
+          if (storage.offset > 0) shared.widest = std::max<int>(shared.widest, values_[at - 1]);
+        }
+        const bool divides = (static_cast<long long>(data.size()) - skip) % storage.stride == 0;
+        for (std::size_t i = before; i < all.size(); ++i) {
+          all[i].inkBits = shared.inkBits;
+          all[i].widest = shared.widest;
+          all[i].divides = divides;
         }
       }
     }
