@@ -41,6 +41,9 @@ class BenchPlatform final : public Platform {
                                                        std::span<const std::uint8_t>) override {
     return {};
   }
+  std::optional<TableImportChoice> ShowTableImportDialog(const TableImportRequest&) override {
+    return {};
+  }
   std::optional<ExportChoice> ShowExportDialog(const ExportChoice&) override { return {}; }
   std::string ApplicationDirectory() override { return "/tmp"; }
   std::string DocumentsDirectory() override { return "/tmp"; }

@@ -57,6 +57,13 @@ struct Candidate {
   Layout layout;
   Storage storage;
   int rank;  // the order tried: the earlier wins a tie
+  bool listed;
+};
+
+// A cell of the list or one the number of values suggests.
+struct CellLayout {
+  Layout layout;
+  bool listed;
 };
 
 using Rows = std::array<std::uint32_t, kMaxCellHeight>;
@@ -222,9 +229,10 @@ class Detector {
   std::optional<TableDetection> Run() {
     std::map<Storage, std::vector<Candidate>> groups;
     int rank = 0;
-    for (const Layout& layout : Layouts()) {
+    for (const CellLayout& cell : Layouts()) {
+      const Layout& layout = cell.layout;
       const int b = layout.BytesPerGlyph();
-      const auto add = [&](Storage s) { groups[s].push_back({layout, s, rank++}); };
+      const auto add = [&](Storage s) { groups[s].push_back({layout, s, rank++, cell.listed}); };
       add({b, 0, b});
       add({b + 1, 1, b});
       if (layout.Vertical() && layout.width > 1) add({b - layout.Bands(), 0, b - layout.Bands()});
@@ -239,7 +247,8 @@ class Detector {
           if (!Fits(a, storage, c.layout, cellBits)) continue;
           const TableLayout table{c.layout,       a.firstCode,    a.skip,
                                   storage.stride, storage.offset, a.negative};
-          const int score = Score(table, a);
+          // A suggested cell must look better than the list's, not as good.
+          const int score = Score(table, a) - (c.listed ? 0 : 1);
           const int order = c.rank * 1000 + a.rank;
           if (!best || score > best->score || (score == best->score && order < bestRank)) {
             best = TableDetection{table, score};
@@ -319,7 +328,7 @@ class Detector {
   }
 
  private:
-  std::vector<Layout> Layouts() const {
+  std::vector<CellLayout> Layouts() const {
     std::vector<Cell> cells(kCells.begin(), kCells.end());
     for (const int count : kGlyphCounts) {
       for (int skip = 0; skip <= kMaxSkip; ++skip) {
@@ -333,14 +342,16 @@ class Detector {
         }
       }
     }
-    std::vector<Layout> layouts;
+    std::vector<CellLayout> layouts;
     const auto seen = [&layouts](const Layout& l) {
-      return std::find(layouts.begin(), layouts.end(), l) != layouts.end();
+      return std::any_of(layouts.begin(), layouts.end(),
+                         [&l](const CellLayout& c) { return c.layout == l; });
     };
     // Whole bytes a row and whole bands a column first: of pictures alike,
     // those are the likelier cells.
     for (const bool whole : {true, false}) {
-      for (const Cell& cell : cells) {
+      for (std::size_t i = 0; i < cells.size(); ++i) {
+        const Cell& cell = cells[i];
         for (const Scan scan : {Scan::Vertical, Scan::Horizontal}) {
           const bool vertical = scan == Scan::Vertical;
           if (((vertical ? cell.height : cell.width) % 8 == 0) != whole) continue;
@@ -350,7 +361,7 @@ class Detector {
               if (!l.Valid() || (bands == BandOrder::Columns && (!vertical || l.Bands() < 2))) {
                 continue;
               }
-              if (!seen(l)) layouts.push_back(l);
+              if (!seen(l)) layouts.push_back({l, i < kCells.size()});
             }
           }
         }

@@ -16,8 +16,11 @@
 #include "ops/ops.h"
 #include "ops/transform.h"
 #include "ui/font_import_form.h"
+#include "ui/font_import_texts.h"
 #include "ui/form2.h"
 #include "ui/symbol_text.h"
+#include "ui/table_import_form.h"
+#include "ui/table_import_texts.h"
 #include "ui/texts.h"
 
 namespace zg {
@@ -41,6 +44,31 @@ std::string Fill(std::string text, const std::string& path, const std::string& w
   if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
   if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, why);
   return text;
+}
+
+// Why a file's values could not be read (any status but Completed and
+// ReadFailure, which names the system's reason).
+std::string ReadProblemText(const ReadResult& result) {
+  switch (result.status) {
+    case ReadStatus::SyntaxError:
+      return text::kUnrecognisedSyntax;
+    case ReadStatus::StoreFull:
+      return text::kStoreFull;
+    case ReadStatus::UnclosedBlockComment:
+      return text::kUnclosedComment;
+    case ReadStatus::NotANumber:
+      return Fill(text::kNotANumber, std::to_string(result.line));
+    case ReadStatus::ValueOutOfRange:
+      return Fill(text::kValueOutOfRange, std::to_string(result.line));
+    case ReadStatus::NoArray:
+      return text::kNoArray;
+    case ReadStatus::UnclosedArray:
+      return text::kUnclosedArray;
+    case ReadStatus::Completed:
+    case ReadStatus::ReadFailure:
+      break;
+  }
+  return result.failureText;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -244,6 +272,7 @@ MenuStates Form1::Menus() const {
   At(states, C::Create).enabled = button(Ctl::Command1);
   At(states, C::Import).enabled = button(Ctl::Command2);
   At(states, C::ImportFromFont).enabled = font;
+  At(states, C::ImportTable).enabled = button(Ctl::Command2);
   At(states, C::Save).enabled = button(Ctl::Command5) && font;
   At(states, C::Export).enabled = font;
   At(states, C::Exit).enabled = true;
@@ -292,6 +321,9 @@ void Form1::RunMenu(MenuCommand command) {
       break;
     case C::ImportFromFont:
       importFromFontClick();
+      break;
+    case C::ImportTable:
+      importTableClick();
       break;
     case C::Save:
       command5Click();
@@ -447,6 +479,12 @@ void Form1::command2Click() {
     RestoreAll(*saved);
     return;
   }
+  // Tables of other programs carry no parameters: the table dialog finds them.
+  if (IsTableSourcePath(*path) && !ParamsFromName(*path)) {
+    RestoreAll(*saved);
+    ImportTable(*path);
+    return;
+  }
   FileN = *path;
 
   if (const auto named = ParamsFromName(FileN)) {
@@ -495,36 +533,15 @@ void Form1::command2Click() {
   const ReadResult result = ReadFontFile(*source, FileN, model.pos == 0, *scratch);
   source.reset();
 
-  switch (result.status) {
-    case ReadStatus::Completed:
-      break;
-    case ReadStatus::SyntaxError:
-      fail(text::kUnrecognisedSyntax);
-      return;
-    case ReadStatus::StoreFull:
-      fail(text::kStoreFull);
-      return;
-    case ReadStatus::UnclosedBlockComment:
-      fail(text::kUnclosedComment);
-      return;
-    case ReadStatus::NotANumber:
-      fail(Fill(text::kNotANumber, std::to_string(result.line)));
-      return;
-    case ReadStatus::ValueOutOfRange:
-      fail(Fill(text::kValueOutOfRange, std::to_string(result.line)));
-      return;
-    case ReadStatus::NoArray:
-      fail(text::kNoArray);
-      return;
-    case ReadStatus::UnclosedArray:
-      fail(text::kUnclosedArray);
-      return;
-    case ReadStatus::ReadFailure: {
-      const std::string file = FileN;
-      RestoreAll(*saved);
-      NotifyFileError(file, {result.failureText, FileFault::Other}, false);
-      return;
-    }
+  if (result.status == ReadStatus::ReadFailure) {
+    const std::string file = FileN;
+    RestoreAll(*saved);
+    NotifyFileError(file, {result.failureText, FileFault::Other}, false);
+    return;
+  }
+  if (result.status != ReadStatus::Completed) {
+    fail(ReadProblemText(result));
+    return;
   }
 
   model.glyphStore = *scratch;
@@ -790,6 +807,70 @@ void Form1::importFromFontClick() {
   MarkChangedGlyphs(*start.store);
   EndChange(start, text::kStepFontImport);
   Notify(ImportSummaryText(summary), MsgIcon::Information, text::kInformation);
+}
+
+void Form1::importTableClick() {
+  // Import a font table of a C, assembler or BASIC source, its layout found or chosen.
+  if (model.nosave == 1 && Ask(text::kFontDataLost) == MsgAnswer::No) return;
+  const auto path = platform_.OpenFileDialog(
+      {DialogFolder(), text::kTableOpenFilter, text::kTableOpenTitle, true});
+  if (path) ImportTable(*path);
+}
+
+void Form1::ImportTable(const std::string& path) {
+  if (platform_.IsFolder(path)) {
+    NotifyFileError(path, {"", FileFault::IsFolder}, false);
+    return;
+  }
+  FileError openError;
+  std::unique_ptr<ByteSource> source = platform_.OpenForReading(path, openError);
+  if (!source) {
+    NotifyFileError(path, openError, false);
+    return;
+  }
+  std::vector<std::uint8_t> values(kFontStoreValues, 0);
+  const ReadResult result = ReadFontFile(*source, path, false, values);
+  source.reset();
+  if (result.status == ReadStatus::ReadFailure) {
+    NotifyFileError(path, {result.failureText, FileFault::Other}, false);
+    return;
+  }
+  if (result.status != ReadStatus::Completed) {
+    Notify(ReadProblemText(result), MsgIcon::None, text::kAppTitle);
+    return;
+  }
+  values.resize(result.valuesStored);
+  if (values.empty()) {
+    Notify(text::kTableNoValues, MsgIcon::None, text::kAppTitle);
+    return;
+  }
+
+  const TableImportRequest request = MakeTableRequest({{"", std::move(values)}});
+  const auto choice = platform_.ShowTableImportDialog(request);
+  if (!choice || choice->array >= request.arrays.size()) return;
+  const auto editor = EditorLayoutFor(choice->table.layout);
+  if (!editor) {
+    Notify(text::kFontImportBadCell, MsgIcon::None, text::kAppTitle);
+    return;
+  }
+  const TableRead read = DecodeTable(request.arrays[choice->array].values, choice->table, *editor);
+
+  const ChangeStart start = BeginChange();
+  model.ncol = static_cast<std::int16_t>(editor->width);
+  model.nstr = static_cast<std::int16_t>(editor->height);
+  model.vert = static_cast<std::int16_t>(editor->Vert());
+  model.cb = BytesPerGlyph(model.ncol, model.nstr, model.cb);
+  LayoutGrid(model, model.ncol, model.nstr);
+  ApplyCheck1(choice->table.negative ? 1 : 0);
+  model.glyphStore.fill(0);
+  std::copy(read.glyphs.begin(), read.glyphs.end(), model.glyphStore.begin());
+  FileN = path;
+  EnterFont(0, false);
+  EndChange(start, text::kStepTableImport);
+  RememberFolder(path);
+  if (const std::string note = TableReadText(read); !note.empty()) {
+    Notify(note, MsgIcon::Information, text::kInformation);
+  }
 }
 
 void Form1::exportClick() {

@@ -69,6 +69,9 @@ class Form1 {
   void fontShiftClick(ShiftDirection dir);
   // "Импорт из шрифта...": fills glyphs from a TrueType, OpenType or bitmap font.
   void importFromFontClick();
+  // "Импорт таблицы...": a font table of a C, assembler or BASIC source,
+  // read with the layout found or chosen in the table dialog.
+  void importTableClick();
   // "Экспорт...": the font as a C header, BDF or Adafruit GFX font.
   void exportClick();
 
@@ -139,6 +142,8 @@ class Form1 {
   void ChangeGlyph(const char* name, F&& change);
   void ShowGlyphChanged();
   void MarkChangedGlyphs(const GlyphStore& before);
+
+  void ImportTable(const std::string& path);
 
   std::string DialogFolder();
   void RememberFolder(const std::string& path);

@@ -250,6 +250,12 @@ std::optional<FontImportChoice> QtPlatform::ShowFontImportDialog(
   return FontImportDialog::Ask(dialogParent(), ncol, nstr, vert, page, glyphs);
 }
 
+std::optional<TableImportChoice> QtPlatform::ShowTableImportDialog(
+    const TableImportRequest& request) {
+  beforeModal();
+  return TableImportDialog::Ask(dialogParent(), request);
+}
+
 std::optional<ExportChoice> QtPlatform::ShowExportDialog(const ExportChoice& initial) {
   beforeModal();
   return ExportDialog::Ask(dialogParent(), initial);
