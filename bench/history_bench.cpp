@@ -9,6 +9,7 @@
 #include "ui/font_import_form.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/table_import_form.h"
 
 namespace zg {
 namespace {

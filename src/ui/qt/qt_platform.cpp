@@ -26,6 +26,7 @@
 #include "ui/qt/export_dialog.h"
 #include "ui/qt/font_import_dialog.h"
 #include "ui/qt/params_dialog.h"
+#include "ui/qt/table_import_dialog.h"
 #include "ui/qt/qt_texts.h"
 
 namespace zg {
