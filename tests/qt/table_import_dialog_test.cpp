@@ -49,6 +49,7 @@ TEST(TableImportDialog, OpensWithTheLayoutFound) {
             "Найдено: 8 x 16, столбцы, младший бит сверху, столбец за столбцом, первый код 20h");
   EXPECT_EQ(dialog.choice(), (TableImportChoice{0, table}));
   EXPECT_EQ(dialog.bandOrderBox()->currentText().toStdString(), "столбец за столбцом");
+  EXPECT_EQ(dialog.firstCodeBox()->text().toStdString(), "20h");
   EXPECT_EQ(Painted(*dialog.preview(), 'T'),
             ".#####..\n.#####..\n"
             "...#....\n...#....\n...#....\n...#....\n...#....\n...#....\n"
@@ -73,6 +74,8 @@ TEST(TableImportDialog, OptionsRedrawAndTheChoiceFollows) {
   dialog.firstCodeBox()->setValue(0x21);  // every glyph one code later
   EXPECT_EQ(Painted(*dialog.preview(), 'M'), L);
 
+  QTest::keyClick(dialog.widthBox(), Qt::Key_Return);  // no change, no new stride
+  EXPECT_EQ(dialog.strideBox()->value(), 6);
   dialog.widthBox()->setValue(8);  // the stride follows the cell
   EXPECT_EQ(dialog.strideBox()->value(), 8);
   dialog.offsetBox()->setValue(1);  // a width byte: the stride grows by one
@@ -83,6 +86,7 @@ TEST(TableImportDialog, OptionsRedrawAndTheChoiceFollows) {
   EXPECT_EQ(dialog.messageLabel()->text().toStdString(), "Такая раскладка невозможна.");
   dialog.offsetBox()->setValue(0);
   dialog.widthBox()->setValue(6);
+  dialog.strideBox()->setValue(6);
   dialog.negativeBox()->setChecked(true);
   EXPECT_EQ(dialog.choice(), (TableImportChoice{0, {table.layout, 0x21, 0, 6, 0, true}}));
   EXPECT_TRUE(dialog.importButton()->isEnabled());

@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/qt/table_preview_widget.h"
 #include "ui/table_import_texts.h"
@@ -28,6 +29,21 @@ QSpinBox* SpinBox(int lo, int hi, QWidget* parent) {
   box->setRange(lo, hi);
   return box;
 }
+
+// Codes as the texts write them: two upper-case hex digits and "h".
+class CodeBox : public QSpinBox {
+ public:
+  explicit CodeBox(QWidget* parent) : QSpinBox(parent) {
+    setRange(0, kTableCodes - 1);
+    setDisplayIntegerBase(16);
+    setSuffix(QStringLiteral("h"));
+  }
+
+ protected:
+  QString textFromValue(int value) const override {
+    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+  }
+};
 
 }  // namespace
 
@@ -52,9 +68,7 @@ TableImportDialog::TableImportDialog(TableImportRequest request, QWidget* parent
   bandOrder_ = new QComboBox(this);
   bandOrder_->addItem(Q(text::kTableBandAfterBand));
   bandOrder_->addItem(Q(text::kTableColumnByColumn));
-  firstCode_ = SpinBox(0, kTableCodes - 1, this);
-  firstCode_->setDisplayIntegerBase(16);
-  firstCode_->setSuffix(QStringLiteral("h"));
+  firstCode_ = new CodeBox(this);
   skip_ = SpinBox(0, kMostValues, this);
   stride_ = SpinBox(1, kMostValues, this);
   offset_ = SpinBox(0, kMostValues, this);
@@ -164,10 +178,15 @@ Layout TableImportDialog::readLayout() const {
 
 void TableImportDialog::cellChanged() {
   if (loading_) return;
-  // A new cell takes its own bytes a glyph, after the glyph offset.
-  loading_ = true;
-  stride_->setValue(readLayout().BytesPerGlyph() + offset_->value());
-  loading_ = false;
+  // The stride grows and shrinks with the glyph's bytes and its offset, so
+  // that what the stride held besides the glyph stays.
+  const int bytes = readLayout().BytesPerGlyph();
+  const int change = bytes - shown_.layout.BytesPerGlyph() + offset_->value() - shown_.glyphOffset;
+  if (change != 0) {
+    loading_ = true;
+    stride_->setValue(std::max(1, shown_.stride + change));
+    loading_ = false;
+  }
   refresh();
 }
 
@@ -186,6 +205,7 @@ void TableImportDialog::refresh() {
   c.array = static_cast<std::size_t>(std::max(0, array_->currentIndex()));
   c.table = {layout,           firstCode_->value(), skip_->value(),
              stride_->value(), offset_->value(),    negative_->isChecked()};
+  shown_ = c.table;
   if (c.array >= request_.arrays.size() || !c.table.Valid()) {
     choice_.reset();
     message_->setText(Q(text::kTableInvalid));

@@ -58,6 +58,7 @@ class TableImportDialog : public QDialog {
 
   TableImportRequest request_;
   std::optional<TableImportChoice> choice_;
+  TableLayout shown_;     // what the controls held at the last refresh
   bool loading_ = false;  // setting controls in code: one refresh at the end
 
   QComboBox* array_ = nullptr;
