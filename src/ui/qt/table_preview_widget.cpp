@@ -44,23 +44,30 @@ void TablePreviewWidget::setPreview(TablePreview preview) {
   const QSize size = sizeHint();
   image_ = QImage(size, QImage::Format_RGB32);
   image_.fill(palette().color(QPalette::Window));
-  QPainter painter(&image_);
-  painter.setPen(palette().color(QPalette::WindowText));
   const int b = box();
+  const QRgb white = qRgb(255, 255, 255);
+  const QRgb black = qRgb(0, 0, 0);
+  // Pixels straight into the image's lines: a painter's rectangle per pixel
+  // takes several times longer for a full table.
   for (int i = 0; i < preview_.count; ++i) {
     const QPoint o = cellOrigin(i);
-    painter.fillRect(QRect(o, QSize(preview_.width * b, preview_.height * b)), Qt::white);
     for (int y = 0; y < preview_.height; ++y) {
       const std::uint32_t row = preview_.rows[static_cast<std::size_t>(i * preview_.height + y)];
-      for (int x = 0; x < preview_.width; ++x) {
-        if ((row >> x & 1U) != 0) painter.fillRect(pixelRect(i, x, y), Qt::black);
+      for (int dy = 0; dy < b; ++dy) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(o.y() + y * b + dy)) + o.x();
+        for (int x = 0; x < preview_.width; ++x) {
+          const QRgb c = (row >> x & 1U) != 0 ? black : white;
+          for (int dx = 0; dx < b; ++dx) line[x * b + dx] = c;
+        }
       }
     }
-    if (i % kPerRow == 0) {
-      painter.drawText(QRect(0, o.y(), kLabel - kGap, preview_.height * b),
-                       Qt::AlignRight | Qt::AlignVCenter,
-                       QString::fromStdString(HexCode(preview_.firstCode + i)));
-    }
+  }
+  QPainter painter(&image_);
+  painter.setPen(palette().color(QPalette::WindowText));
+  for (int i = 0; i < preview_.count; i += kPerRow) {
+    painter.drawText(QRect(0, cellOrigin(i).y(), kLabel - kGap, preview_.height * b),
+                     Qt::AlignRight | Qt::AlignVCenter,
+                     QString::fromStdString(HexCode(preview_.firstCode + i)));
   }
   painter.end();
   resize(size);
