@@ -35,8 +35,10 @@ void ClearFont(FontModel& m) {
   std::fill_n(m.pixelOn.begin(), kGridBoxes, std::int16_t{0});
 }
 
+int MarginWidth(int ncol) { return ncol > 8 ? 2 : 1; }
+
 bool IsMarginBox(int row, int col, int ncol, int nstr) {
-  const int width = ncol > 8 ? 2 : 1;
+  const int width = MarginWidth(ncol);
   return row >= nstr - width || col >= ncol - width;
 }
 

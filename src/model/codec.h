@@ -34,6 +34,10 @@ void LayoutGrid(FontModel& m, int ncol, int nstr);
 // Paints the cell empty (margin yellow, rest white); the store is untouched.
 void PaintCell(FontModel& m, int ncol, int nstr);
 
+// Rows at the bottom and columns at the right of a cell that are its margin,
+// the gap between lines and letters: two in cells wider than 8, else one.
+int MarginWidth(int ncol);
+
 // True when box (row, col) lies in the yellow margin of a cell.
 bool IsMarginBox(int row, int col, int ncol, int nstr);
 
