@@ -1,7 +1,8 @@
 #pragma once
 // Every file form of a font as text: the font source file (value notation,
 // writer, reader, file-name convention), the C header, BDF and Adafruit GFX
-// writers and the C array reader. Links the standard library only.
+// writers, the C array reader, and font tables of other programs with their
+// layout's detection. Links the standard library and the model only.
 
 #include "fontfile/bdf_writer.h"
 #include "fontfile/byte_source.h"
@@ -15,3 +16,5 @@
 #include "fontfile/gfx_writer.h"
 #include "fontfile/glyph_pixels.h"
 #include "fontfile/glyph_text.h"
+#include "fontfile/table_detect.h"
+#include "fontfile/table_layout.h"
