@@ -18,3 +18,4 @@
 #include "fontfile/glyph_text.h"
 #include "fontfile/table_detect.h"
 #include "fontfile/table_layout.h"
+#include "fontfile/table_source.h"

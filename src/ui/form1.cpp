@@ -4,9 +4,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <span>
+#include <vector>
 
 #include "document/font_io.h"
 #include "fontfile/glyph_text.h"
+#include "fontfile/table_source.h"
 #include "glyphimport/glyph_renderer.h"
 #include "model/codec.h"
 #include "model/editing.h"
@@ -50,21 +52,31 @@ std::string Fill(std::string text, const std::string& path, const std::string& w
 // Why a file's values could not be read (any status but Completed and
 // ReadFailure, which names the system's reason).
 std::string ReadProblemText(const ReadResult& result) {
+  // Every fault in the text is named with its place, as editors show it.
+  const std::string at = result.line == 0 ? std::string()
+                                          : Fill(text::kReadPlace, std::to_string(result.line),
+                                                 std::to_string(result.column));
   switch (result.status) {
     case ReadStatus::SyntaxError:
-      return text::kUnrecognisedSyntax;
+      return at + text::kUnrecognisedSyntax;
     case ReadStatus::StoreFull:
-      return text::kStoreFull;
+      return at + text::kStoreFull;
+    case ReadStatus::TooManyValues:
+      return at + text::kTooManyValues;
     case ReadStatus::UnclosedBlockComment:
-      return text::kUnclosedComment;
+      return at + text::kUnclosedComment;
     case ReadStatus::NotANumber:
-      return Fill(text::kNotANumber, std::to_string(result.line));
+      return at + text::kNotANumber;
     case ReadStatus::ValueOutOfRange:
-      return Fill(text::kValueOutOfRange, std::to_string(result.line));
+      return at + text::kValueOutOfRange;
+    case ReadStatus::BinaryData:
+      return at + text::kBinaryData;
     case ReadStatus::NoArray:
       return text::kNoArray;
+    case ReadStatus::NoSuchArray:
+      return text::kNoSuchArray;
     case ReadStatus::UnclosedArray:
-      return text::kUnclosedArray;
+      return at + text::kUnclosedArray;
     case ReadStatus::Completed:
     case ReadStatus::ReadFailure:
       break;
@@ -835,35 +847,53 @@ void Form1::importTableClick() {
   if (path) ImportTable(*path);
 }
 
+std::optional<std::vector<TableArray>> Form1::ReadTables(const std::string& path) {
+  const auto open = [&]() -> std::unique_ptr<ByteSource> {
+    FileError error;
+    auto source = platform_.OpenForReading(path, error);
+    if (!source) NotifyFileError(path, error, false);
+    return source;
+  };
+  const SourceKind kind = SourceKindOfPath(path);
+  std::vector<std::string> names{""};  // the file's one table, or a C file's first array
+  if (kind == SourceKind::CSource) {
+    const auto source = open();
+    if (!source) return std::nullopt;
+    const CArrayList list = ListCArrays(*source);
+    if (!list.arrays.empty()) names.clear();
+    for (const CArrayInfo& a : list.arrays) names.push_back(a.name);
+  }
+  std::vector<TableArray> arrays;
+  for (const std::string& name : names) {
+    const auto source = open();
+    if (!source) return std::nullopt;
+    TableValues table = ReadTableValues(*source, kind, name);
+    if (table.result.status == ReadStatus::ReadFailure) {
+      NotifyFileError(path, {table.result.failureText, FileFault::Other}, false);
+      return std::nullopt;
+    }
+    if (table.result.status != ReadStatus::Completed) {
+      if (names.size() > 1) continue;  // the other arrays may hold the font
+      Notify(ReadProblemText(table.result), MsgIcon::None, text::kAppTitle);
+      return std::nullopt;
+    }
+    if (!table.values.empty()) arrays.push_back({name, std::move(table.values)});
+  }
+  if (arrays.empty()) {
+    Notify(text::kTableNoValues, MsgIcon::None, text::kAppTitle);
+    return std::nullopt;
+  }
+  return arrays;
+}
+
 void Form1::ImportTable(const std::string& path) {
   if (platform_.IsFolder(path)) {
     NotifyFileError(path, {"", FileFault::IsFolder}, false);
     return;
   }
-  FileError openError;
-  std::unique_ptr<ByteSource> source = platform_.OpenForReading(path, openError);
-  if (!source) {
-    NotifyFileError(path, openError, false);
-    return;
-  }
-  std::vector<std::uint8_t> values(kFontStoreValues, 0);
-  const ReadResult result = ReadFontFile(*source, path, false, values);
-  source.reset();
-  if (result.status == ReadStatus::ReadFailure) {
-    NotifyFileError(path, {result.failureText, FileFault::Other}, false);
-    return;
-  }
-  if (result.status != ReadStatus::Completed) {
-    Notify(ReadProblemText(result), MsgIcon::None, text::kAppTitle);
-    return;
-  }
-  values.resize(result.valuesStored);
-  if (values.empty()) {
-    Notify(text::kTableNoValues, MsgIcon::None, text::kAppTitle);
-    return;
-  }
-
-  const TableImportRequest request = MakeTableRequest({{"", std::move(values)}});
+  auto arrays = ReadTables(path);
+  if (!arrays) return;
+  const TableImportRequest request = MakeTableRequest(std::move(*arrays));
   const auto choice = platform_.ShowTableImportDialog(request);
   if (!choice || choice->array >= request.arrays.size()) return;
   const auto editor = EditorLayoutFor(choice->table.layout);
@@ -928,11 +958,17 @@ void Form1::exportClick() {
   options.flash = choice->flash;
   options.pictures = choice->pictures;
   options.rawEncoding = choice->rawEncoding;
-  if (const auto error = platform_.ReplaceFile(*path, FormatFontDocument(Document(), options))) {
+  options.singleDefinition = choice->singleDefinition;
+  std::vector<int> unwritten;
+  const std::string contents = FormatFontDocument(Document(), options, &unwritten);
+  if (const auto error = platform_.ReplaceFile(*path, contents)) {
     NotifyFileError(*path, *error, true);
     return;
   }
   RememberFolder(*path);
+  if (const std::string note = UnwrittenGlyphsNote(unwritten); !note.empty()) {
+    Notify(note, MsgIcon::Information, text::kInformation);
+  }
 }
 
 // --- The keyboard ---------------------------------------------------------

@@ -18,6 +18,7 @@
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/platform.h"
+#include "ui/table_import_form.h"
 #include "ui/window_state.h"
 
 namespace zg {
@@ -144,6 +145,9 @@ class Form1 {
   void MarkChangedGlyphs(const GlyphStore& before);
 
   void ImportTable(const std::string& path);
+  // The tables of a file: each array of a C source by name, or the one table
+  // of any other; nothing, the reason told, when none can be read.
+  std::optional<std::vector<TableArray>> ReadTables(const std::string& path);
 
   std::string DialogFolder();
   void RememberFolder(const std::string& path);

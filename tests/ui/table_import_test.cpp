@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -97,6 +98,45 @@ TEST(TableImport, ClassicImportOfASourceTakesTheUsersLayout) {
             "..#####.\n"
             "........\n");
   EXPECT_TRUE(e.platform.messages.empty()) << "224 glyphs from 20h: nothing to tell";
+}
+
+std::string AssemblerLines(const std::vector<std::uint8_t>& values) {
+  std::string text = "$asm\nFont8x8:\n";
+  for (std::size_t i = 0; i < values.size(); i += 8) {
+    text += "\t.db ";
+    for (std::size_t k = i; k < std::min(values.size(), i + 8); ++k) {
+      text += std::to_string(values[k]) + (k + 1 < std::min(values.size(), i + 8) ? "," : "");
+    }
+    text += "\n";
+  }
+  return text + "$end asm\n";
+}
+
+// Each array of a C source is offered by name, the font's chosen; a BASCOM
+// table is found with its header.
+TEST(TableImport, ArraysByNameAndAssemblerWithAHeader) {
+  testing::Editor e;
+  const TableLayout table{Layout::Classic(8, 8, Scan::Vertical), 0x20, 4, 8, 0, false};
+  const auto values = test::DrawnTable(table, 96, {1, 8, 8, 0});
+  std::string c = "const unsigned char widths[] = {5, 5, 5};\n";
+  c += CArray(values);
+  e.platform.files["/src/two.c"] = c;
+  e.platform.files["/src/font8x8.font"] = AssemblerLines(values);
+  for (const char* path : {"/src/two.c", "/src/font8x8.font"}) {
+    e.platform.openPaths.push_back(path);
+    e.platform.tableImportScripts.push_back([](const TableImportRequest&) { return std::nullopt; });
+    e.form.importTableClick();
+  }
+  ASSERT_EQ(e.platform.tableImportRequests.size(), 2U);
+  const TableImportRequest& twoArrays = e.platform.tableImportRequests[0];
+  ASSERT_EQ(twoArrays.arrays.size(), 2U);
+  EXPECT_EQ(twoArrays.arrays[0].name, "widths");
+  EXPECT_EQ(twoArrays.arrays[1].name, "font");
+  EXPECT_EQ(twoArrays.initial, (TableImportChoice{1, table}));
+  EXPECT_EQ(e.platform.tableImportRequests[1].initial, (TableImportChoice{0, table}));
+  EXPECT_EQ(e.platform.tableImportRequests[1].found,
+            "Найдено: 8 x 8, столбцы, младший бит сверху, первый код 20h, заголовок 4 байта");
+  EXPECT_FALSE(e.form.HasFont()) << "both dialogs cancelled";
 }
 
 TEST(TableImportForm, LayoutAndReadTexts) {
