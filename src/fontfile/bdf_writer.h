@@ -13,13 +13,18 @@ struct BdfOptions {
   // ENCODING is the code 20h..FFh itself instead of the character's Unicode
   // code point; the font is then "FontSpecific" and keeps every code.
   bool rawEncoding = false;
+  // Glyph i's advance in pixels (1..ncol). Given, every glyph gets its own
+  // DWIDTH and a BBX tight round its ink; empty: every glyph its whole cell.
+  std::span<const std::uint8_t> widths = {};
 };
 
 // Every glyph fills its cell, which stands on the baseline: FONT_ASCENT is the
 // cell height and FONT_DESCENT 0, as in the GFX export. The pixels are written
 // as drawn; a negative font is a byte encoding of the editor's files only.
 // Without rawEncoding, codes with no character (0 in `characters`) and codes
-// whose character an earlier code already gave are left out.
+// whose character an earlier code already gave are left out. With widths, a
+// glyph without ink has a 0 x 0 BBX and no bitmap rows, and a font whose
+// widths differ is SPACING "P" with its AVERAGE_WIDTH from them.
 std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
                      const std::array<char32_t, 224>& characters, const BdfOptions& options);
 

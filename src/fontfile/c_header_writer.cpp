@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "fontfile/c_text.h"
+#include "fontfile/glyph_ink.h"
 #include "fontfile/glyph_pixels.h"
 
 namespace zg {
@@ -103,7 +104,24 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
     AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);
     out += '\n';
   }
-  out += "};\n\n#endif /* " + upper + "_H */\n";
+  out += "};\n";
+  if (!options.widths.empty()) {
+    out += "\nstatic const ";
+    if (options.flash == FlashAttribute::Flash) out += flash + ' ';
+    out += "uint8_t " + name + "_widths[224]" + placement + ' ' + unused + " = {\n";
+    for (std::size_t i = 0; i < kGlyphCount; i += 16) {
+      out += " ";
+      for (std::size_t k = i; k < i + 16; ++k) {
+        out += ' ' + std::to_string(GlyphAdvance(options.widths, k, ncol));
+        if (k + 1 < kGlyphCount) out += ',';
+      }
+      out += "  /* from ";  // the line's first code
+      AppendHexByte(out, static_cast<std::uint8_t>(kFirstGlyphCode + static_cast<int>(i)));
+      out += " */\n";
+    }
+    out += "};\n";
+  }
+  out += "\n#endif /* " + upper + "_H */\n";
   return out;
 }
 

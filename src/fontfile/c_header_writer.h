@@ -19,6 +19,9 @@ struct CHeaderOptions {
   std::string name;  // the array's name; made a C identifier
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;  // each glyph drawn with '#' and '.' in comment lines
+  // Glyph i's advance in pixels (1..ncol). Given, a second array NAME_widths[224]
+  // follows the glyphs, placed as they are; empty: no widths array.
+  std::span<const std::uint8_t> widths = {};
 };
 
 // `glyphs` holds 224 glyphs in the editor's byte order (bytes beyond the span
