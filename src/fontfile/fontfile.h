@@ -1,7 +1,8 @@
 #pragma once
 // Every file form of a font as text: the font source file (value notation,
-// writer, reader, file-name convention), the C header, BDF and Adafruit GFX
-// writers and the C array reader. Links the standard library only.
+// writer, reader, file-name convention), the C header, BDF, Adafruit GFX and
+// LVGL writers, the C array reader and the Adafruit GFX font reader. Links the standard library
+// only.
 
 #include "fontfile/bdf_writer.h"
 #include "fontfile/byte_source.h"
@@ -12,6 +13,9 @@
 #include "fontfile/font_reader.h"
 #include "fontfile/font_value.h"
 #include "fontfile/font_writer.h"
+#include "fontfile/gfx_reader.h"
 #include "fontfile/gfx_writer.h"
+#include "fontfile/glyph_ink.h"
 #include "fontfile/glyph_pixels.h"
 #include "fontfile/glyph_text.h"
+#include "fontfile/lvgl_writer.h"

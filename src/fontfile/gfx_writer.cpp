@@ -45,19 +45,7 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int n
     const InkBox box = FindInk(rows, ncol, nstr);
     boxes[i] = box;
     // The box's rows run on without padding; only the glyph's last byte is padded.
-    std::uint64_t pending = 0;
-    int bits = 0;
-    for (int y = box.y; y < box.y + box.height; ++y) {
-      pending = (pending << box.width) | BoxRow(rows, ncol, box, y);
-      for (bits += box.width; bits >= 8; bits -= 8) {
-        AppendHexByte(out, static_cast<std::uint8_t>(pending >> (bits - 8)));
-        out += ',';
-      }
-    }
-    if (bits != 0) {
-      AppendHexByte(out, static_cast<std::uint8_t>(pending << (8 - bits)));
-      out += ',';
-    }
+    AppendBoxBits(out, rows, ncol, box);
     offset += BoxBytes(box);
     if (i + 1 == kGlyphCount && offset == 0) out += "0x00,";  // C has no empty array
     out += ' ';

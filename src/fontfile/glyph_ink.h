@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
+#include "fontfile/c_text.h"
 #include "fontfile/glyph_pixels.h"
 
 namespace zg {
@@ -44,6 +46,29 @@ inline InkBox FindInk(const GlyphRows& rows, int ncol, int nstr) {
 inline std::uint32_t BoxRow(const GlyphRows& rows, int ncol, const InkBox& box, int y) {
   const std::uint32_t row = rows[static_cast<std::size_t>(y)] >> (ncol - box.x - box.width);
   return box.width >= 32 ? row : row & ((1U << box.width) - 1U);
+}
+
+// The box's pixels row after row, most significant bit first, rows running
+// on without padding and only the last byte padded, as "0x..," each: the
+// bitmaps of Adafruit GFX and of LVGL's 1 bit per pixel fonts.
+inline std::size_t AppendBoxBits(std::string& out, const GlyphRows& rows, int ncol,
+                                 const InkBox& box) {
+  std::uint64_t pending = 0;
+  int bits = 0;
+  std::size_t bytes = 0;
+  for (int y = box.y; y < box.y + box.height; ++y) {
+    pending = (pending << box.width) | BoxRow(rows, ncol, box, y);
+    for (bits += box.width; bits >= 8; bits -= 8, ++bytes) {
+      AppendHexByte(out, static_cast<std::uint8_t>(pending >> (bits - 8)));
+      out += ',';
+    }
+  }
+  if (bits != 0) {
+    AppendHexByte(out, static_cast<std::uint8_t>(pending << (8 - bits)));
+    out += ',';
+    ++bytes;
+  }
+  return bytes;
 }
 
 // Glyph i's advance in pixels: widths[i] kept to 1..ncol; the cell's width
