@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "export_test_util.h"
 #include "fontfile/fontfile.h"
@@ -27,6 +26,10 @@ TEST(WriteGfxHeader, GlyphTableAndFont) {
        }) {
     EXPECT_NE(text.find(piece), std::string::npos) << piece << "\nin\n" << text;
   }
+  // Whole cells would take 6 bytes a glyph.
+  const GfxBitmapSize size = MeasureGfxBitmaps(f.glyphs, 6, 8, 1);
+  EXPECT_EQ(size.wholeCells, 224U * 6);
+  EXPECT_EQ(size.cropped, 2U);
 }
 
 // Draws every glyph of a compiled header the way the library's drawChar does
@@ -74,27 +77,15 @@ TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
     int ncol, nstr, vert;
   };
   for (const Case& c : {Case{6, 8, 1}, Case{12, 16, 1}, Case{24, 16, 0}, Case{16, 24, 0}}) {
-    // A different pattern for every glyph, in every corner of the cell, some
-    // glyphs empty; monospaced where the cell is vertical, proportional else.
-    test::TestFont f{c.ncol, c.nstr, c.vert, {}};
-    const std::size_t cb = GlyphByteCount(c.ncol, c.nstr, c.vert);
-    f.glyphs.resize(cb * 224);
-    for (std::size_t i = 0; i < f.glyphs.size(); ++i) {
-      f.glyphs[i] = i / cb % 7 == 0 ? 0 : static_cast<std::uint8_t>((i * 2654435761U) >> 13);
-    }
-    std::vector<std::uint8_t> widths;
-    for (std::size_t i = 0; c.vert == 0 && i < 224; ++i) {
-      widths.push_back(static_cast<std::uint8_t>(1 + i * 5 % c.ncol));
-    }
+    // Monospaced where the cell is vertical, proportional else.
+    const test::TestFont f = test::PatternFont(c.ncol, c.nstr, c.vert);
+    const test::Bytes widths = c.vert == 1 ? test::Bytes{} : test::PatternWidths(c.ncol);
     std::string expected;
     for (std::size_t i = 0; i < 224; ++i) {
-      const auto glyph = GlyphAt(f.glyphs, cb, i);
       char code[8];
       std::snprintf(code, sizeof code, "%02zX ", i + 0x20);
       expected += code + std::to_string(widths.empty() ? c.ncol : widths[i]) + "\n";
-      expected += test::Picture(c.ncol, c.nstr, [&](int x, int y) {
-        return GlyphPixel(glyph, c.ncol, c.nstr, c.vert, x, y);
-      });
+      expected += test::GlyphPicture(f, static_cast<int>(i) + 0x20);
     }
     dir.Write("font.h", WriteGfxHeader(f.glyphs, c.ncol, c.nstr, c.vert, test::TestCharacters(),
                                        {"gfx font", widths}));
