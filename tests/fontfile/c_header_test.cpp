@@ -78,6 +78,27 @@ TEST(WriteCHeader, NegativeHorizontalPicturesAndFlash) {
 // What a firmware build does with the file: gcc as C99 and g++ as C++17, with
 // every warning an error, both including the header (twice, for its guard)
 // and compiling it on its own.
+// Widths 1, 2, 3... 12, 1, 2...
+constexpr std::array<std::uint8_t, 224> kWidths = [] {
+  std::array<std::uint8_t, 224> w{};
+  for (std::size_t i = 0; i < w.size(); ++i) w[i] = static_cast<std::uint8_t>(1 + i % 12);
+  return w;
+}();
+
+TEST(WriteCHeader, WidthsTableBesideTheGlyphs) {
+  const test::TestFont f = test::MakeFont(12, 16, 1, {});
+  const std::string text = WriteCHeader(f.glyphs, 12, 16, 1, false, test::TestCharacters(),
+                                        {"w", FlashAttribute::Progmem, false, kWidths});
+  EXPECT_NE(text.find("static const uint8_t w_widths[224] PROGMEM W_UNUSED = {\n"
+                      "  1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4,  /* from 0x20 */\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(" 6, 7, 8  /* from 0xF0 */\n};\n\n#endif"), std::string::npos);
+  // Without widths, no table.
+  EXPECT_EQ(WriteCHeader(f.glyphs, 12, 16, 1, false, test::TestCharacters(), {"w"}).find("_widths"),
+            std::string::npos);
+}
+
 TEST(WriteCHeader, CompilesWithoutWarningsAsCAndCpp) {
   const bool gcc = test::HasCommand("gcc");
   const bool gxx = test::HasCommand("g++");
@@ -90,8 +111,8 @@ TEST(WriteCHeader, CompilesWithoutWarningsAsCAndCpp) {
   };
   const Case cases[] = {
       {6, 8, 1, false, {"Font06x08vp", FlashAttribute::None, false}},
-      {12, 16, 1, true, {"font 12x16", FlashAttribute::Progmem, true}},
-      {24, 24, 0, false, {"24x24", FlashAttribute::Flash, true}},
+      {12, 16, 1, true, {"font 12x16", FlashAttribute::Progmem, true, kWidths}},
+      {24, 24, 0, false, {"24x24", FlashAttribute::Flash, true, kWidths}},
   };
   for (const Case& c : cases) {
     const std::size_t cb = GlyphByteCount(c.ncol, c.nstr, c.vert);
@@ -104,7 +125,8 @@ TEST(WriteCHeader, CompilesWithoutWarningsAsCAndCpp) {
     const std::string use =
         "#include \"font.h\"\n#include \"font.h\"\nint first(void);\n"
         "int first(void) { return " +
-        name + "[33][0]; }\n";
+        name + "[33][0]" + (c.options.widths.empty() ? "" : " + " + name + "_widths[223]") +
+        "; }\n";
     dir.Write("use.c", use);
     dir.Write("use.cpp", use);
     std::vector<std::string> commands;
