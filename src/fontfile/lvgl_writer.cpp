@@ -73,7 +73,8 @@ std::vector<CharacterMap> MapCharacters(const std::vector<Entry>& entries) {
 
 void AppendCodeList(std::string& out, const std::vector<int>& codes) {
   for (std::size_t k = 0; k < codes.size(); ++k) {
-    out += k == 0 ? " " : ", ";
+    out += k == 0 ? "" : ",";
+    out += k % 16 == 0 ? "\n *   " : " ";
     AppendHexByte(out, static_cast<std::uint8_t>(codes[k]));
   }
 }

@@ -178,7 +178,7 @@ TEST(WriteLvglFont, MapsCharactersAndNotesCodesLeftOut) {
   const std::string text = WriteLvglFont(f.glyphs, 8, 8, 1, ScatteredCharacters(), {"my font"});
   for (const char* piece : {
            " * Where it is used: LV_FONT_DECLARE(my_font);\n"
-           " * 2 codes without a character of their own left out: 0x98, 0xA0. */\n",
+           " * 2 codes without a character of their own left out:\n *   0x98, 0xA0. */\n",
            "#ifdef LV_LVGL_H_INCLUDE_SIMPLE\n#include \"lvgl.h\"\n#else\n#include "
            "\"lvgl/lvgl.h\"\n#endif\n",
            // 'A' is 3 x 2 pixels at the cell's top, 6 rows above its bottom row.
