@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "fontfile/c_number.h"
+#include "fontfile/font_value.h"
 #include "fontfile/glyph_pixels.h"
 
 namespace zg {
@@ -120,6 +121,11 @@ std::optional<int> IntegerItem(std::string_view item) {
   std::size_t end = at;
   while (end < item.size() && (IsWordChar(item[end]) || item[end] == '\'')) ++end;
   if (SkipBlanks(item, end) != item.size()) return std::nullopt;
+  // The bitmaps' usual 0xNN without the general parser.
+  if (!negative && end - at == 4 && item[at] == '0' &&
+      (item[at + 1] == 'x' || item[at + 1] == 'X')) {
+    if (const auto byte = fontvalue_detail::HexPair(item[at + 2], item[at + 3])) return *byte;
+  }
   const CNumber n = ParseCInteger(item.substr(at, end - at), 0xFFFF);
   if (n.status != ReadStatus::Completed) return std::nullopt;
   return negative ? -static_cast<int>(n.value) : static_cast<int>(n.value);
