@@ -149,7 +149,7 @@ void BM_WriteProportional(benchmark::State& state) {
         return zg::WriteBdf(glyphs, 24, 24, 1, characters, {"zgedit", false, widths});
       case 2:
         return zg::WriteCHeader(glyphs, 24, 24, 1, false, characters,
-                                {"Font24x24vp", zg::FlashAttribute::Progmem, false, widths});
+                                {"Font24x24vp", zg::FlashAttribute::Progmem, false, false, widths});
       default:
         return zg::WriteLvglFont(glyphs, 24, 24, 1, characters, {"font_24x24", widths});
     }

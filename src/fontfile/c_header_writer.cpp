@@ -64,34 +64,58 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
   AppendDefine(out, upper + "_NEGATIVE", negative ? "1" : "0");
   out += '\n';
 
-  // A header included where the array is not used must not warn.
-  out += "#ifdef __GNUC__\n";
-  AppendDefine(out, unused, "__attribute__((unused))");
-  out += "#else\n";
-  AppendDefine(out, unused, "");
-  out += "#endif\n";
+  const std::string readByte = upper + "_READ_BYTE(address)";
   std::string placement;
   switch (options.flash) {
     case FlashAttribute::None:
       break;
     case FlashAttribute::Progmem:
-      out += "#ifdef __AVR__\n#include <avr/pgmspace.h>\n#endif\n";
-      out += "#ifndef PROGMEM\n#define PROGMEM\n#endif\n";
+      out += "#ifdef __AVR__\n#include <avr/pgmspace.h>\n";
+      AppendDefine(out, readByte, "pgm_read_byte(address)");
+      out += "#else\n";
+      AppendDefine(out, readByte, "(*(address))");
+      out += "#endif\n#ifndef PROGMEM\n#define PROGMEM\n#endif\n";
       placement = " PROGMEM";
       break;
     case FlashAttribute::Flash:
-      // __flash is a GNU C extension of avr-gcc, which defines __FLASH for it.
-      out += "#if defined(__AVR__) && defined(__FLASH) && !defined(__cplusplus)\n";
+      // avr-gcc takes the __flash keyword in GNU C only, yet defines __FLASH
+      // in every mode; C++ and strict ISO C get avr-libc's PROGMEM instead.
+      out +=
+          "#if defined(__AVR__) && defined(__FLASH) && !defined(__cplusplus) && "
+          "!defined(__STRICT_ANSI__)\n";
       AppendDefine(out, flash, "__flash");
+      AppendDefine(out, readByte, "(*(address))");
+      out += "#elif defined(__AVR__)\n#include <avr/pgmspace.h>\n";
+      AppendDefine(out, flash, "PROGMEM");
+      AppendDefine(out, readByte, "pgm_read_byte(address)");
       out += "#else\n";
       AppendDefine(out, flash, "");
+      AppendDefine(out, readByte, "(*(address))");
       out += "#endif\n";
       break;
   }
-  out += "\nstatic const ";
-  if (options.flash == FlashAttribute::Flash) out += flash + ' ';
-  out +=
-      "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement + ' ' + unused + " = {\n";
+  std::string type = "const ";
+  if (options.flash == FlashAttribute::Flash) type += flash + ' ';
+  std::string widthsType = type;
+  type += "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement;
+  widthsType += "uint8_t " + name + "_widths[224]" + placement;
+  const bool widths = !options.widths.empty();
+  if (options.singleDefinition) {
+    // One source file defines NAME_IMPLEMENTATION before the include and
+    // holds the array; every other one sees the declaration only.
+    out += "\n#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n";
+    out += "extern " + type + ";\n";
+    if (widths) out += "extern " + widthsType + ";\n";
+    out += "\n#ifdef " + upper + "_IMPLEMENTATION\n" + type + " = {\n";
+  } else {
+    // A header included where the array is not used must not warn.
+    out += "#ifdef __GNUC__\n";
+    AppendDefine(out, unused, "__attribute__((unused))");
+    out += "#else\n";
+    AppendDefine(out, unused, "");
+    out += "#endif\n";
+    out += "\nstatic " + type + ' ' + unused + " = {\n";
+  }
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
     const std::span<const std::uint8_t> glyph = GlyphAt(glyphs, cb, i);
     if (options.pictures) AppendPicture(out, DecodeRows(glyph, ncol, nstr, vert), ncol, nstr);
@@ -105,10 +129,9 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
     out += '\n';
   }
   out += "};\n";
-  if (!options.widths.empty()) {
-    out += "\nstatic const ";
-    if (options.flash == FlashAttribute::Flash) out += flash + ' ';
-    out += "uint8_t " + name + "_widths[224]" + placement + ' ' + unused + " = {\n";
+  if (widths) {
+    out += options.singleDefinition ? "\n" + widthsType : "\nstatic " + widthsType + ' ' + unused;
+    out += " = {\n";
     for (std::size_t i = 0; i < kGlyphCount; i += 16) {
       out += " ";
       for (std::size_t k = i; k < i + 16; ++k) {
@@ -120,6 +143,9 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
       out += " */\n";
     }
     out += "};\n";
+  }
+  if (options.singleDefinition) {
+    out += "#endif /* " + upper + "_IMPLEMENTATION */\n\n#ifdef __cplusplus\n}\n#endif\n";
   }
   out += "\n#endif /* " + upper + "_H */\n";
   return out;

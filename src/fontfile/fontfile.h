@@ -19,3 +19,4 @@
 #include "fontfile/glyph_pixels.h"
 #include "fontfile/glyph_text.h"
 #include "fontfile/lvgl_writer.h"
+#include "fontfile/table_source.h"

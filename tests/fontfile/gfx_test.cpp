@@ -88,7 +88,7 @@ TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
       expected += test::GlyphPicture(f, static_cast<int>(i) + 0x20);
     }
     dir.Write("font.h", WriteGfxHeader(f.glyphs, c.ncol, c.nstr, c.vert, test::TestCharacters(),
-                                       {"gfx font", widths}));
+                                       {"gfx_font", widths}));
     dir.Write("draw.cpp", kDrawProgram);
     const std::string program = dir.Path("draw");
     const test::CommandResult build =

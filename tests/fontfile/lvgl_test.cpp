@@ -175,7 +175,7 @@ std::array<char32_t, 224> ScatteredCharacters() {
 
 TEST(WriteLvglFont, MapsCharactersAndNotesCodesLeftOut) {
   const test::TestFont f = test::MakeFont(8, 8, 1, {{0x41, "..#\n.#.#\n"}});
-  const std::string text = WriteLvglFont(f.glyphs, 8, 8, 1, ScatteredCharacters(), {"my font"});
+  const std::string text = WriteLvglFont(f.glyphs, 8, 8, 1, ScatteredCharacters(), {"my_font"});
   for (const char* piece : {
            " * Where it is used: LV_FONT_DECLARE(my_font);\n"
            " * 2 codes without a character of their own left out:\n *   0x98, 0xA0. */\n",
