@@ -377,9 +377,21 @@ ParsedArguments ParseArguments(std::span<const std::string_view> argv) {
   return Parser(argv).Run();
 }
 
-TableForm InputParams::Form() const {
-  return {{ncol, nstr, vert == 1 ? Scan::Vertical : Scan::Horizontal, bitOrder, bandOrder},
-          firstCode};
+TableLayout InputParams::Table() const {
+  TableLayout t = TableLayout::Plain(
+      {ncol, nstr, vert == 1 ? Scan::Vertical : Scan::Horizontal, bitOrder, bandOrder}, firstCode);
+  t.skip = skip;
+  if (stride != 0) t.stride = stride;
+  t.glyphOffset = glyphOffset;
+  t.negative = negative;
+  return t;
+}
+
+bool InputParams::OwnLayout() const {
+  TableLayout own = TableLayout::Plain(
+      Layout::Classic(ncol, nstr, vert == 1 ? Scan::Vertical : Scan::Horizontal));
+  own.negative = negative;
+  return Table() == own && array.empty();
 }
 
 namespace {
@@ -445,24 +457,50 @@ ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header)
   if (header != nullptr) {
     r.error = Contradiction(args, *header);
     const Layout& l = header->layout;
-    r.params = {l.width,    l.height,    l.Vert(),          header->negative,
-                l.bitOrder, l.bandOrder, header->firstCode, true};
+    r.params.ncol = l.width;
+    r.params.nstr = l.height;
+    r.params.vert = l.Vert();
+    r.params.negative = header->negative;
+    r.params.bitOrder = l.bitOrder;
+    r.params.bandOrder = l.bandOrder;
+    r.params.firstCode = header->firstCode;
+    r.params.array = args.array.value_or("");
+    r.params.fromHeader = true;
     return r;
   }
   const bool fromName = !args.input.empty() && args.input != "-";
   const auto named = fromName ? ParamsFromName(args.input) : std::nullopt;
+  r.params.array = args.array.value_or("");
   if (args.ncol && args.nstr) {
     r.params.ncol = *args.ncol;
     r.params.nstr = *args.nstr;
   } else if (named) {
     r.params.ncol = named->ncol;
     r.params.nstr = named->nstr;
-  } else {
-    r.error = args.input.empty()
-                  ? "a font made with --from-font alone needs its cell: give --cell "
-                  : "the name of " + Quoted(args.input) +
-                        " does not carry the cell (as Font08x08vp.fnt does): give --cell ";
+  } else if (args.input.empty()) {
+    r.error = "a font made with --from-font alone needs its cell: give --cell ";
     r.error += kCells;
+    return r;
+  } else {
+    // The layout is found in the values; options that would shape it need the cell.
+    const std::pair<bool, std::string_view> shaping[] = {
+        {args.vert.has_value(), "--scan"},
+        {args.msbFirst.has_value(), "--bit-order"},
+        {args.bandOrder.has_value(), "--band-order"},
+        {args.firstCode.has_value(), "--first-code"},
+        {args.skip.has_value(), "--skip"},
+        {args.stride.has_value(), "--stride"},
+        {args.glyphOffset.has_value(), "--glyph-offset"},
+        {args.negative.has_value(), args.negative.value_or(false) ? "--negative" : "--positive"}};
+    for (const auto& [given, option] : shaping) {
+      if (given) {
+        r.error = "option " + Quoted(option) +
+                  " needs --cell WxH (without the cell, the layout "
+                  "is found in the file)";
+        return r;
+      }
+    }
+    r.params.detect = true;
     return r;
   }
   r.params.vert = args.vert.value_or(named ? named->vert : 1);
@@ -471,6 +509,15 @@ ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header)
   if (args.msbFirst) r.params.bitOrder = BitOrderOfMacro(scan, *args.msbFirst ? 1 : 0);
   r.params.bandOrder = args.bandOrder.value_or(BandOrder::Bands);
   r.params.firstCode = args.firstCode.value_or(0x20);
+  r.params.skip = args.skip.value_or(0);
+  r.params.stride = args.stride.value_or(0);
+  r.params.glyphOffset = args.glyphOffset.value_or(0);
+  if (!r.params.Table().Valid()) {
+    r.error = "the glyph's own bytes do not fit the stride: --glyph-offset " +
+              std::to_string(r.params.glyphOffset) + " leaves none of --stride " +
+              std::to_string(r.params.Table().stride);
+    return r;
+  }
   if (r.params.vert == 0 && !AllowsHorizontal(r.params.ncol)) {
     r.error = "a cell " + std::to_string(r.params.ncol) +
               " pixels wide has no horizontal scan: use --scan v";
@@ -493,7 +540,7 @@ std::optional<int> ParseCode(std::string_view text) {
   return value;
 }
 
-std::string OptionsLine(const TableOptions& t) {
+std::string OptionsLine(const TableLayout& t, std::string_view array) {
   const Layout& l = t.layout;
   std::string line = "--cell " + std::to_string(l.width) + "x" + std::to_string(l.height) +
                      " --scan " + (l.Vertical() ? "v" : "h") + " --bit-order " +
@@ -504,12 +551,10 @@ std::string OptionsLine(const TableOptions& t) {
   }
   line += " --first-code " + CodeText(t.firstCode);
   if (t.skip != 0) line += " --skip " + std::to_string(t.skip);
-  if (t.stride != 0 && t.stride != l.BytesPerGlyph()) {
-    line += " --stride " + std::to_string(t.stride);
-  }
+  if (t.stride != l.BytesPerGlyph()) line += " --stride " + std::to_string(t.stride);
   if (t.glyphOffset != 0) line += " --glyph-offset " + std::to_string(t.glyphOffset);
   if (t.negative) line += " --negative";
-  if (!t.array.empty()) line += " --array " + t.array;
+  if (!array.empty()) line += " --array " + std::string(array);
   return line;
 }
 

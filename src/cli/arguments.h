@@ -89,16 +89,25 @@ struct InputParams {
   BitOrder bitOrder = BitOrder::Classic;
   BandOrder bandOrder = BandOrder::Bands;
   int firstCode = 0x20;
+  int skip = 0;
+  int stride = 0;  // 0: the layout's bytes per glyph
+  int glyphOffset = 0;
+  std::string array;        // empty: the first array of a C source
   bool fromHeader = false;  // the input's own macros said all of it
+  bool detect = false;      // neither name nor options say the layout: find it
   // How the input's glyphs are packed.
-  TableForm Form() const;
+  TableLayout Table() const;
+  // The editor's own files: read as they always were.
+  bool OwnLayout() const;
 };
 
 // The input's parameters: those of a C header's own macros when it has them
 // (an option that says otherwise is an error naming both); else the options
 // given, else what the input's name carries, else vertical positive in the
-// editor's own order from 20h. An error when the cell is known from none or
-// the cell cannot take the scan.
+// editor's own order from 20h. An input whose cell comes from neither is
+// read with the layout detected in it, and layout options without --cell
+// are then an error; so is a font made with --from-font alone without a
+// cell, and a cell that cannot take the scan.
 struct ResolvedParams {
   InputParams params;
   std::string error;
@@ -107,17 +116,7 @@ ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header 
 
 // A table's layout as options, the line --detect prints: pasted back on the
 // command line it gives the same layout.
-struct TableOptions {
-  Layout layout;
-  int firstCode = 0x20;
-  int skip = 0;
-  int stride = 0;  // 0: the layout's bytes per glyph
-  int glyphOffset = 0;
-  bool negative = false;
-  std::string array;  // empty: the first array
-  friend bool operator==(const TableOptions&, const TableOptions&) = default;
-};
-std::string OptionsLine(const TableOptions& t);
+std::string OptionsLine(const TableLayout& t, std::string_view array = {});
 
 // "0x41", "41h" or "65" as 65: the forms --first-code takes.
 std::optional<int> ParseCode(std::string_view text);

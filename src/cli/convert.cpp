@@ -169,20 +169,29 @@ class Conversion {
   // --detect FILE: the layout as options to paste back.
   int Detect() {
     const std::string& path = a_.detect;
-    if (!FileByteSource(path).IsOpen()) return Fail(path + ": " + FileByteSource(path).OpenError());
-    TableOptions t;
+    FileByteSource in(path);
+    if (!in.IsOpen()) return Fail(path + ": " + in.OpenError());
+    const std::string array = a_.array.value_or("");
     if (const auto header = HeaderOf(path)) {
-      t.layout = header->layout;
-      t.firstCode = header->firstCode;
+      TableLayout t = TableLayout::Plain(header->layout, header->firstCode);
       t.negative = header->negative;
-    } else if (const auto named = ParamsFromName(path)) {
-      t.layout = Layout::Classic(named->ncol, named->nstr,
-                                 named->vert == 1 ? Scan::Vertical : Scan::Horizontal);
-      t.negative = named->pos == 0;
-    } else {
-      return Fail(path + ": neither its macros nor its name say its layout");
+      out_ << OptionsLine(t, array) << "\n";
+      return kDone;
     }
-    out_ << OptionsLine(t) << "\n";
+    if (const auto named = ParamsFromName(path)) {
+      TableLayout t = TableLayout::Plain(Layout::Classic(
+          named->ncol, named->nstr, named->vert == 1 ? Scan::Vertical : Scan::Horizontal));
+      t.negative = named->pos == 0;
+      out_ << OptionsLine(t, array) << "\n";
+      return kDone;
+    }
+    const LoadedTable loaded = zg::LoadTable(in, path, std::nullopt, array);
+    if (loaded.result.status != ReadStatus::Completed) {
+      return Fail(path + ReadFailurePlace(loaded.result) + ": " +
+                  ReadFailureText(loaded.result, 0));
+    }
+    if (!loaded.found) return Fail(path + ": no layout of a font table found in its values");
+    out_ << OptionsLine(loaded.table, array) << "\n";
     return kDone;
   }
 
@@ -194,22 +203,14 @@ class Conversion {
       Fail(shown + ": " + in.OpenError());
       return false;
     }
-    const TableForm form = p.Form();
-    const bool ownOrder = form == TableForm{LayoutOf(doc), kFirstCode};
-    LoadedDocument loaded = ownOrder
-                                ? LoadFontDocument(in, a_.input, p.ncol, p.nstr, p.vert, p.negative)
-                                : LoadTableDocument(in, a_.input, form, p.negative);
+    if (!p.OwnLayout() || p.detect) return LoadOtherLayout(in, shown, p, doc);
+    LoadedDocument loaded = LoadFontDocument(in, a_.input, p.ncol, p.nstr, p.vert, p.negative);
     if (loaded.result.status != ReadStatus::Completed) {
       Fail(shown + ReadFailurePlace(loaded.result) + ": " +
-           ReadFailureText(loaded.result, form.layout.BytesPerGlyph()));
+           ReadFailureText(loaded.result, doc.cb()));
       return false;
     }
-    // The values before code 20h of a table from a lower code are no glyphs of the font.
-    const auto below = static_cast<std::size_t>(kFirstCode - form.firstCode) *
-                       static_cast<std::size_t>(form.layout.BytesPerGlyph());
-    const std::size_t stored = loaded.result.valuesStored;
-    const ReadExtent extent =
-        ExtentOfRead(stored > below ? stored - below : 0, form.layout.BytesPerGlyph());
+    const ReadExtent extent = ExtentOfRead(loaded.result.valuesStored, doc.cb());
     if (extent.Empty()) {
       Fail(shown + ": no glyph value: the file is empty, holds only comments or an empty array");
       return false;
@@ -220,10 +221,46 @@ class Conversion {
       err_ << "zgconv: " << shown << ": note: " << extent.extraValues << " values past the font's "
            << kSymbolCount << " glyphs were left out\n";
     }
-    if (loaded.unpacked.leftOutInked > 0) {
-      err_ << "zgconv: " << shown << ": note: " << loaded.unpacked.leftOutInked
-           << " glyphs of codes below 20h are not empty and were left out (the font holds "
-              "20h..FFh)\n";
+    doc = std::move(loaded.document);
+    return true;
+  }
+
+  // A table in another layout than the editor's own, or one to be found.
+  bool LoadOtherLayout(ByteSource& in, const std::string& shown, const InputParams& p,
+                       FontDocument& doc) {
+    const std::optional<TableLayout> given =
+        p.detect ? std::nullopt : std::optional<TableLayout>(p.Table());
+    LoadedTable loaded = zg::LoadTable(in, a_.input, given, p.array);
+    if (loaded.result.status != ReadStatus::Completed) {
+      Fail(shown + ReadFailurePlace(loaded.result) + ": " +
+           ReadFailureText(loaded.result, p.Table().stride));
+      return false;
+    }
+    if (!loaded.found) {
+      Fail(shown +
+           ": neither its name nor the options say its layout, and none was found in "
+           "its values: give --cell WxH and the layout options (zgconv --help)");
+      return false;
+    }
+    const TableRead& r = loaded.read;
+    if (r.glyphCount == 0) {
+      Fail(shown + ": no glyph value: the file holds no whole glyph of this layout");
+      return false;
+    }
+    const std::string note = "zgconv: " + shown + ": note: ";
+    if (p.detect)
+      err_ << note << "read with the layout found: " << OptionsLine(loaded.table, p.array) << "\n";
+    if (r.CodesRead() < kSymbolCount) {
+      err_ << note << "read " << r.CodesRead() << " glyphs ("
+           << (r.CodesRead() > 0 ? Hex(r.firstRead) + ".." + Hex(r.lastRead) : "none")
+           << "), the rest are empty\n";
+    }
+    if (r.belowFirst > 0) {
+      err_ << note << r.belowFirst << " glyphs of codes below 20h were left out\n";
+    }
+    if (r.pastLast > 0) err_ << note << r.pastLast << " glyphs past code FFh were left out\n";
+    if (r.leftoverValues > 0) {
+      err_ << note << r.leftoverValues << " values after the last whole glyph were left out\n";
     }
     doc = std::move(loaded.document);
     return true;

@@ -32,20 +32,24 @@ LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol,
   return loaded;
 }
 
-LoadedDocument LoadTableDocument(ByteSource& in, std::string_view path, const TableForm& form,
-                                 bool negative) {
-  const Layout& l = form.layout;
-  const auto cb = static_cast<std::size_t>(l.Valid() ? l.BytesPerGlyph() : 0);
-  LoadedDocument loaded{{}, {l.width, l.height, l.Vert(), negative, {}}};
-  loaded.document.glyphs.assign(cb * kSymbolCount, 0);
-  TableValues read = ReadTableValues(in, SourceKindOfPath(path));
+LoadedTable LoadTable(ByteSource& in, std::string_view path,
+                      const std::optional<TableLayout>& table, std::string_view array) {
+  LoadedTable loaded;
+  TableValues read = ReadTableValues(in, SourceKindOfPath(path), array);
   loaded.result = read.result;
-  if (loaded.result.status == ReadStatus::Completed) {
-    if (negative) {
-      for (std::uint8_t& v : read.values) v = static_cast<std::uint8_t>(~v);
-    }
-    loaded.unpacked = UnpackTable(read.values, form, loaded.document);
+  if (loaded.result.status != ReadStatus::Completed) return loaded;
+  if (table) {
+    loaded.table = *table;
+  } else if (const auto detected = DetectTable(read.values)) {
+    loaded.table = detected->table;
+  } else {
+    loaded.found = false;
+    return loaded;
   }
+  const Layout& l = loaded.table.layout;
+  const Layout own = Layout::Classic(l.width, l.height, l.scan);
+  loaded.read = DecodeTable(read.values, loaded.table, own);
+  loaded.document = {l.width, l.height, l.Vert(), loaded.table.negative, loaded.read.glyphs};
   return loaded;
 }
 

@@ -30,7 +30,6 @@ std::optional<FontFileParams> ParamsFromName(std::string_view path);
 struct LoadedDocument {
   ReadResult result;  // Completed, or why the file was refused
   FontDocument document;
-  UnpackCount unpacked{};  // LoadTableDocument's count of the glyphs taken
 };
 
 // A whole font from a file of the given cell: glyphs past the file's last
@@ -38,12 +37,20 @@ struct LoadedDocument {
 LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
                                 bool negative);
 
-// A whole font from a file whose glyphs are packed as `form` says (a C
-// header's own macros, or options): the values from the file's first,
-// glyph after glyph from form.firstCode, into a document of the form's cell
-// and scan in the editor's own order. Glyphs past the file's end stay empty.
-LoadedDocument LoadTableDocument(ByteSource& in, std::string_view path, const TableForm& form,
-                                 bool negative);
+struct LoadedTable {
+  ReadResult result;  // Completed, or why the file was refused
+  FontDocument document;
+  TableRead read;     // what the decoding read and left out
+  TableLayout table;  // the layout read with: the one given or the one found
+  bool found = true;  // false: no layout given and none found in the values
+};
+
+// A whole font from a table in any layout: the file's values (the array
+// named `array` of a C source, the first when empty) decoded from `table`,
+// or from the layout DetectTable finds when none is given, into a document
+// of the table's cell and scan in the editor's own order.
+LoadedTable LoadTable(ByteSource& in, std::string_view path,
+                      const std::optional<TableLayout>& table, std::string_view array = {});
 
 // How far a completed read of `values` values reached in a font of `cb`
 // bytes a glyph: the whole glyphs from code 20h on, the bytes of the glyph

@@ -21,29 +21,4 @@ std::vector<std::uint8_t> PackTable(const FontDocument& d, const TableForm& form
   return values;
 }
 
-UnpackCount UnpackTable(std::span<const std::uint8_t> values, const TableForm& form,
-                        FontDocument& d) {
-  UnpackCount count;
-  const Layout to = LayoutOf(d);
-  const auto cb = static_cast<std::size_t>(form.layout.BytesPerGlyph());
-  if (cb == 0) return count;
-  const std::size_t glyphs = (values.size() + cb - 1) / cb;
-  for (std::size_t i = 0; i < glyphs; ++i) {
-    const int code = form.firstCode + static_cast<int>(i);
-    const auto glyph = values.subspan(i * cb, std::min(cb, values.size() - i * cb));
-    if (code < kFirstCode) {
-      if (std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t v) { return v != 0; })) {
-        ++count.leftOutInked;
-      }
-      continue;
-    }
-    if (code >= kFirstCode + kSymbolCount) break;
-    const auto target = d.Glyph(code - kFirstCode);
-    if (target.empty()) continue;
-    Repack(form.layout, glyph, to, target);
-    ++count.read;
-  }
-  return count;
-}
-
 }  // namespace zg

@@ -6,7 +6,6 @@
 // say their own layout.
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "model/font_document.h"
@@ -27,17 +26,5 @@ Layout LayoutOf(const FontDocument& d);
 // document's layout into form.layout (the cell's top left corner kept).
 // The document's own bytes unchanged when the form is its own.
 std::vector<std::uint8_t> PackTable(const FontDocument& d, const TableForm& form);
-
-struct UnpackCount {
-  int read = 0;          // glyphs of codes 20h..FFh taken
-  int leftOutInked = 0;  // glyphs below 20h with a lit pixel, left out
-};
-
-// The table's glyphs (code form.firstCode + i at i * bytes per glyph) into
-// the document's glyphs, repacked into its layout. Glyphs past the values'
-// end stay as they were; those below 20h are left out and counted when not
-// empty.
-UnpackCount UnpackTable(std::span<const std::uint8_t> values, const TableForm& form,
-                        FontDocument& d);
 
 }  // namespace zg

@@ -500,16 +500,15 @@ void Form1::command2Click() {
     RestoreAll(*saved);
     return;
   }
+  // A C header zgedit wrote says its whole layout in its macros: no questions.
+  const std::optional<CHeaderParams> header = HeaderParamsOf(*path);
   // Tables of other programs carry no parameters: the table dialog finds them.
-  if (IsTableSourcePath(*path) && !ParamsFromName(*path)) {
+  if (!header && IsTableSourcePath(*path) && !ParamsFromName(*path)) {
     RestoreAll(*saved);
     ImportTable(*path);
     return;
   }
   FileN = *path;
-
-  // A C header zgedit wrote says its whole layout in its macros: no questions.
-  const std::optional<CHeaderParams> header = HeaderParamsOf(FileN);
   if (header) {
     model.ncol = static_cast<std::int16_t>(header->layout.width);
     model.nstr = static_cast<std::int16_t>(header->layout.height);
@@ -561,8 +560,9 @@ void Form1::command2Click() {
   ReadResult result;
   std::size_t valuesBelow = 0;  // of a header's glyphs below code 20h
   if (header) {
-    const LoadedDocument loaded =
-        LoadTableDocument(*source, FileN, {header->layout, header->firstCode}, header->negative);
+    TableLayout table = TableLayout::Plain(header->layout, header->firstCode);
+    table.negative = header->negative;
+    const LoadedTable loaded = LoadTable(*source, FileN, table);
     result = loaded.result;
     valuesBelow = static_cast<std::size_t>(kFirstCode - header->firstCode) *
                   static_cast<std::size_t>(header->layout.BytesPerGlyph());

@@ -133,6 +133,7 @@ TEST(Arguments, GivenParametersOverrideTheName) {
   const auto resolve = [](std::vector<std::string_view> argv) {
     const ResolvedParams r = ResolveParams(Parse(argv).args);
     if (!r.error.empty()) return r.error;
+    if (r.params.detect) return std::string("found in the file");
     return std::to_string(r.params.ncol) + "x" + std::to_string(r.params.nstr) +
            (r.params.vert == 1 ? " v" : " h") + (r.params.negative ? " n" : " p");
   };
@@ -141,9 +142,13 @@ TEST(Arguments, GivenParametersOverrideTheName) {
   EXPECT_EQ(resolve({"Font16x24hn.fnt", "--cell", "6x8", "-o", "x"}),
             "a cell 6 pixels wide has no horizontal scan: use --scan v");
   EXPECT_EQ(resolve({"font.c", "--cell", "12x16", "-o", "x"}), "12x16 v p");
-  EXPECT_EQ(resolve({"Font10x10vp.fnt", "-o", "x"}),
-            "the name of 'Font10x10vp.fnt' does not carry the cell (as Font08x08vp.fnt does): "
-            "give --cell WxH with sides 1 to 24 (8x8, 8x16, 6x8, 16x16...)");
+  EXPECT_EQ(resolve({"table.c", "-o", "x"}), "found in the file");
+  EXPECT_EQ(resolve({"table.c", "--bit-order", "msb", "-o", "x"}),
+            "option '--bit-order' needs --cell WxH (without the cell, the layout is found in the "
+            "file)");
+  EXPECT_EQ(resolve({"t.c", "--cell", "8x8", "--stride", "3", "--glyph-offset", "3", "-o", "x"}),
+            "the glyph's own bytes do not fit the stride: --glyph-offset 3 leaves none of "
+            "--stride 3");
 }
 
 TEST(Arguments, TableOptionsLandInTheirFields) {
@@ -193,16 +198,21 @@ TEST(Arguments, TableOptionsLandInTheirFields) {
 
 // The line --detect prints, pasted back, gives the layout it names.
 TEST(Arguments, TheDetectedLineReadsBackAsTheSameLayout) {
-  const TableOptions cases[] = {
-      {{8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00, 0, 0, 0, false, ""},
-      {{8, 16, Scan::Vertical, BitOrder::Classic, BandOrder::Columns}, 0x20, 4, 17, 1, true, "f"},
-      {{6, 8, Scan::Vertical, BitOrder::Classic, BandOrder::Bands}, 0x20, 0, 5, 0, false, ""},
-  };
-  EXPECT_EQ(OptionsLine(cases[0]), "--cell 8x8 --scan h --bit-order lsb --first-code 0x00");
-  EXPECT_EQ(OptionsLine(cases[1]),
+  TableLayout rows =
+      TableLayout::Plain({8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00);
+  TableLayout tall =
+      TableLayout::Plain({8, 16, Scan::Vertical, BitOrder::Classic, BandOrder::Columns});
+  tall.skip = 4;
+  tall.stride = 17;
+  tall.glyphOffset = 1;
+  tall.negative = true;
+  TableLayout narrow = TableLayout::Plain(Layout::Classic(6, 8, Scan::Vertical));
+  narrow.stride = 5;
+  EXPECT_EQ(OptionsLine(rows), "--cell 8x8 --scan h --bit-order lsb --first-code 0x00");
+  EXPECT_EQ(OptionsLine(tall, "f"),
             "--cell 8x16 --scan v --bit-order lsb --band-order columns --first-code 0x20 --skip 4 "
             "--stride 17 --glyph-offset 1 --negative --array f");
-  for (const TableOptions& t : cases) {
+  for (const TableLayout& t : {rows, tall, narrow}) {
     std::vector<std::string> words{"in.c", "-o", "x.h"};
     std::istringstream line(OptionsLine(t));
     for (std::string w; line >> w;) words.push_back(w);
@@ -210,13 +220,7 @@ TEST(Arguments, TheDetectedLineReadsBackAsTheSameLayout) {
     ASSERT_EQ(p.error, "") << OptionsLine(t);
     const ResolvedParams r = ResolveParams(p.args);
     ASSERT_EQ(r.error, "");
-    EXPECT_EQ(r.params.Form(), (TableForm{t.layout, t.firstCode})) << OptionsLine(t);
-    EXPECT_EQ(r.params.negative, t.negative);
-    EXPECT_EQ(p.args.skip.value_or(0), t.skip);
-    EXPECT_EQ(p.args.stride.value_or(t.layout.BytesPerGlyph()),
-              t.stride == 0 ? t.layout.BytesPerGlyph() : t.stride);
-    EXPECT_EQ(p.args.glyphOffset.value_or(0), t.glyphOffset);
-    EXPECT_EQ(p.args.array.value_or(""), t.array);
+    EXPECT_EQ(r.params.Table(), t) << OptionsLine(t);
   }
 }
 
@@ -232,7 +236,7 @@ TEST(Arguments, OptionsThatContradictTheHeaderAreRefused) {
   };
   const ResolvedParams agreed = resolve({"--cell", "8x16", "--bit-order", "msb", "--positive"});
   EXPECT_EQ(agreed.error, "");
-  EXPECT_EQ(agreed.params.Form(), (TableForm{header.layout, 0}));
+  EXPECT_EQ(agreed.params.Table(), TableLayout::Plain(header.layout, 0));
   const struct {
     std::vector<std::string_view> options;
     std::string error;

@@ -10,11 +10,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "document/font_io.h"
 #include "glyphimport/glyph_renderer.h"
 #include "model/code_page.h"
+#include "table_samples.h"
 #include "zgconv_runner.h"
 
 namespace zg {
@@ -139,7 +141,7 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
       {{fnt}, 2, "zgconv: no output: give -o OUTPUT\n"},
       {{fnt, "-o", dir / "x.out"}, 2, "cannot tell the format of '" + (dir / "x.out")},
       {{fnt, "--cell", "25x8", "-o", dir / "x.h"}, 2, "option '--cell' takes WxH with sides 1"},
-      {{dir / "bad.fnt", "-o", dir / "x.h"}, 2, "does not carry the cell"},
+      {{dir / "bad.fnt", "-o", dir / "x.h"}, 1, "bad.fnt:2:"},
       {{fnt, "--cell", "12x16", "--scan", "h", "-o", dir / "x.h"}, 2, "has no horizontal scan"},
       {{"--from-font", "f.ttf", "-o", dir / "x.h"}, 2, "needs its cell: give --cell WxH"},
       // Options that the output's format has no use for.
@@ -535,6 +537,47 @@ TEST(Zgconv, ExportsInAnotherLayoutAndReadsItBack) {
     EXPECT_EQ(o.err.rfind(r.message, 0), 0U) << o.err;
   }
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"b2.fnt", "back.fnt", "lcd.fnt", "lcd.h"}));
+}
+
+}  // namespace
+}  // namespace zg
+
+namespace zg {
+namespace {
+
+// A C array as firmware keeps it: a 4-byte header, then 8 x 8 rows with the
+// left pixel in bit 0, from code 00h.
+TEST(Zgconv, ReadsATableWithTheLayoutFoundInIt) {
+  Scratch dir;
+  TableLayout table =
+      TableLayout::Plain({8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00);
+  table.skip = 4;
+  std::string text = "const unsigned char font8x8[] = {";
+  for (const std::uint8_t v : test::DrawnTable(table, 128, {0x00, 0x08, 0x08, 0x00})) {
+    text += std::to_string(v) + ",";
+  }
+  WriteFile(dir / "table.c", text + "};\n");
+  const std::string layout = "--cell 8x8 --scan h --bit-order lsb --first-code 0x00 --skip 4";
+
+  EXPECT_EQ(RunZgconv(dir, {"--detect", dir / "table.c"}).out, layout + "\n");
+  const test::Outcome found = RunZgconv(dir, {dir / "table.c", "-o", dir / "found.fnt"});
+  ASSERT_EQ(found.status, 0) << found.err;
+  EXPECT_EQ(found.err,
+            "zgconv: " + (dir / "table.c") + ": note: read with the layout found: " + layout +
+                "\nzgconv: " + (dir / "table.c") +
+                ": note: read 96 glyphs (20h..7Fh), the rest are empty\n"
+                "zgconv: " +
+                (dir / "table.c") + ": note: 32 glyphs of codes below 20h were left out\n");
+  // The same with the options pasted back, and the glyphs as drawn.
+  std::vector<std::string> args{dir / "table.c", "-o", dir / "given.fnt"};
+  std::istringstream words(layout);
+  for (std::string w; words >> w;) args.push_back(w);
+  ASSERT_EQ(RunZgconv(dir, args).status, 0);
+  EXPECT_EQ(ReadWholeFile(dir / "given.fnt"), ReadWholeFile(dir / "found.fnt"));
+  const FontDocument font = Load(dir / "found.fnt", 8, 8, 0, false);
+  const Layout own = Layout::Classic(8, 8, Scan::Horizontal);
+  EXPECT_EQ(PixelPicture(own, font.Glyph('A' - 0x20)),
+            PixelPicture(own, test::DrawnGlyph(own, 'A')));
 }
 
 }  // namespace
