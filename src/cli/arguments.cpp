@@ -592,6 +592,8 @@ Input (a font source file, or a C source by its extension .c .h .cpp ...):
                        Left out, these come from a name like Font08x08vp.fnt.
                        A C header zgedit wrote says all of its layout in its
                        macros; an option that says otherwise is refused.
+                       Without a cell from either, the layout is found in
+                       the file's values and named on standard error.
   --bit-order lsb|msb  bit 0 or bit 7 holds a byte's top (v) or left (h)
                        pixel (default: lsb for v, msb for h)
   --band-order bands|columns
