@@ -116,13 +116,6 @@ class Conversion {
     const ResolvedParams resolved = ResolveParams(a_, header ? &*header : nullptr);
     if (!resolved.error.empty()) return Usage(resolved.error);
     const InputParams& p = resolved.params;
-    // Reading a table by these waits for the table decoding in the document layer.
-    for (const auto& [given, option] : {std::pair{a_.skip.has_value(), "--skip"},
-                                        {a_.stride.has_value(), "--stride"},
-                                        {a_.glyphOffset.has_value(), "--glyph-offset"},
-                                        {a_.array.has_value(), "--array"}}) {
-      if (given) return Usage("option '" + std::string(option) + "' is not read yet");
-    }
     const auto format = a_.format ? a_.format : FormatOfPath(a_.output);
     if (!format) {
       return Usage("cannot tell the format of " + Quoted(a_.output) +
