@@ -20,7 +20,7 @@ zg::FontModel Empty24(int vert) {
   m.cb = 72;
   m.vert = static_cast<std::int16_t>(vert);
   m.pixelBoxVisible.fill(true);
-  zg::LayoutGrid(m, m.ncol, m.nstr);
+  zg::LayoutGrid(m, zg::Layout::Classic(m.ncol, m.nstr, zg::Scan::Vertical));
   for (auto& box : m.symbols) box.locked = false;
   zg::SelectSymbol(m, 100);
   return m;
@@ -57,7 +57,8 @@ void BM_ShiftFont24x24(benchmark::State& state) {
     for (int k = 0; k < 10; ++k) {
       const int box =
           (2 + static_cast<int>(rng() % 20)) * zg::kGridSide + 2 + static_cast<int>(rng() % 20);
-      const zg::PixelBit bit = zg::LocatePixel(box, 24, vert);
+      const zg::PixelBit bit =
+          zg::LocatePixel(box, zg::Layout::Classic(24, kGridSide, zg::ScanOf(vert)));
       font[g * 72 + static_cast<std::size_t>(bit.n)] |= static_cast<std::uint8_t>(1U << bit.b);
     }
   }

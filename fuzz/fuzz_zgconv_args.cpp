@@ -44,7 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(!a.output.empty(), "accepted without an output");
   Check(!a.input.empty() || (a.fromFont && !a.fromFont->fontPath.empty()),
         "accepted without an input");
-  if (a.ncol || a.nstr) Check(a.ncol && a.nstr && zg::IsCellSize(*a.ncol, *a.nstr), "bad cell");
+  if (a.ncol || a.nstr) {
+    Check(a.ncol && a.nstr && zg::Layout::Classic(*a.ncol, *a.nstr, zg::Scan::Vertical).Valid(),
+          "bad cell");
+  }
   if (a.fromFont && a.fromFont->pixelSize) {
     Check(*a.fromFont->pixelSize >= 1 && *a.fromFont->pixelSize <= 255, "bad pixel size");
   }
@@ -52,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const zg::cli::ResolvedParams r = zg::cli::ResolveParams(a);
   if (!r.error.empty()) return 0;
   const zg::cli::InputParams& p = r.params;
-  Check(zg::IsCellSize(p.ncol, p.nstr), "resolved to a cell outside the table");
-  Check(p.vert == 1 || (p.vert == 0 && zg::AllowsHorizontal(p.ncol)), "resolved to a bad scan");
+  Check(zg::Layout::Classic(p.ncol, p.nstr, zg::ScanOf(p.vert)).Valid(),
+        "resolved to a cell the editor cannot hold");
+  Check(p.vert == 1 || p.vert == 0, "resolved to a bad scan");
   return 0;
 }

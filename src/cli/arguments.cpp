@@ -7,7 +7,7 @@
 namespace zg::cli {
 namespace {
 
-constexpr std::string_view kCells = "6x8, 8x8, 12x16, 16x16, 16x24, 24x16 or 24x24";
+constexpr std::string_view kCells = "a width and height of 1 to 24, as 8x16 or 5x8";
 
 template <typename T>
 struct Choice {
@@ -63,7 +63,7 @@ std::optional<std::pair<int, int>> ParseCell(std::string_view text) {
   if (x == std::string_view::npos) return std::nullopt;
   const auto w = ParseInt(text.substr(0, x), 1, 99);
   const auto h = ParseInt(text.substr(x + 1), 1, 99);
-  if (!w || !h || !IsCellSize(*w, *h)) return std::nullopt;
+  if (!w || !h || !Layout::Classic(*w, *h, Scan::Vertical).Valid()) return std::nullopt;
   return std::pair{*w, *h};
 }
 
@@ -291,19 +291,14 @@ ResolvedParams ResolveParams(const Arguments& args) {
     r.params.nstr = named->nstr;
   } else {
     r.error = args.input.empty()
-                  ? "a font made with --from-font alone needs its cell: give --cell WxH, one of "
+                  ? "a font made with --from-font alone needs its cell: give --cell WxH, "
                   : "the name of " + Quoted(args.input) +
-                        " does not carry the cell (as Font08x08vp.fnt does): give --cell WxH, "
-                        "one of ";
+                        " does not carry the cell (as Font08x08vp.fnt does): give --cell WxH, ";
     r.error += kCells;
     return r;
   }
   r.params.vert = args.vert.value_or(named ? named->vert : 1);
   r.params.negative = args.negative.value_or(named && named->pos == 0);
-  if (r.params.vert == 0 && !AllowsHorizontal(r.params.ncol)) {
-    r.error = "a cell " + std::to_string(r.params.ncol) +
-              " pixels wide has no horizontal scan: use --scan v";
-  }
   return r;
 }
 
@@ -314,7 +309,7 @@ Converts a character-generator font (224 glyphs, codes 20h..FFh) between a
 font source file, a C header, BDF and an Adafruit GFX font.
 
 Input (a font source file, or a C source by its extension .c .h .cpp ...):
-  --cell WxH           6x8, 8x8, 12x16, 16x16, 16x24, 24x16 or 24x24
+  --cell WxH           any cell from 1x1 to 24x24 (6x8, 8x8, 8x16, 16x16...)
   --scan v|h           vertical (default) or horizontal byte scan
   --negative           the file holds every byte complemented (--positive: not)
                        Left out, these come from a name like Font08x08vp.fnt.

@@ -71,17 +71,13 @@ class Conversion {
                    " from its extension: give --format fnt|c|bdf|gfx");
     }
 
-    FontDocument doc = EmptyDocument(p.ncol, p.nstr, p.vert, p.negative);
+    FontDocument doc = EmptyDocument(Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
     if (!a_.input.empty() && !Load(p, doc)) return kBadInput;
     if (a_.fromFont && !Import(*a_.fromFont, doc)) return kBadInput;
-    if (a_.toVert && *a_.toVert != doc.vert) {
-      if (!AllowsHorizontal(doc.ncol)) {
-        return Fail("cannot change the scan of a " + std::to_string(doc.ncol) + " x " +
-                    std::to_string(doc.nstr) +
-                    " font: only cells 8, 16 or 24 pixels wide change scan");
-      }
-      ConvertScan(doc.glyphs, doc.cb(), doc.ncol, doc.nstr, doc.vert, *a_.toVert);
-      doc.vert = *a_.toVert;
+    if (a_.toVert && *a_.toVert != doc.layout.Vert()) {
+      const Layout to = doc.layout.WithScan(ScanOf(*a_.toVert));
+      doc.glyphs = RepackFont(doc.glyphs, doc.layout, to);
+      doc.layout = to;
     }
     if (a_.toNegative) doc.negative = *a_.toNegative;
     return Write(doc, *format);
@@ -106,7 +102,8 @@ class Conversion {
       Fail(shown + ": " + in.OpenError());
       return false;
     }
-    LoadedDocument loaded = LoadFontDocument(in, a_.input, p.ncol, p.nstr, p.vert, p.negative);
+    LoadedDocument loaded =
+        LoadFontDocument(in, a_.input, Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
     if (loaded.result.status != ReadStatus::Completed) {
       Fail(shown + ": " + ReadFailureText(loaded.result, doc.cb()));
       return false;
@@ -120,10 +117,8 @@ class Conversion {
     request.fontPath = f.fontPath;
     GlyphRenderOptions& o = request.options;
     o.faceIndex = f.faceIndex;
-    o.pixelSize = f.pixelSize.value_or(doc.nstr);
-    o.ncol = doc.ncol;
-    o.nstr = doc.nstr;
-    o.vert = doc.vert;
+    o.pixelSize = f.pixelSize.value_or(doc.layout.height);
+    o.layout = doc.layout;
     o.mode = f.mode;
     o.threshold = f.threshold;
     o.align = f.align;

@@ -14,15 +14,19 @@ ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
 
 std::optional<FontFileParams> ParamsFromName(std::string_view path) {
   auto params = ParseFontFileName(path);
-  // Only the cells of the table, so that an import never starts with
+  // Only cells the editor can hold, so that an import never starts with
   // parameters the rest of the editor cannot handle.
-  if (params && !IsCellSize(params->ncol, params->nstr)) return std::nullopt;
+  if (params && !LayoutOf(*params).Valid()) return std::nullopt;
   return params;
 }
 
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
+Layout LayoutOf(const FontFileParams& params) {
+  return Layout::Classic(params.ncol, params.nstr, ScanOf(params.vert));
+}
+
+LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
                                 bool negative) {
-  LoadedDocument loaded{{}, EmptyDocument(ncol, nstr, vert, negative)};
+  LoadedDocument loaded{{}, EmptyDocument(layout, negative)};
   auto store = std::make_unique<GlyphStore>();
   store->fill(0);
   loaded.result = ReadFontFile(in, path, negative, *store);
@@ -51,13 +55,14 @@ std::optional<OutputFormat> FormatOfPath(std::string_view path) {
 std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options) {
   switch (options.format) {
     case OutputFormat::CHeader:
-      return WriteCHeader(d.glyphs, d.ncol, d.nstr, d.vert, d.negative, options.characters,
-                          {options.name, options.flash, options.pictures});
+      return WriteCHeader(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(), d.negative,
+                          options.characters, {options.name, options.flash, options.pictures});
     case OutputFormat::Bdf:
-      return WriteBdf(d.glyphs, d.ncol, d.nstr, d.vert, options.characters,
-                      {options.name, options.rawEncoding});
+      return WriteBdf(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
+                      options.characters, {options.name, options.rawEncoding});
     case OutputFormat::Gfx:
-      return WriteGfxHeader(d.glyphs, d.ncol, d.nstr, d.vert, options.characters, {options.name});
+      return WriteGfxHeader(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
+                            options.characters, {options.name});
     case OutputFormat::FontSource:
       break;
   }

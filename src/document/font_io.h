@@ -22,7 +22,7 @@ ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
                         std::span<std::uint8_t> store);
 
 // The cell, scan and polarity the file name carries, if it has the form the
-// save dialog proposes and names one of the seven cells.
+// save dialog proposes and names a cell the editor can hold.
 std::optional<FontFileParams> ParamsFromName(std::string_view path);
 
 struct LoadedDocument {
@@ -30,9 +30,12 @@ struct LoadedDocument {
   FontDocument document;
 };
 
-// A whole font from a file of the given cell: glyphs past the file's last
+// The layout of the editor's own files that the name's parameters stand for.
+Layout LayoutOf(const FontFileParams& params);
+
+// A whole font from a file in the given layout: glyphs past the file's last
 // value stay empty.
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
+LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
                                 bool negative);
 
 enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx };

@@ -36,7 +36,7 @@ int PixelsRound(FT_Pos v26_6) { return Bounded((v26_6 / 32 + (v26_6 >= 0 ? 1 : -
 GlyphImportFailure Fail(GlyphImportError error) { return {error, {}, 0}; }
 
 std::optional<GlyphImportFailure> CheckOptions(const GlyphRenderOptions& o) {
-  if (o.ncol < 1 || o.ncol > kGridSide || o.nstr < 1 || o.nstr > kGridSide) {
+  if (!o.layout.Valid()) {
     return Fail(GlyphImportError::BadCell);
   }
   if (o.pixelSize < kMinPixelSize || o.pixelSize > kMaxPixelSize) {
@@ -119,11 +119,6 @@ std::vector<std::pair<char32_t, std::uint8_t>> CharsetCodes(FT_Face face) {
 }
 
 }  // namespace
-
-int GlyphBytes(int ncol, int nstr, int vert) {
-  if (ncol <= 0 || nstr <= 0) return 0;
-  return vert == 1 ? ncol * ((nstr + 7) / 8) : RowBytes(ncol) * nstr;
-}
 
 struct GlyphRenderer::Face {
   std::vector<std::uint8_t> bytes;  // FreeType reads from here while the face lives
@@ -243,7 +238,7 @@ std::string GlyphRenderer::faceName() const {
 bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph) const {
   const Face& f = *face_;
   const GlyphRenderOptions& o = f.options;
-  const int cb = GlyphBytes(o.ncol, o.nstr, o.vert);
+  const int cb = o.layout.BytesPerGlyph();
   if (ch == 0 || glyph.size() < static_cast<std::size_t>(cb)) return false;
 
   FT_ULong code = ch;
@@ -271,21 +266,21 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph) const {
   int left = bitmapLeft;
   if (o.align == HAlign::Center) {
     const int advance = PixelsRound(slot->advance.x);
-    left = advance > 0 ? FloorDiv2(o.ncol - advance) + bitmapLeft : FloorDiv2(o.ncol - width);
+    left = advance > 0 ? FloorDiv2(o.layout.width - advance) + bitmapLeft
+                       : FloorDiv2(o.layout.width - width);
   }
   left += Bounded(o.offsetX);
 
   std::fill_n(glyph.begin(), cb, std::uint8_t{0});
   // Only the part of the bitmap that falls into the cell is visited.
   const int r0 = std::max(0, -top);
-  const int r1 = std::min(rows, o.nstr - top);
+  const int r1 = std::min(rows, o.layout.height - top);
   const int c0 = std::max(0, -left);
-  const int c1 = std::min(width, o.ncol - left);
+  const int c1 = std::min(width, o.layout.width - left);
   for (int r = r0; r < r1; ++r) {
     for (int c = c0; c < c1; ++c) {
       if (Coverage(bm, r, c) < threshold) continue;
-      const PixelBit p = LocatePixel((top + r) * kGridSide + left + c, o.ncol, o.vert);
-      glyph[static_cast<std::size_t>(p.n)] |= static_cast<std::uint8_t>(1U << p.b);
+      SetPixel(o.layout, glyph, left + c, top + r, true);
     }
   }
   return true;
@@ -295,7 +290,7 @@ FillSummary FillGlyphs(const GlyphRenderer& renderer,
                        const std::array<char32_t, kSymbolCount>& characters, FillRange range,
                        std::span<std::uint8_t> glyphs) {
   const GlyphRenderOptions& o = renderer.options();
-  const auto cb = static_cast<std::size_t>(GlyphBytes(o.ncol, o.nstr, o.vert));
+  const auto cb = static_cast<std::size_t>(o.layout.BytesPerGlyph());
   FillSummary summary;
   for (std::size_t i = 0; i < characters.size(); ++i) {
     const char32_t ch = characters[i];

@@ -28,9 +28,7 @@ enum class HAlign : std::uint8_t {
 struct GlyphRenderOptions {
   int faceIndex = 0;   // face of a collection
   int pixelSize = 16;  // 1..255; for bitmap fonts one of their strikes
-  int ncol = 16;       // target cell and scan (vert == 1: vertical)
-  int nstr = 16;
-  int vert = 1;
+  Layout layout = Layout::Classic(16, 16, Scan::Vertical);  // the target glyphs
   RenderMode mode = RenderMode::Mono;
   // AntiAliased: a pixel is on when its coverage (0..255) is at least the
   // threshold; threshold 0 counts as 1, so uncovered pixels never light.
@@ -61,9 +59,6 @@ struct GlyphImportFailure {
   friend bool operator==(const GlyphImportFailure&, const GlyphImportFailure&) = default;
 };
 
-// Bytes of one glyph of the cell in the given scan.
-int GlyphBytes(int ncol, int nstr, int vert);
-
 // One open font face at one size. Move-only; Render is not safe to call from
 // two threads at once (FreeType renders into the face's one glyph slot).
 class GlyphRenderer {
@@ -86,7 +81,7 @@ class GlyphRenderer {
   // The family and style, e.g. "DejaVu Sans Mono Book".
   std::string faceName() const;
 
-  // Draws `ch` into `glyph` (GlyphBytes() bytes; the whole glyph is rewritten).
+  // Draws `ch` into `glyph` (layout.BytesPerGlyph() bytes; the whole glyph is rewritten).
   // False when the font has no such character: `glyph` stays as it was.
   bool Render(char32_t ch, std::span<std::uint8_t> glyph) const;
 

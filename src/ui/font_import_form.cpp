@@ -17,13 +17,11 @@ std::string Arg(std::string pattern, int n, const std::string& value) {
 
 }  // namespace
 
-GlyphImportRequest ImportRequest(const FontImportChoice& c, int ncol, int nstr, int vert) {
+GlyphImportRequest ImportRequest(const FontImportChoice& c, const Layout& layout) {
   GlyphRenderOptions o;
   o.faceIndex = c.faceIndex;
   o.pixelSize = c.pixelSize;
-  o.ncol = ncol;
-  o.nstr = nstr;
-  o.vert = vert;
+  o.layout = layout;
   o.mode = c.mode;
   o.threshold = c.threshold;
   o.align = c.align;

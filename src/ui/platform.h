@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "model/layout.h"
+
 namespace zg {
 
 class ByteSource;
@@ -89,7 +91,7 @@ class Platform {
   // The dialog "Импорт из шрифта...": the user's choice, or nothing when
   // cancelled. It previews the font's first glyphs in the cell given.
   virtual std::optional<FontImportChoice> ShowFontImportDialog(
-      int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) = 0;
+      const Layout& layout, CodePage page, std::span<const std::uint8_t> glyphs) = 0;
 
   // The dialog "Экспорт...": the form and options, or nothing when cancelled.
   virtual std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) = 0;

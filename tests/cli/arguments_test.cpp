@@ -117,12 +117,12 @@ TEST(Arguments, GivenParametersOverrideTheName) {
   };
   EXPECT_EQ(resolve({"d/Font16x24hn.fnt", "-o", "x"}), "16x24 h n");
   EXPECT_EQ(resolve({"Font16x24hn.fnt", "--scan", "v", "--positive", "-o", "x"}), "16x24 v p");
-  EXPECT_EQ(resolve({"Font16x24hn.fnt", "--cell", "6x8", "-o", "x"}),
-            "a cell 6 pixels wide has no horizontal scan: use --scan v");
+  EXPECT_EQ(resolve({"Font16x24hn.fnt", "--cell", "6x8", "-o", "x"}), "6x8 h n");
+  EXPECT_EQ(resolve({"Font05x08hp.fnt", "-o", "x"}), "5x8 h p");
   EXPECT_EQ(resolve({"font.c", "--cell", "12x16", "-o", "x"}), "12x16 v p");
-  EXPECT_EQ(resolve({"Font10x10vp.fnt", "-o", "x"}),
-            "the name of 'Font10x10vp.fnt' does not carry the cell (as Font08x08vp.fnt does): "
-            "give --cell WxH, one of 6x8, 8x8, 12x16, 16x16, 16x24, 24x16 or 24x24");
+  EXPECT_EQ(resolve({"Font25x10vp.fnt", "-o", "x"}),
+            "the name of 'Font25x10vp.fnt' does not carry the cell (as Font08x08vp.fnt does): "
+            "give --cell WxH, a width and height of 1 to 24, as 8x16 or 5x8");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "cells.h"
 #include "document/font_io.h"
 #include "glyphimport/glyph_renderer.h"
 #include "model/code_page.h"
@@ -19,7 +20,7 @@ using test::Scratch;
 
 FontDocument Load(const std::string& path, int ncol, int nstr, int vert, bool negative) {
   FileByteSource in(path);
-  LoadedDocument loaded = LoadFontDocument(in, path, ncol, nstr, vert, negative);
+  LoadedDocument loaded = LoadFontDocument(in, path, test::Cell(ncol, nstr, vert), negative);
   EXPECT_EQ(loaded.result.status, ReadStatus::Completed) << path;
   return loaded.document;
 }
@@ -127,13 +128,9 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
       {{"--bogus"}, 2, "zgconv: unknown option '--bogus'\nTry 'zgconv --help'.\n"},
       {{fnt}, 2, "zgconv: no output: give -o OUTPUT\n"},
       {{fnt, "-o", dir / "x.out"}, 2, "cannot tell the format of '" + (dir / "x.out")},
-      {{fnt, "--cell", "10x10", "-o", dir / "x.h"}, 2, "option '--cell' takes 6x8, 8x8,"},
+      {{fnt, "--cell", "25x10", "-o", dir / "x.h"}, 2, "option '--cell' takes a width and height"},
       {{dir / "bad.fnt", "-o", dir / "x.h"}, 2, "does not carry the cell"},
-      {{fnt, "--cell", "12x16", "--scan", "h", "-o", dir / "x.h"}, 2, "has no horizontal scan"},
       {{"--from-font", "f.ttf", "-o", dir / "x.h"}, 2, "needs its cell: give --cell WxH"},
-      {{DataPath("Font06x08vp.fnt"), "--to-scan", "h", "-o", dir / "x.h"},
-       1,
-       "zgconv: cannot change the scan of a 6 x 8 font"},
       {{dir / "bad.fnt", "--cell", "8x8", "-o", dir / "x.h"},
        1,
        "bad.fnt: value 3 (glyph 20h): not a value of a font source file\n"},
@@ -179,9 +176,7 @@ FontDocument Rendered(const std::string& fontPath, int pixelSize, CodePage page,
                       FontDocument into) {
   GlyphImportRequest request{fontPath, {}};
   request.options.pixelSize = pixelSize;
-  request.options.ncol = into.ncol;
-  request.options.nstr = into.nstr;
-  request.options.vert = into.vert;
+  request.options.layout = into.layout;
   const GlyphRenderer::Result r = GlyphRenderer::Open(request);
   EXPECT_TRUE(r);
   if (r) FillGlyphs(*r.renderer, CodePageCharacters(page), range, into.glyphs);
@@ -194,9 +189,9 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   test::Outcome o = RunZgconv(
       dir, {"--from-font", dejaVu, "--cell", "16x16", "--scan", "h", "-o", dir / "a.fnt"});
   EXPECT_EQ(o.status, 0) << o.err;
-  EXPECT_EQ(
-      Load(dir / "a.fnt", 16, 16, 0, false),
-      Rendered(dejaVu, 16, kDefaultCodePage, FillRange::All(), EmptyDocument(16, 16, 0, false)));
+  EXPECT_EQ(Load(dir / "a.fnt", 16, 16, 0, false),
+            Rendered(dejaVu, 16, kDefaultCodePage, FillRange::All(),
+                     EmptyDocument(test::Cell(16, 16, 0), false)));
 
   // Into a font: only its empty glyphs, and the characters of another code page.
   const FontDocument font = Load(DataPath("Font08x08vp.fnt"), 8, 8, 1, false);
@@ -214,7 +209,7 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   EXPECT_NE(o.err.find(" lacks "), std::string::npos) << o.err;
   EXPECT_EQ(Load(dir / "c.fnt", 8, 8, 1, false),
             Rendered(DataPath("Letters8.bdf"), 8, kDefaultCodePage, FillRange::All(),
-                     EmptyDocument(8, 8, 1, false)));
+                     EmptyDocument(test::Cell(8, 8), false)));
 }
 
 TEST(Zgconv, HelpAndVersion) {

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "cells.h"
 #include "model/codec.h"
 
 namespace zg {
@@ -13,12 +14,13 @@ namespace {
 TEST(Layout, ClassicLayoutsMatchTheGridCodec) {
   for (const auto& size : kCellSizes) {
     for (const Scan scan : {Scan::Vertical, Scan::Horizontal}) {
-      if (scan == Scan::Horizontal && !AllowsHorizontal(size.ncol)) continue;
+      if (scan == Scan::Horizontal && !test::WholeByteRows(size.ncol)) continue;
       const Layout layout = Layout::Classic(size.ncol, size.nstr, scan);
-      EXPECT_EQ(layout.BytesPerGlyph(), size.cb) << size.name;
+      EXPECT_EQ(layout.BytesPerGlyph(), test::CellBytes(size)) << size.name;
       for (int y = 0; y < size.nstr; ++y) {
         for (int x = 0; x < size.ncol; ++x) {
-          const PixelBit p = LocatePixel(y * kGridSide + x, size.ncol, layout.Vert());
+          const PixelBit p =
+              LocatePixel(y * kGridSide + x, test::Cell(size.ncol, kGridSide, layout.Vert()));
           EXPECT_EQ(layout.Locate(x, y), (BitPlace{p.n, p.b})) << size.name << " " << x << "," << y;
         }
       }

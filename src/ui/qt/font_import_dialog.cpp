@@ -50,12 +50,12 @@ QLineEdit* CodeEdit(QWidget* parent) {
 
 }  // namespace
 
-FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePage,
+FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
                                    std::span<const std::uint8_t> currentGlyphs, QWidget* parent)
-    : QDialog(parent), ncol_(ncol), nstr_(nstr), vert_(vert), codePage_(codePage) {
+    : QDialog(parent), layout_(layout), codePage_(codePage) {
   setWindowTitle(Q(text::kFontImportTitle));
   setModal(true);
-  const auto cb = static_cast<std::size_t>(std::max(0, GlyphBytes(ncol, nstr, vert)));
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   current_.assign(currentGlyphs.begin(),
                   currentGlyphs.begin() + static_cast<std::ptrdiff_t>(
                                               std::min(currentGlyphs.size(), kSymbolCount * cb)));
@@ -78,7 +78,7 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
 
   face_ = SpinBox(0, 0, this);
   size_ = SpinBox(1, 255, this);
-  size_->setValue(std::clamp(nstr, 1, 255));
+  size_->setValue(std::clamp(layout.height, 1, 255));
   mode_ = new QComboBox(this);
   mode_->addItem(Q(text::kFontImportMono));
   mode_->addItem(Q(text::kFontImportAntiAliased));
@@ -102,7 +102,7 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
   to_->setText(Q(CodeText(kFirstCode + kSymbolCount - 1)));
 
   preview_ = new GlyphPreviewWidget(this);
-  preview_->setCell(ncol, nstr, vert);
+  preview_->setCell(layout);
   message_ = new QLabel(this);
   message_->setTextFormat(Qt::PlainText);
   message_->setWordWrap(true);
@@ -148,13 +148,13 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
   rangeRow->addStretch();
   form->addRow(Q(text::kFontImportSymbols), rangeRow);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addLayout(form);
-  layout->addWidget(new QLabel(Q(text::kFontImportPreview), this));
-  layout->addWidget(preview_);
-  layout->addWidget(message_);
-  layout->addWidget(buttons);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(grid);
+  column->addLayout(form);
+  column->addWidget(new QLabel(Q(text::kFontImportPreview), this));
+  column->addWidget(preview_);
+  column->addWidget(message_);
+  column->addWidget(buttons);
 
   const auto changed = [this] { refresh(); };
   connect(fromFile_, &QRadioButton::toggled, this, changed);
@@ -184,10 +184,10 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
   refresh();
 }
 
-std::optional<FontImportChoice> FontImportDialog::Ask(QWidget* parent, int ncol, int nstr, int vert,
+std::optional<FontImportChoice> FontImportDialog::Ask(QWidget* parent, const Layout& layout,
                                                       CodePage codePage,
                                                       std::span<const std::uint8_t> currentGlyphs) {
-  FontImportDialog dialog(ncol, nstr, vert, codePage, currentGlyphs, parent);
+  FontImportDialog dialog(layout, codePage, currentGlyphs, parent);
   dialog.loadSettings();
   if (dialog.exec() != QDialog::Accepted || !dialog.choice()) return std::nullopt;
   dialog.saveSettings();
@@ -356,7 +356,7 @@ void FontImportDialog::refresh() {
     message_->setText(Q(why));
   };
   if (!c) return fail(problem);
-  const GlyphRenderer::Result opened = GlyphRenderer::Open(ImportRequest(*c, ncol_, nstr_, vert_));
+  const GlyphRenderer::Result opened = GlyphRenderer::Open(ImportRequest(*c, layout_));
   if (!opened) return fail(ImportErrorText(opened.failure, c->pixelSize, c->faceIndex));
   const GlyphRenderer& renderer = *opened.renderer;
   if (fromFile_->isChecked()) {
