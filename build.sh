@@ -20,7 +20,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev
                 libgtest-dev libgmock-dev libbenchmark-dev
-                libfreetype-dev libfontconfig-dev
+                libfreetype-dev libfontconfig-dev zlib1g-dev
                 fonts-liberation fonts-dejavu-core)
 RUN_PACKAGES=(qt6-qpa-plugins)
 TEST_PACKAGES=(clang libclang-rt-14-dev desktop-file-utils appstream clang-format-14 clang-tidy-14

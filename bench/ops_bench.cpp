@@ -53,7 +53,7 @@ void BM_ShiftBytes24x24(benchmark::State& state) {
   std::array<std::uint8_t, 72> glyph{};
   glyph[30] = 0x18;
   for (auto _ : state) {
-    zg::ShiftBytes(glyph, 24, 24, vert, dir);
+    zg::ShiftBytes(glyph, zg::Layout::Classic(24, 24, zg::ScanOf(vert)), dir);
     benchmark::DoNotOptimize(glyph.data());
     benchmark::ClobberMemory();
   }

@@ -1,10 +1,13 @@
-// Any bytes as a font file for the glyph import. The first byte picks the
-// cell, the scan, the mode and the alignment, the second the pixel size and
-// offsets; the rest is the file.
+// Any bytes as a font file for the glyph import (gzip data unpacked first).
+// The first byte picks the cell, the scan, the mode and the alignment, the
+// second the pixel size or the size that fits, and offsets; the rest is the
+// file.
 //
-// Checks: opening never fails silently (an error or a renderer), rendering
-// writes nothing outside the glyph, a character the font lacks leaves the
-// glyph untouched, and a fill counts every symbol it was asked for.
+// Checks: opening never fails silently (an error or a renderer), a fitted
+// size is a real one, rendering writes nothing outside the glyph and the
+// same bytes whether or not cut ink is asked about, a character the font
+// lacks leaves the glyph untouched, and a fill counts every symbol it was
+// asked for and names only drawn ones as cut.
 
 #include <algorithm>
 #include <cstddef>
@@ -42,25 +45,37 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   o.threshold = (data[0] & 64U) != 0 ? 0 : 200;
   // Small sizes keep each run fast; bitmap strikes are rarely larger.
   o.pixelSize = 1 + (data[1] & 31U);
+  o.fitSize = (data[1] & 32U) != 0;
   o.offsetX = (data[1] & 64U) != 0 ? -3 : 0;
   o.offsetY = (data[1] & 128U) != 0 ? 5 : 0;
 
   const zg::GlyphRenderer::Result opened =
       zg::GlyphRenderer::OpenBytes(std::vector<std::uint8_t>(data + 2, data + size), o);
   if (!opened) {
-    Check(opened.failure.error != zg::GlyphImportError::SizeNotInFont ||
+    const zg::GlyphImportError e = opened.failure.error;
+    Check((e != zg::GlyphImportError::SizeNotInFont && e != zg::GlyphImportError::NoSizeFits) ||
               !opened.failure.availableSizes.empty(),
           "a size error that lists no sizes");
+    Check(e != zg::GlyphImportError::UnknownCharset || !opened.failure.charset.empty(),
+          "an unknown charset without its name");
     return 0;
   }
   const zg::GlyphRenderer& r = *opened.renderer;
+  Check(r.options().pixelSize >= 1 && r.options().pixelSize <= 255, "a size outside 1..255");
   const auto cb = static_cast<std::size_t>(cellBytes);
 
   std::vector<std::uint8_t> buffer(kGuard + cb + kGuard, kFill);
   const std::span<std::uint8_t> glyph(buffer.data() + kGuard, cb);
   for (const char32_t ch : {U' ', U'A', U'g', U'Ж', U'\u00C0', U'\u2592', U'\U0001F600'}) {
     std::fill(buffer.begin(), buffer.end(), kFill);
-    const bool drawn = r.Render(ch, glyph);
+    bool clipped = false;
+    const bool drawn = r.Render(ch, glyph, &clipped);
+    std::vector<std::uint8_t> plain(cb, kFill);
+    Check(r.Render(ch, plain) == drawn, "drawn only when cut ink is asked about");
+    if (drawn) {
+      Check(std::equal(plain.begin(), plain.end(), glyph.begin()),
+            "asking about cut ink changed the glyph");
+    }
     Check(std::all_of(buffer.begin(), buffer.begin() + kGuard,
                       [](std::uint8_t b) { return b == kFill; }),
           "wrote before the glyph");
@@ -77,5 +92,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto& chars = zg::CodePageCharacters(zg::CodePage::Windows1251);
   const zg::FillSummary s = zg::FillGlyphs(r, chars, zg::FillRange::Codes(0x40, 0x5F), glyphs);
   Check(s.filled + s.missing == 0x20, "a fill lost symbols");
+  Check(s.clipped.size() <= static_cast<std::size_t>(s.filled), "cut glyphs that were not drawn");
   return 0;
 }

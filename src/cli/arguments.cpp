@@ -169,6 +169,8 @@ class Parser {
       a_.pictures = true;
     } else if (o == "--raw-encoding") {
       a_.rawEncoding = true;
+    } else if (o == "--ignore-name") {
+      a_.ignoreName = true;
     } else {
       return false;
     }
@@ -325,6 +327,9 @@ Output:
   --to-negative, --to-positive
                        write complemented bytes or not (the pixels stay)
   --name NAME          C, BDF and GFX font name (default: the output's name)
+  --ignore-name        write a font source even under a name such as
+                       Font08x08vp.fnt that says another cell, scan or
+                       polarity (refused otherwise)
   --flash none|progmem|flash
                        C header: AVR program memory attribute
   --pictures           C header: each glyph drawn in a comment
@@ -333,7 +338,9 @@ Output:
 From an outline or bitmap font (TrueType, OpenType, BDF, PCF):
   --from-font FONT     draw the code page's characters into the font
                        (into INPUT when given, else into an empty font)
-  --size N             pixel size (default: the cell height)
+  --size N             pixel size (default: the largest whose line fits the
+                       cell above its margin; for bitmap fonts their largest
+                       size that fits)
   --mode mono|aa       monochrome or anti-aliased rendering
   --threshold T        aa: coverage 0..255 that lights a pixel (default 128)
   --align center|left  where the glyph stands in the cell
@@ -343,6 +350,8 @@ From an outline or bitmap font (TrueType, OpenType, BDF, PCF):
   --fill all|empty     draw every glyph or only the empty ones
   -h, --help           this text
   --version            the program's version
+Notes on standard error say what was not converted as asked, e.g. an input
+that ends before the font's last glyph.
 Exit status: 0 done, 1 bad input (nothing written), 2 bad usage.
 )";
 }

@@ -45,6 +45,7 @@ struct Arguments {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
   bool rawEncoding = false;
+  bool ignoreName = false;  // write a font source under a name that says other parameters
   CodePage codePage = kDefaultCodePage;
   std::optional<FontImportArgs> fromFont;
   friend bool operator==(const Arguments&, const Arguments&) = default;

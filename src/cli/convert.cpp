@@ -1,6 +1,9 @@
 #include "cli/convert.h"
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <ostream>
 
 #include "cli/arguments.h"
@@ -24,15 +27,27 @@ std::string Hex(int code) {
   return buf;
 }
 
-// The file's base name without its extension, or "" for standard output.
+// The file's base name without its extension, or "" for standard output
+// and the other streams.
 std::string BaseName(std::string_view path) {
-  if (path == "-") return {};
+  if (path == "-" || NamesOpenStream(std::string(path))) return {};
   const auto slash = path.find_last_of('/');
   if (slash != std::string_view::npos) path.remove_prefix(slash + 1);
   const auto dot = path.find_last_of('.');
   if (dot != std::string_view::npos && dot > 0) path = path.substr(0, dot);
   return std::string(path);
 }
+
+std::string SizeList(const std::vector<int>& sizes) {
+  std::string list;
+  for (const int s : sizes) list += (list.empty() ? "" : ", ") + std::to_string(s);
+  return list;
+}
+
+std::string Megabytes(long bytes) { return std::to_string(bytes >> 20) + " MB"; }
+
+// The cut glyphs a note lists: the rest are counted.
+constexpr std::size_t kClippedShown = 16;
 
 std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int faceIndex) {
   switch (f.error) {
@@ -45,15 +60,48 @@ std::string ImportFailureText(const GlyphImportFailure& f, int pixelSize, int fa
              std::to_string(f.faceCount);
     case GlyphImportError::BadSize:
       return "pixel size " + std::to_string(pixelSize) + " is outside 1..255";
-    case GlyphImportError::SizeNotInFont: {
-      std::string sizes;
-      for (const int s : f.availableSizes) sizes += (sizes.empty() ? "" : ", ") + std::to_string(s);
-      return "the bitmap font has no size " + std::to_string(pixelSize) + " (it has " + sizes + ")";
-    }
+    case GlyphImportError::SizeNotInFont:
+      return "the bitmap font has no size " + std::to_string(pixelSize) + " (it has " +
+             SizeList(f.availableSizes) + ")";
     case GlyphImportError::BadCell:
       return "the cell is too large for the import";
+    case GlyphImportError::TooLarge:
+      return "the font file is too large (over " + Megabytes(kMaxFontFileBytes) + ")";
+    case GlyphImportError::UnpacksTooLarge:
+      return "the compressed font unpacks to more than " + Megabytes(kMaxUnpackedFontBytes);
+    case GlyphImportError::OtherPacking:
+      return "compressed with compress (.Z) or bzip2, which zgconv does not unpack: unpack it "
+             "first";
+    case GlyphImportError::UnknownCharset:
+      return "the bitmap font's charset " + f.charset +
+             " has no converter on this system: its codes cannot be read as characters";
+    case GlyphImportError::NoSizeFits:
+      return "no size of the bitmap font fits the cell (it has " + SizeList(f.availableSizes) +
+             "): give --size";
   }
   return "not a font FreeType can read";
+}
+
+// "8 x 8 vertical positive"
+std::string Params(int ncol, int nstr, int vert, bool negative) {
+  return std::to_string(ncol) + " x " + std::to_string(nstr) +
+         (vert == 1 ? " vertical " : " horizontal ") + (negative ? "negative" : "positive");
+}
+
+// "read 95 glyphs (20h..7Eh)", and the bytes of the glyph the file ended in.
+std::string ExtentText(const ReadExtent& e) {
+  std::string text = "read ";
+  if (e.glyphs > 0) {
+    text += std::to_string(e.glyphs) + (e.glyphs == 1 ? " glyph (" : " glyphs (") + Hex(kFirstCode);
+    if (e.glyphs > 1) text += ".." + Hex(kFirstCode + e.glyphs - 1);
+    text += ")";
+  }
+  if (e.partBytes > 0) {
+    text += e.glyphs > 0 ? " and " : "";
+    text += std::to_string(e.partBytes) + " of the " + std::to_string(e.cb) + " bytes of " +
+            Hex(kFirstCode + e.glyphs);
+  }
+  return text;
 }
 
 class Conversion {
@@ -108,6 +156,17 @@ class Conversion {
       Fail(shown + ": " + ReadFailureText(loaded.result, doc.cb()));
       return false;
     }
+    const ReadExtent extent = ExtentOfRead(loaded.result.valuesStored, doc.cb());
+    if (extent.Empty()) {
+      Fail(shown + ": no glyph value: the file is empty, holds only comments or an empty array");
+      return false;
+    }
+    if (extent.Short()) {
+      err_ << "zgconv: " << shown << ": note: " << ExtentText(extent) << ", the rest are empty\n";
+    } else if (extent.extraValues > 0) {
+      err_ << "zgconv: " << shown << ": note: " << extent.extraValues << " values past the font's "
+           << kSymbolCount << " glyphs were left out\n";
+    }
     doc = std::move(loaded.document);
     return true;
   }
@@ -117,7 +176,8 @@ class Conversion {
     request.fontPath = f.fontPath;
     GlyphRenderOptions& o = request.options;
     o.faceIndex = f.faceIndex;
-    o.pixelSize = f.pixelSize.value_or(doc.layout.height);
+    o.pixelSize = f.pixelSize.value_or(0);
+    o.fitSize = !f.pixelSize;
     o.layout = doc.layout;
     o.mode = f.mode;
     o.threshold = f.threshold;
@@ -137,10 +197,29 @@ class Conversion {
            << summary.filled + summary.missing
            << " characters drawn; their glyphs stay as they were\n";
     }
+    if (!summary.clipped.empty()) {
+      err_ << "zgconv: note: " << f.fontPath << " at " << opened.renderer->options().pixelSize
+           << " px: the " << doc.layout.width << " x " << doc.layout.height
+           << " cell cuts the ink of " << summary.clipped.size() << " of the " << summary.filled
+           << " glyphs drawn: " << CharacterList(summary.clipped, kClippedShown) << '\n';
+    }
     return true;
   }
 
+  // A font source under a name such as Font08x08vp.fnt is imported by that
+  // name: refuse to write one whose name says other parameters.
+  int NameRefused(const FontDocument& doc, const FontFileParams& named) {
+    err_ << "zgconv: the name " << Quoted(a_.output) << " says "
+         << Params(named.ncol, named.nstr, named.vert, named.pos == 0) << ", the font written is "
+         << Params(doc.layout.width, doc.layout.height, doc.layout.Vert(), doc.negative)
+         << ": the next import would read it wrong; give --ignore-name to write it all the same\n";
+    return kBadUsage;
+  }
+
   int Write(const FontDocument& doc, OutputFormat format) {
+    if (format == OutputFormat::FontSource && !a_.ignoreName && a_.output != "-") {
+      if (const auto named = NameContradiction(a_.output, doc)) return NameRefused(doc, *named);
+    }
     OutputOptions o;
     o.format = format;
     o.lineFormat = a_.lineFormat;
@@ -157,7 +236,13 @@ class Conversion {
       out_.flush();
       return out_ ? kDone : Fail("cannot write to standard output");
     }
-    if (const auto fault = ReplaceFile(a_.output, text)) {
+    // Lets the test of an interrupted write catch the converter with its
+    // temporary file complete.
+    std::function<void()> pause;
+    if (const char* seconds = std::getenv("ZGCONV_TEST_PAUSE_BEFORE_RENAME")) {
+      pause = [n = std::atoi(seconds)] { ::sleep(static_cast<unsigned>(n)); };
+    }
+    if (const auto fault = ReplaceFile(a_.output, text, pause)) {
       return Fail(a_.output + ": " + *fault + "; the file was left as it was");
     }
     return kDone;

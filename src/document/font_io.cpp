@@ -36,6 +36,30 @@ LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Lay
   return loaded;
 }
 
+ReadExtent ExtentOfRead(std::size_t values, int cb) {
+  ReadExtent e;
+  e.cb = cb;
+  if (cb <= 0) return e;
+  const auto perGlyph = static_cast<std::size_t>(cb);
+  const std::size_t fontValues = perGlyph * kSymbolCount;
+  if (values >= fontValues) {
+    e.glyphs = kSymbolCount;
+    e.extraValues = values - fontValues;
+  } else {
+    e.glyphs = static_cast<int>(values / perGlyph);
+    e.partBytes = static_cast<int>(values % perGlyph);
+  }
+  return e;
+}
+
+std::optional<FontFileParams> NameContradiction(std::string_view path, const FontDocument& d) {
+  const auto named = ParamsFromName(path);
+  if (!named) return std::nullopt;
+  const bool same = LayoutOf(*named) == d.layout && (named->pos == 0) == d.negative;
+  if (same) return std::nullopt;
+  return named;
+}
+
 std::optional<OutputFormat> FormatOfPath(std::string_view path) {
   const auto dot = path.find_last_of('.');
   const auto slash = path.find_last_of("/\\");

@@ -38,6 +38,27 @@ Layout LayoutOf(const FontFileParams& params);
 LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
                                 bool negative);
 
+// How far a completed read of `values` values reached in a font of `cb`
+// bytes a glyph: the whole glyphs from code 20h on, the bytes of the glyph
+// the file ended inside, and the values past the font's last glyph. The
+// editor and the converter each say it in their own words.
+struct ReadExtent {
+  int cb = 0;
+  int glyphs = 0;     // whole glyphs, codes 20h .. 20h + glyphs - 1
+  int partBytes = 0;  // bytes of the next glyph, 0 when the file ended on a glyph's end
+  std::size_t extraValues = 0;
+  // No glyph value at all: an empty file, comments only, an empty array.
+  bool Empty() const { return glyphs == 0 && partBytes == 0; }
+  bool Short() const { return glyphs < kSymbolCount; }
+  friend bool operator==(const ReadExtent&, const ReadExtent&) = default;
+};
+ReadExtent ExtentOfRead(std::size_t values, int cb);
+
+// The cell, scan and polarity the name of `path` says (Font08x08vp...) when
+// they are not those of `d`: the next import would read `d` saved under
+// that name as another font.
+std::optional<FontFileParams> NameContradiction(std::string_view path, const FontDocument& d);
+
 enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx };
 
 // The format a file name's extension stands for: .h/.c and the like a C

@@ -2,6 +2,10 @@
 // Rendering the characters of an outline or bitmap font (TrueType, OpenType,
 // collections, BDF, PCF, PCF.GZ) into glyph bytes of the editor's cell, with
 // FreeType. Nothing of FreeType shows in this header.
+//
+// Font files are checked for size before they are read, and gzip-compressed
+// fonts are unpacked here with a cap on their unpacked size: FreeType gets
+// only plain bytes, so a hostile .pcf.gz cannot keep it inflating for minutes.
 
 #include <array>
 #include <cstdint>
@@ -14,6 +18,11 @@
 #include "model/font_model.h"
 
 namespace zg {
+
+// Font files larger than this are refused before they are read.
+inline constexpr long kMaxFontFileBytes = 256L << 20;
+// Compressed fonts that unpack to more than this are refused.
+inline constexpr long kMaxUnpackedFontBytes = 64L << 20;
 
 enum class RenderMode : std::uint8_t {
   Mono,         // FreeType's monochrome hinting and rasteriser
@@ -28,6 +37,11 @@ enum class HAlign : std::uint8_t {
 struct GlyphRenderOptions {
   int faceIndex = 0;   // face of a collection
   int pixelSize = 16;  // 1..255; for bitmap fonts one of their strikes
+  // Instead of pixelSize, the largest size whose ascent and descent fit the
+  // rows of the cell above its margin (FitRows); for a bitmap font the
+  // largest strike that fits there, else the largest that fits the cell.
+  // The opened renderer's options() name the size taken.
+  bool fitSize = false;
   Layout layout = Layout::Classic(16, 16, Scan::Vertical);  // the target glyphs
   RenderMode mode = RenderMode::Mono;
   // AntiAliased: a pixel is on when its coverage (0..255) is at least the
@@ -44,20 +58,31 @@ struct GlyphImportRequest {
 };
 
 enum class GlyphImportError : std::uint8_t {
-  CannotOpen,     // the file cannot be read
-  NotAFont,       // not a font FreeType knows, or truncated or corrupt
-  NoSuchFace,     // the face index is beyond the faces of the file
-  BadSize,        // pixel size outside 1..255
-  SizeNotInFont,  // a bitmap font without a strike of that size
-  BadCell,        // the cell is not 1..24 x 1..24
+  CannotOpen,       // the file cannot be read, or is no regular file
+  NotAFont,         // not a font FreeType knows, or truncated or corrupt
+  NoSuchFace,       // the face index is beyond the faces of the file
+  BadSize,          // pixel size outside 1..255
+  SizeNotInFont,    // a bitmap font without a strike of that size
+  BadCell,          // the cell is not 1..24 x 1..24
+  TooLarge,         // the file is larger than kMaxFontFileBytes
+  UnpacksTooLarge,  // gzip data that unpacks to more than kMaxUnpackedFontBytes
+  OtherPacking,     // compress (.Z) or bzip2 data: not unpacked here
+  UnknownCharset,   // a bitmap font in a charset the system cannot convert
+  NoSizeFits,       // fitSize: no strike of the bitmap font fits the cell
 };
 
 struct GlyphImportFailure {
   GlyphImportError error = GlyphImportError::NotAFont;
-  std::vector<int> availableSizes;  // SizeNotInFont: the strikes the font has, ascending
-  int faceCount = 0;                // NoSuchFace: the faces the file has
+  // SizeNotInFont, NoSizeFits: the strikes the font has, ascending
+  std::vector<int> availableSizes;
+  int faceCount = 0;    // NoSuchFace: the faces the file has
+  std::string charset;  // UnknownCharset: its name, e.g. "JISX0201.1976-0"
   friend bool operator==(const GlyphImportFailure&, const GlyphImportFailure&) = default;
 };
+
+// Rows of the cell above its margin: where the default size puts the font's
+// ascent and descent.
+int FitRows(const Layout& layout);
 
 // One open font face at one size. Move-only; Render is not safe to call from
 // two threads at once (FreeType renders into the face's one glyph slot).
@@ -65,9 +90,9 @@ class GlyphRenderer {
  public:
   struct Result;
 
-  // Reads the whole file into memory and opens it.
+  // Reads the whole file into memory (its size checked first) and opens it.
   static Result Open(const GlyphImportRequest& request);
-  // Opens font file bytes held in memory.
+  // Opens font file bytes held in memory; gzip data is unpacked first.
   static Result OpenBytes(std::vector<std::uint8_t> bytes, const GlyphRenderOptions& options);
 
   GlyphRenderer(GlyphRenderer&&) noexcept;
@@ -83,7 +108,8 @@ class GlyphRenderer {
 
   // Draws `ch` into `glyph` (layout.BytesPerGlyph() bytes; the whole glyph is rewritten).
   // False when the font has no such character: `glyph` stays as it was.
-  bool Render(char32_t ch, std::span<std::uint8_t> glyph) const;
+  // `clipped`, when given, says whether ink fell outside the cell and was cut.
+  bool Render(char32_t ch, std::span<std::uint8_t> glyph, bool* clipped = nullptr) const;
 
  private:
   struct Face;
@@ -113,8 +139,14 @@ struct FillRange {
 struct FillSummary {
   int filled = 0;   // symbols drawn from the font
   int missing = 0;  // symbols whose character the font lacks (left as they were)
+  // The characters drawn whose ink the cell cut, in code order.
+  std::vector<char32_t> clipped;
   friend bool operator==(const FillSummary&, const FillSummary&) = default;
 };
+
+// The first `shown` characters in UTF-8, a space between two, and " …" when
+// there are more: "g j p q y …".
+std::string CharacterList(std::span<const char32_t> characters, std::size_t shown);
 
 // Renders characters[i] into glyph i of `glyphs` (224 glyphs of the
 // renderer's cell, one after another) for every symbol in `range`; symbols

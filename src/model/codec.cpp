@@ -49,8 +49,10 @@ void ClearFont(FontModel& m) {
   std::fill_n(m.pixelOn.begin(), kGridBoxes, std::int16_t{0});
 }
 
+int MarginWidth(int ncol) { return ncol > 8 ? 2 : 1; }
+
 bool IsMarginBox(int row, int col, const Layout& layout) {
-  const int width = layout.width > 8 ? 2 : 1;
+  const int width = MarginWidth(layout.width);
   return row >= layout.height - width || col >= layout.width - width;
 }
 

@@ -36,8 +36,11 @@ void LayoutGrid(FontModel& m, const Layout& layout);
 // Paints the cell empty (margin yellow, rest white); the store is untouched.
 void PaintCell(FontModel& m, const Layout& layout);
 
-// True when box (row, col) lies in the yellow margin of the cell: the last
-// column and row, the last two of each for cells wider than 8.
+// Rows at the bottom and columns at the right of a cell that are its margin,
+// the gap between lines and letters: two in cells wider than 8, else one.
+int MarginWidth(int ncol);
+
+// True when box (row, col) lies in the yellow margin of the layout's cell.
 bool IsMarginBox(int row, int col, const Layout& layout);
 
 // Draws the glyph of cb bytes at `sb` onto the grid and sets pixelOn to match.

@@ -15,6 +15,20 @@ std::string Arg(std::string pattern, int n, const std::string& value) {
   return pattern;
 }
 
+std::string SizeList(const std::vector<int>& sizes) {
+  std::string list;
+  for (const int s : sizes) {
+    if (!list.empty()) list += ", ";
+    list += std::to_string(s);
+  }
+  return list;
+}
+
+std::string Megabytes(long bytes) { return std::to_string(bytes >> 20); }
+
+// The cut glyphs the window lists: the rest are counted.
+constexpr std::size_t kClippedShown = 12;
+
 }  // namespace
 
 GlyphImportRequest ImportRequest(const FontImportChoice& c, const Layout& layout) {
@@ -56,18 +70,22 @@ std::string ImportErrorText(const GlyphImportFailure& failure, int pixelSize, in
                  std::to_string(failure.faceCount));
     case GlyphImportError::BadSize:
       return text::kFontImportBadSize;
-    case GlyphImportError::SizeNotInFont: {
-      std::string sizes;
-      for (const int s : failure.availableSizes) {
-        if (!sizes.empty()) sizes += ", ";
-        sizes += std::to_string(s);
-      }
+    case GlyphImportError::SizeNotInFont:
       return Arg(Arg(text::kFontImportSizeNotInFont, 1,
                      CountedNoun(pixelSize, "пиксель", "пикселя", "пикселей")),
-                 2, sizes);
-    }
+                 2, SizeList(failure.availableSizes));
     case GlyphImportError::BadCell:
       return text::kFontImportBadCell;
+    case GlyphImportError::TooLarge:
+      return Arg(text::kFontImportTooLarge, 1, Megabytes(kMaxFontFileBytes));
+    case GlyphImportError::UnpacksTooLarge:
+      return Arg(text::kFontImportUnpacksTooLarge, 1, Megabytes(kMaxUnpackedFontBytes));
+    case GlyphImportError::OtherPacking:
+      return text::kFontImportOtherPacking;
+    case GlyphImportError::UnknownCharset:
+      return Arg(text::kFontImportUnknownCharset, 1, failure.charset);
+    case GlyphImportError::NoSizeFits:
+      return Arg(text::kFontImportNoSizeFits, 1, SizeList(failure.availableSizes));
   }
   return text::kFontImportNotAFont;
 }
@@ -76,7 +94,16 @@ std::string ImportSummaryText(const FillSummary& summary) {
   std::string out = Arg(text::kFontImportFilled, 1, SymbolCount(summary.filled));
   if (summary.missing > 0)
     out += "\n" + Arg(text::kFontImportMissing, 1, SymbolCount(summary.missing));
+  if (!summary.clipped.empty()) out += "\n" + ClippedText(summary);
   return out;
+}
+
+std::string ClippedText(const FillSummary& summary) {
+  const auto n = static_cast<int>(summary.clipped.size());
+  if (n == 0) return {};
+  const bool one = n % 10 == 1 && n % 100 != 11;
+  return Arg(Arg(one ? text::kFontImportClippedOne : text::kFontImportClipped, 1, SymbolCount(n)),
+             2, CharacterList(summary.clipped, kClippedShown));
 }
 
 std::optional<int> ParseCode(std::string_view t) {

@@ -34,9 +34,13 @@ std::string SymbolCount(int n);
 // or "Шрифт не содержит размер 9 пикселей. Есть размеры: 8, 10, 12."
 std::string ImportErrorText(const GlyphImportFailure& failure, int pixelSize, int faceIndex);
 
-// "Импортировано: 200 символов." and, when some are missing, a second line
-// "Нет в шрифте: 12 символов."
+// "Импортировано: 200 символов." and, when some are missing, a line
+// "Нет в шрифте: 12 символов.", when some were cut, ClippedText.
 std::string ImportSummaryText(const FillSummary& summary);
+
+// "Обрезаны 17 символов: g j p q y …" for glyphs whose ink the cell cut;
+// "" when none was.
+std::string ClippedText(const FillSummary& summary);
 
 // A code as typed in the range fields: one or two hex digits, optionally
 // with "0x" before or "h" after; only 20h..FFh are codes of the font.

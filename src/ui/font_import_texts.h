@@ -46,9 +46,25 @@ inline constexpr const char* kFontImportBadSize = "Размер должен б�
 inline constexpr const char* kFontImportSizeNotInFont =
     "Шрифт не содержит размер %1. Есть размеры: %2.";
 inline constexpr const char* kFontImportBadCell = "Такое знакоместо не поддерживается.";
+// %1: the limit in megabytes.
+inline constexpr const char* kFontImportTooLarge = "Файл шрифта слишком велик (больше %1 МБ).";
+inline constexpr const char* kFontImportUnpacksTooLarge =
+    "Сжатый шрифт слишком велик: распакованный больше %1 МБ.";
+inline constexpr const char* kFontImportOtherPacking =
+    "Шрифт сжат способом, который программа не распаковывает (.Z, .bz2). Распакуйте его.";
+// %1: the charset as the font names it, e.g. JISX0201.1976-0.
+inline constexpr const char* kFontImportUnknownCharset =
+    "Кодировка шрифта %1 не поддерживается системой.";
+// %1: the sizes the font has.
+inline constexpr const char* kFontImportNoSizeFits =
+    "Ни один размер шрифта не помещается в знакоместо. Есть размеры: %1.";
 
 // The summary after the import: %1 and %2 are counts with their noun.
 inline constexpr const char* kFontImportFilled = "Импортировано: %1.";
 inline constexpr const char* kFontImportMissing = "Нет в шрифте: %1.";
+// Glyphs whose ink the cell cut: %1 the count with its noun, %2 the first of
+// them. One, 21, 31... take the singular verb.
+inline constexpr const char* kFontImportClippedOne = "Обрезан %1: %2";
+inline constexpr const char* kFontImportClipped = "Обрезаны %1: %2";
 
 }  // namespace zg::text

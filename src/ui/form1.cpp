@@ -15,6 +15,7 @@
 #include "ops/glyph_clip.h"
 #include "ops/ops.h"
 #include "ops/transform.h"
+#include "ui/file_notes.h"
 #include "ui/font_import_form.h"
 #include "ui/form2.h"
 #include "ui/symbol_text.h"
@@ -66,8 +67,16 @@ FileFault FaultOfErrno(int code) {
 
 Form1::Form1(Platform& platform) : platform_(platform) {}
 
-MsgAnswer Form1::Ask(const char* question) {
+MsgAnswer Form1::Ask(const std::string& question) {
   return platform_.ShowMessage({question, MsgButtons::YesNo, MsgIcon::Warning, text::kAttention});
+}
+
+// The next import takes the parameters from a name such as Font08x08vp:
+// writing a font source under one that says others needs the user's yes.
+bool Form1::NameAgreed(const std::string& path) {
+  const FontDocument d = Document();
+  const auto named = NameContradiction(path, d);
+  return !named || Ask(NameContradictionQuestion(path, *named, d)) == MsgAnswer::Yes;
 }
 
 void Form1::Notify(const std::string& message, MsgIcon icon, const char* title) {
@@ -520,10 +529,18 @@ void Form1::command2Click() {
     }
   }
 
+  const ReadExtent extent = ExtentOfRead(result.valuesStored, model.cb);
+  if (extent.Empty()) {
+    fail(Fill(text::kNoGlyphValues, FileN));
+    return;
+  }
   model.glyphStore = *scratch;
   EnterFont(0, false);
   EndChange(start, text::kStepImport, StepSaved::Saved);
   RememberFolder(FileN);
+  if (const std::string note = ReadExtentNote(extent); !note.empty()) {
+    Notify(note, MsgIcon::Information, text::kInformation);
+  }
 }
 
 void Form1::command3Click() {
@@ -546,6 +563,7 @@ void Form1::command5Click() {
        DefaultFontFileName(model.ncol, model.nstr, model.vert, window.check1Value != 0),
        text::kSaveTitle, true});
   if (!path) return;
+  if (!NameAgreed(*path)) return;
   const std::string contents = FormatFontDocument(
       Document(), {OutputFormat::FontSource, window.combo1Text, window.combo2Text});
   if (const auto error = platform_.ReplaceFile(*path, contents)) {
@@ -807,6 +825,7 @@ void Form1::exportClick() {
   const auto path =
       platform_.SaveFileDialog({DialogFolder(), filter, proposed, text::kExportTitle, true});
   if (!path) return;
+  if (choice->format == OutputFormat::FontSource && !NameAgreed(*path)) return;
   OutputOptions options{choice->format, window.combo1Text, window.combo2Text};
   const auto slash = path->find_last_of('/');
   options.name = path->substr(slash == std::string::npos ? 0 : slash + 1);

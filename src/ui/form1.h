@@ -147,7 +147,8 @@ class Form1 {
   void ResetSymbolBoxes(bool lock);
   void HideAllPixelBoxes();
   void ShowCell();
-  MsgAnswer Ask(const char* question);
+  MsgAnswer Ask(const std::string& question);
+  bool NameAgreed(const std::string& path);
   void Notify(const std::string& text, MsgIcon icon, const char* title);
 
   Platform& platform_;

@@ -22,6 +22,21 @@ inline constexpr const char* kStoreFull =
 inline constexpr const char* kUnclosedComment =
     "Файл закончился внутри блочного комментария (нет закрывающего \"*/\"). "
     "Загрузка файла прекращена.";
+// %1 is the file's path.
+inline constexpr const char* kNoGlyphValues =
+    "В файле «%1» нет ни одного значения знакогенератора: он пуст, содержит только "
+    "комментарии или пустой массив. Загрузка файла прекращена.";
+// A file that ends before the font's last glyph; %1 is what was read,
+// e.g. "95 символов (20h..7Eh)".
+inline constexpr const char* kImportShort = "Прочитано %1, остальные символы не изменены.";
+// %1 is the number of values, e.g. "40 значений".
+inline constexpr const char* kImportExtraValues =
+    "Лишние значения после символа FFh (%1) не загружены.";
+// Saving under a name such as Font08x08vp that says other parameters; %1 is
+// the path, %2 what its name says, %3 the font being saved.
+inline constexpr const char* kNameContradiction =
+    "Имя файла «%1» означает шрифт %2, а сохраняется шрифт %3. При загрузке файл будет "
+    "прочитан по имени, то есть неверно. Сохранить?";
 
 // Export.
 inline constexpr const char* kExportTitle = "Экспорт знакогенератора";

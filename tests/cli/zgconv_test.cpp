@@ -1,8 +1,15 @@
 // zgconv run as a real process: exit statuses, messages and the bytes it writes.
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 
+#include <array>
+#include <csignal>
+#include <cstring>
 #include <fstream>
+#include <thread>
 
 #include "cells.h"
 #include "document/font_io.h"
@@ -172,10 +179,12 @@ TEST(Zgconv, TheOutputIsReplacedWholeOrNotAtAll) {
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"bad.fnt", "link.h", "out.fnt", "out.h"}));
 }
 
-FontDocument Rendered(const std::string& fontPath, int pixelSize, CodePage page, FillRange range,
-                      FontDocument into) {
+// The font drawn in the program; no size: the size that fits the cell.
+FontDocument Rendered(const std::string& fontPath, std::optional<int> pixelSize, CodePage page,
+                      FillRange range, FontDocument into) {
   GlyphImportRequest request{fontPath, {}};
-  request.options.pixelSize = pixelSize;
+  request.options.pixelSize = pixelSize.value_or(0);
+  request.options.fitSize = !pixelSize;
   request.options.layout = into.layout;
   const GlyphRenderer::Result r = GlyphRenderer::Open(request);
   EXPECT_TRUE(r);
@@ -190,8 +199,9 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
       dir, {"--from-font", dejaVu, "--cell", "16x16", "--scan", "h", "-o", dir / "a.fnt"});
   EXPECT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(Load(dir / "a.fnt", 16, 16, 0, false),
-            Rendered(dejaVu, 16, kDefaultCodePage, FillRange::All(),
+            Rendered(dejaVu, std::nullopt, kDefaultCodePage, FillRange::All(),
                      EmptyDocument(test::Cell(16, 16, 0), false)));
+  EXPECT_EQ(o.err, "") << "the fitting size cuts no glyph";
 
   // Into a font: only its empty glyphs, and the characters of another code page.
   const FontDocument font = Load(DataPath("Font08x08vp.fnt"), 8, 8, 1, false);
@@ -212,6 +222,24 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
                      EmptyDocument(test::Cell(8, 8), false)));
 }
 
+TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
+  Scratch dir;
+  const std::string dejaVu = DataPath("DejaVuSansMono.ttf");
+  test::Outcome o = RunZgconv(
+      dir, {"--from-font", dejaVu, "--size", "16", "--cell", "16x16", "-o", dir / "a.fnt"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.err, "zgconv: note: " + dejaVu +
+                       " at 16 px: the 16 x 16 cell cuts the ink of 41 of the 222 glyphs drawn: "
+                       "$ ( ) , ; @ Q [ ] _ g j p q y { …\n");
+
+  const std::string huge = dir / "huge.ttf";
+  std::ofstream(huge).close();
+  std::filesystem::resize_file(huge, kMaxFontFileBytes + 1);
+  o = RunZgconv(dir, {"--from-font", huge, "--cell", "16x16", "-o", dir / "b.fnt"});
+  EXPECT_EQ(o.status, 1);
+  EXPECT_EQ(o.err, "zgconv: " + huge + ": the font file is too large (over 256 MB)\n");
+}
+
 TEST(Zgconv, HelpAndVersion) {
   Scratch dir;
   const test::Outcome help = RunZgconv(dir, {"--help"});
@@ -220,6 +248,193 @@ TEST(Zgconv, HelpAndVersion) {
   const test::Outcome version = RunZgconv(dir, {"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, std::string("zgconv ") + ZG_VERSION + "\n");
+}
+
+// The 8 x 8 font that test::FontSourceValues(count) makes: the rest empty.
+FontDocument ValuesFont(int count) {
+  FontDocument d = EmptyDocument(test::Cell(8, 8), false);
+  std::fill_n(d.glyphs.begin(), std::min<std::size_t>(count, d.glyphs.size()), 0x81);
+  return d;
+}
+
+TEST(Zgconv, AnInputWithoutValuesIsRefusedAndAShortOneSaysWhatWasRead) {
+  Scratch dir;
+  WriteFile(dir / "out.fnt", "old");
+  const std::pair<const char*, const char*> empty[] = {
+      {"in.fnt", ""}, {"in.fnt", "; nothing drawn yet\r\n"}, {"in.c", "const char f[] = {};\n"}};
+  for (const auto& [name, text] : empty) {
+    WriteFile(dir / name, text);
+    const test::Outcome o = RunZgconv(dir, {dir / name, "--cell", "8x8", "-o", dir / "out.fnt"});
+    EXPECT_EQ(o.status, 1) << text;
+    EXPECT_EQ(o.err, "zgconv: " + (dir / name) +
+                         ": no glyph value: the file is empty, holds only comments or an empty "
+                         "array\n");
+    EXPECT_EQ(ReadWholeFile(dir / "out.fnt"), "old");
+  }
+  const struct {
+    int values;
+    std::string note;
+  } cases[] = {
+      {95 * 8, "read 95 glyphs (20h..7Eh), the rest are empty"},
+      {95 * 8 + 3, "read 95 glyphs (20h..7Eh) and 3 of the 8 bytes of 7Fh, the rest are empty"},
+      {8, "read 1 glyph (20h), the rest are empty"},
+      {5, "read 5 of the 8 bytes of 20h, the rest are empty"},
+      {224 * 8 + 5, "5 values past the font's 224 glyphs were left out"},
+  };
+  for (const auto& c : cases) {
+    WriteFile(dir / "in.fnt", test::FontSourceValues(c.values));
+    const test::Outcome o =
+        RunZgconv(dir, {dir / "in.fnt", "--cell", "8x8", "-o", dir / "out.fnt"});
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.err, "zgconv: " + (dir / "in.fnt") + ": note: " + c.note + "\n");
+    EXPECT_EQ(Load(dir / "out.fnt", 8, 8, 1, false), ValuesFont(c.values)) << c.note;
+  }
+}
+
+TEST(Zgconv, AFontSourceIsWrittenOnlyUnderANameThatSaysItsParameters) {
+  const std::string v8 = DataPath("Font08x08vp.fnt");
+  const std::string v16 = DataPath("Font16x16vp.fnt");
+  const struct {
+    std::vector<std::string> args;
+    std::string output;
+    std::string says;  // "" when written
+  } cases[] = {
+      {{v8, "--to-scan", "h"},
+       "Font08x08vp.fnt",
+       "8 x 8 vertical positive, the font written is 8 x 8 horizontal positive"},
+      {{v8, "--to-negative"},
+       "Font08x08vp.fnt",
+       "8 x 8 vertical positive, the font written is 8 x 8 vertical negative"},
+      {{v16},
+       "Font08x08vp.fnt",
+       "8 x 8 vertical positive, the font written is 16 x 16 vertical positive"},
+      {{v8, "--to-scan", "h", "--ignore-name"}, "Font08x08vp.fnt", ""},
+      {{v8, "--to-scan", "h"}, "Font08x08hp.fnt", ""},
+      {{v8, "--to-scan", "h"}, "Font08x08vp.h", ""},
+  };
+  for (const auto& c : cases) {
+    Scratch dir;
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"-o", dir / c.output});
+    const test::Outcome o = RunZgconv(dir, args);
+    if (c.says.empty()) {
+      EXPECT_EQ(o.status, 0) << o.err;
+      EXPECT_EQ(dir.Names(), std::vector<std::string>{c.output});
+      continue;
+    }
+    EXPECT_EQ(o.status, 2);
+    EXPECT_EQ(o.err, "zgconv: the name '" + (dir / c.output) + "' says " + c.says +
+                         ": the next import would read it wrong; give --ignore-name to write it "
+                         "all the same\n");
+    EXPECT_TRUE(dir.Names().empty()) << c.says;
+  }
+}
+
+// Waits until zgconv has its temporary file beside the output.
+bool TemporaryFileAppears(const Scratch& dir) {
+  for (int tries = 0; tries < 2000; ++tries) {
+    for (const std::string& name : dir.Names()) {
+      if (name.starts_with(".zgtmp.")) return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+TEST(Zgconv, AnInterruptedWriteRemovesItsTemporaryFile) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    Scratch dir;
+    WriteFile(dir / "out.h", "old");
+    test::Launch launch;
+    launch.environment = {"ZGCONV_TEST_PAUSE_BEFORE_RENAME=60"};
+    const pid_t pid =
+        test::StartZgconv(dir, {DataPath("Font08x08vp.fnt"), "-o", dir / "out.h"}, launch);
+    ASSERT_TRUE(TemporaryFileAppears(dir)) << "signal " << signal;
+    ::kill(pid, signal);
+    const test::Outcome o = test::FinishZgconv(dir, pid);
+    EXPECT_EQ(o.signal, signal);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"out.h"});
+    EXPECT_EQ(ReadWholeFile(dir / "out.h"), "old");
+  }
+}
+
+TEST(Zgconv, PathsOfOpenStreamsAreWrittenWhereTheStreamStands) {
+  const std::string font = ReadWholeFile(DataPath("Font08x08vp.fnt"));
+  for (const char* path : {"/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"}) {
+    Scratch dir;
+    WriteFile(dir / "build.log", "make: first line\n");
+    test::Launch launch;
+    launch.appendOutputTo = dir / "build.log";
+    const test::Outcome o = test::FinishZgconv(
+        dir, test::StartZgconv(dir, {DataPath("Font08x08vp.fnt"), "--format", "fnt", "-o", path},
+                               launch));
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(ReadWholeFile(dir / "build.log"), "make: first line\n" + font) << path;
+  }
+
+  // A socket is written through a connection, not replaced by a file.
+  Scratch dir;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string socketPath = dir / "s";
+  ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+  std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::listen(listener, 1), 0);
+  const test::Outcome o =
+      RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "--format", "fnt", "-o", socketPath});
+  EXPECT_EQ(o.status, 0) << o.err;
+  const int connection = ::accept(listener, nullptr, nullptr);
+  std::string received;
+  std::array<char, 4096> buffer{};
+  for (ssize_t n = 0; (n = ::read(connection, buffer.data(), buffer.size())) > 0;) {
+    received.append(buffer.data(), static_cast<std::size_t>(n));
+  }
+  EXPECT_EQ(received, font);
+  ::close(connection);
+  ::close(listener);
+}
+
+TEST(Zgconv, TheReplaceKeepsLinksOwnersAndNoForeignSetUserId) {
+  namespace fs = std::filesystem;
+  Scratch dir;
+  fs::create_symlink("made.h", dir / "dangling.h");
+  EXPECT_EQ(RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "-o", dir / "dangling.h"}).status, 0);
+  EXPECT_TRUE(fs::is_symlink(dir / "dangling.h"));
+  EXPECT_NE(ReadWholeFile(dir / "made.h").find("#define DANGLING_WIDTH 8"), std::string::npos);
+
+  if (::geteuid() != 0) GTEST_SKIP() << "owners can be given and tried only as root";
+  if (!fs::exists("/usr/bin/setpriv")) GTEST_SKIP() << "setpriv (util-linux) runs zgconv as a user";
+  const auto ownerAndMode = [](const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return std::to_string(st.st_uid) + ":" + std::to_string(st.st_gid) + " " +
+           std::to_string(st.st_mode & 07777);
+  };
+  // Root replacing a user's file, as in "sudo make": the file stays the user's.
+  WriteFile(dir / "user.h", "old");
+  ASSERT_EQ(::chown((dir / "user.h").c_str(), 4321, 4321), 0);
+  ASSERT_EQ(::chmod((dir / "user.h").c_str(), 04755), 0);
+  EXPECT_EQ(RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "-o", dir / "user.h"}).status, 0);
+  EXPECT_EQ(ownerAndMode(dir / "user.h"), "4321:4321 " + std::to_string(04755));
+
+  // User 4321 replacing a set-user-ID file of user 4322 in a folder open to
+  // all: the new file is 4321's and carries no set-user-ID or set-group-ID.
+  ASSERT_EQ(::chmod((dir / "").c_str(), 0777), 0);
+  WriteFile(dir / "other.h", "old");
+  ASSERT_EQ(::chown((dir / "other.h").c_str(), 4322, 4322), 0);
+  ASSERT_EQ(::chmod((dir / "other.h").c_str(), 06777), 0);
+  test::Launch launch;
+  launch.runAs = {"/usr/bin/setpriv", "--reuid=4321", "--regid=4321", "--clear-groups"};
+  const auto asUser = [&](const std::vector<std::string>& args) {
+    return test::FinishZgconv(dir, test::StartZgconv(dir, args, launch));
+  };
+  if (asUser({"--version"}).status != 0) GTEST_SKIP() << "user 4321 cannot run " << ZGCONV_PATH;
+  fs::copy_file(DataPath("Font08x08vp.fnt"), dir / "Font08x08vp.fnt");
+  const test::Outcome o = asUser({dir / "Font08x08vp.fnt", "-o", dir / "other.h"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(ownerAndMode(dir / "other.h"), "4321:4321 " + std::to_string(0777));
 }
 
 }  // namespace

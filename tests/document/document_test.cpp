@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "cells.h"
 #include "document/font_io.h"
 #include "model/font_model.h"
@@ -30,6 +32,28 @@ TEST(Document, EveryCellComesBackFromItsFontSourceText) {
         EXPECT_EQ(back.document, d);
       }
     }
+  }
+}
+
+// Written in a layout, read with it: equal, whatever the cell and orders.
+TEST(Document, AnyLayoutComesBackFromItsFontSourceText) {
+  std::mt19937 rng(19);
+  std::uniform_int_distribution<int> side(1, 24);
+  for (int trial = 0; trial < 40; ++trial) {
+    const Layout l{side(rng), side(rng), trial % 2 ? Scan::Vertical : Scan::Horizontal,
+                   trial % 3 ? BitOrder::Classic : BitOrder::Reversed,
+                   trial % 5 ? BandOrder::Bands : BandOrder::Columns};
+    FontDocument d = EmptyDocument(l, trial % 4 == 0);
+    for (int i = 0; i < kSymbolCount; ++i) {
+      for (int y = 0; y < l.height; ++y) {
+        for (int x = 0; x < l.width; ++x) SetPixel(l, d.Glyph(i), x, y, (rng() & 3U) == 0);
+      }
+    }
+    const std::string text = FormatFontDocument(d, {OutputFormat::FontSource, "Data code", "0xNN"});
+    MemoryByteSource in(text);
+    const LoadedDocument back = LoadFontDocument(in, "f.fnt", l, d.negative);
+    EXPECT_EQ(back.result.status, ReadStatus::Completed) << Describe(d);
+    EXPECT_EQ(back.document, d);
   }
 }
 

@@ -212,7 +212,7 @@ TEST(GlyphRenderer, BitmapFontsOpenOnlyInTheirOwnSizes) {
   const std::string path = testing::WriteBdf("zg_only8", 8, 1, {{U'A', kLetterA}});
   const GlyphRenderer::Result r = GlyphRenderer::Open({path, Cell(8, 8, 1, 10)});
   ASSERT_FALSE(r);
-  EXPECT_EQ(r.failure, (GlyphImportFailure{GlyphImportError::SizeNotInFont, {8}, 0}));
+  EXPECT_EQ(r.failure, (GlyphImportFailure{GlyphImportError::SizeNotInFont, {8}, 0, {}}));
 }
 
 TEST(GlyphRenderer, BadInputsGiveTheirError) {
@@ -239,20 +239,20 @@ TEST(GlyphRenderer, BadInputsGiveTheirError) {
   GlyphRenderOptions faceMinus = face5;
   faceMinus.faceIndex = -1;
   const Case cases[] = {
-      {text, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0}},
-      {empty, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0}},
-      {head, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0}},
-      {half, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0}},
+      {text, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0, {}}},
+      {empty, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0, {}}},
+      {head, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0, {}}},
+      {half, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0, {}}},
       {(dir / "zg_no_such_file.ttf").string(),
        Cell(16, 16, 1, 16),
-       {GlyphImportError::CannotOpen, {}, 0}},
-      {dir.string(), Cell(16, 16, 1, 16), {GlyphImportError::CannotOpen, {}, 0}},
-      {kDejaVuSansMono, Cell(16, 16, 1, 0), {GlyphImportError::BadSize, {}, 0}},
-      {kDejaVuSansMono, Cell(16, 16, 1, 256), {GlyphImportError::BadSize, {}, 0}},
-      {kDejaVuSansMono, face5, {GlyphImportError::NoSuchFace, {}, 1}},
-      {kDejaVuSansMono, faceMinus, {GlyphImportError::NoSuchFace, {}, 1}},
-      {kDejaVuSansMono, Cell(25, 16, 1, 16), {GlyphImportError::BadCell, {}, 0}},
-      {kDejaVuSansMono, Cell(16, 0, 1, 16), {GlyphImportError::BadCell, {}, 0}},
+       {GlyphImportError::CannotOpen, {}, 0, {}}},
+      {dir.string(), Cell(16, 16, 1, 16), {GlyphImportError::CannotOpen, {}, 0, {}}},
+      {kDejaVuSansMono, Cell(16, 16, 1, 0), {GlyphImportError::BadSize, {}, 0, {}}},
+      {kDejaVuSansMono, Cell(16, 16, 1, 256), {GlyphImportError::BadSize, {}, 0, {}}},
+      {kDejaVuSansMono, face5, {GlyphImportError::NoSuchFace, {}, 1, {}}},
+      {kDejaVuSansMono, faceMinus, {GlyphImportError::NoSuchFace, {}, 1, {}}},
+      {kDejaVuSansMono, Cell(25, 16, 1, 16), {GlyphImportError::BadCell, {}, 0, {}}},
+      {kDejaVuSansMono, Cell(16, 0, 1, 16), {GlyphImportError::BadCell, {}, 0, {}}},
   };
   for (const Case& c : cases) {
     const GlyphRenderer::Result r = GlyphRenderer::Open({c.path, c.options});
@@ -283,7 +283,8 @@ TEST(GlyphRenderer, FillDrawsTheChosenSymbolsAndCountsMissingOnes) {
     // Only empty glyphs: the drawn A stays, Б is drawn.
     std::vector<std::uint8_t> glyphs(224 * 8);
     std::copy(drawn.begin(), drawn.end(), glyphs.begin() + 8 * a);
-    EXPECT_EQ(FillGlyphs(r, cp1251, FillRange::EmptyOnly(), glyphs), (FillSummary{1, defined - 2}));
+    EXPECT_EQ(FillGlyphs(r, cp1251, FillRange::EmptyOnly(), glyphs),
+              (FillSummary{1, defined - 2, {}}));
     EXPECT_EQ(glyphAt(glyphs, a), drawn);
     EXPECT_EQ(glyphAt(glyphs, be), letterA);
   }
@@ -293,14 +294,14 @@ TEST(GlyphRenderer, FillDrawsTheChosenSymbolsAndCountsMissingOnes) {
     std::copy(drawn.begin(), drawn.end(), glyphs.begin() + 8 * a);
     auto chars = cp1251;
     chars[be] = 0;
-    EXPECT_EQ(FillGlyphs(r, chars, FillRange::All(), glyphs), (FillSummary{1, defined - 2}));
+    EXPECT_EQ(FillGlyphs(r, chars, FillRange::All(), glyphs), (FillSummary{1, defined - 2, {}}));
     EXPECT_EQ(glyphAt(glyphs, a), letterA);
     EXPECT_EQ(glyphAt(glyphs, be), std::vector<std::uint8_t>(8, 0));
   }
   {
     // A range of codes, both ends included; nothing outside changes.
     std::vector<std::uint8_t> glyphs(224 * 8, 0xEE);
-    EXPECT_EQ(FillGlyphs(r, cp1251, FillRange::Codes(0x40, 0x42), glyphs), (FillSummary{1, 2}));
+    EXPECT_EQ(FillGlyphs(r, cp1251, FillRange::Codes(0x40, 0x42), glyphs), (FillSummary{1, 2, {}}));
     EXPECT_EQ(glyphAt(glyphs, a), letterA);
     for (std::size_t i = 0; i < 224; ++i) {
       if (i != a) {

@@ -90,6 +90,21 @@ TEST_F(FontImportDialogTest, PreviewShowsTheFontInTheCell) {
   EXPECT_GT(LitPixels(preview, PreviewIndex(preview, "A"), 16, 16), at16);
 }
 
+TEST_F(FontImportDialogTest, EachFontFitsTheCellUntilTheUserSetsASize) {
+  FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
+  dialog.pathEdit()->setText(kDejaVu);
+  EXPECT_EQ(dialog.sizeBox()->value(), 11);
+  EXPECT_EQ(dialog.clipLabel()->text(), QString());
+  EXPECT_EQ(dialog.choice()->pixelSize, 11);
+
+  dialog.sizeBox()->setValue(16);
+  EXPECT_EQ(dialog.clipLabel()->text(), Q("Обрезан 41 символ: $ ( ) , ; @ Q [ ] _ g j …"));
+  // Another font keeps the size the user set.
+  dialog.pathEdit()->setText(QStringLiteral(ZG_TEST_DATA_DIR "/Letters8.pcf.gz"));
+  EXPECT_EQ(dialog.messageLabel()->text(),
+            Q("Шрифт не содержит размер 16 пикселей. Есть размеры: 8."));
+}
+
 TEST_F(FontImportDialogTest, FontsThatCannotBeUsedSayWhyAndKeepImportOff) {
   FontImportDialog dialog(Layout::Classic(8, 8, Scan::Vertical), CodePage::Windows1251, glyphs);
   const struct {

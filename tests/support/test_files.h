@@ -17,4 +17,12 @@ inline std::string DataPath(std::string_view name) {
   return std::string(ZG_TEST_DATA_DIR) + "/" + std::string(name);
 }
 
+// A font source of `count` values 81h, one a line: a font cut short or
+// running long.
+inline std::string FontSourceValues(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "Data &h81\r\n";
+  return text;
+}
+
 }  // namespace zg::test

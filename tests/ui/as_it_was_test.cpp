@@ -77,6 +77,10 @@ const Way kWays[] = {
        ImportText(p, u, "/f/table.txt", "Data &h01,255\r\n");
        p.dialogScripts.push_back(PickSize("8 x 8"));
      }},
+    {"import: no value", true,
+     [](FakePlatform& p, bool u) {
+       ImportText(p, u, "/f/Font08x08vp.fnt", "; only a comment\r\n");
+     }},
     {"import: store full", true,
      [](FakePlatform& p, bool u) { ImportText(p, u, "/f/Font08x08vp.fnt", TooManyValues()); }},
     {"import: open block comment", true,

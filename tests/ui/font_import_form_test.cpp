@@ -13,10 +13,20 @@ TEST(FontImportForm, CountsTakeTheirRussianPluralForm) {
       {111, "111 символов"}, {223, "223 символа"},
   };
   for (const auto& [n, text] : cases) EXPECT_EQ(SymbolCount(n), text);
-  EXPECT_EQ(ImportSummaryText({200, 0}), "Импортировано: 200 символов.");
-  EXPECT_EQ(ImportSummaryText({210, 12}),
+  EXPECT_EQ(ImportSummaryText({200, 0, {}}), "Импортировано: 200 символов.");
+  EXPECT_EQ(ImportSummaryText({210, 12, {}}),
             "Импортировано: 210 символов.\nНет в шрифте: 12 символов.");
-  EXPECT_EQ(ImportSummaryText({1, 1}), "Импортировано: 1 символ.\nНет в шрифте: 1 символ.");
+  EXPECT_EQ(ImportSummaryText({1, 1, {}}), "Импортировано: 1 символ.\nНет в шрифте: 1 символ.");
+}
+
+TEST(FontImportForm, CutGlyphsAreCountedAndTheFirstShown) {
+  EXPECT_EQ(ClippedText({5, 0, {}}), "");
+  EXPECT_EQ(ClippedText({5, 0, {U'g'}}), "Обрезан 1 символ: g");
+  EXPECT_EQ(ImportSummaryText({5, 2, {U'g', U'Щ'}}),
+            "Импортировано: 5 символов.\nНет в шрифте: 2 символа.\nОбрезаны 2 символа: g Щ");
+  const std::u32string many = U"gjpqyДЦЩдруфцщ()[]";
+  EXPECT_EQ(ClippedText({30, 0, {many.begin(), many.end()}}),
+            "Обрезаны 18 символов: g j p q y Д Ц Щ д р у ф …");
 }
 
 TEST(FontImportForm, EveryOpeningErrorHasItsMessage) {
@@ -27,17 +37,36 @@ TEST(FontImportForm, EveryOpeningErrorHasItsMessage) {
     int face;
     const char* text;
   } cases[] = {
-      {{E::CannotOpen, {}, 0}, 16, 0, "Не удалось открыть файл шрифта."},
-      {{E::NotAFont, {}, 0}, 16, 0, "Файл не является шрифтом."},
-      {{E::NoSuchFace, {}, 2}, 16, 5, "В файле нет шрифта номер 5. Шрифтов в файле: 2."},
-      {{E::BadSize, {}, 0}, 0, 0, "Размер должен быть от 1 до 255 пикселей."},
-      {{E::SizeNotInFont, {8, 10, 12}, 0},
+      {{E::CannotOpen, {}, 0, {}}, 16, 0, "Не удалось открыть файл шрифта."},
+      {{E::NotAFont, {}, 0, {}}, 16, 0, "Файл не является шрифтом."},
+      {{E::NoSuchFace, {}, 2, {}}, 16, 5, "В файле нет шрифта номер 5. Шрифтов в файле: 2."},
+      {{E::BadSize, {}, 0, {}}, 0, 0, "Размер должен быть от 1 до 255 пикселей."},
+      {{E::SizeNotInFont, {8, 10, 12}, 0, {}},
        9,
        0,
        "Шрифт не содержит размер 9 пикселей. Есть размеры: 8, 10, 12."},
-      {{E::SizeNotInFont, {8}, 0}, 21, 0, "Шрифт не содержит размер 21 пиксель. Есть размеры: 8."},
-      {{E::SizeNotInFont, {16}, 0}, 3, 0, "Шрифт не содержит размер 3 пикселя. Есть размеры: 16."},
-      {{E::BadCell, {}, 0}, 16, 0, "Такое знакоместо не поддерживается."},
+      {{E::SizeNotInFont, {8}, 0, {}},
+       21,
+       0,
+       "Шрифт не содержит размер 21 пиксель. Есть размеры: 8."},
+      {{E::SizeNotInFont, {16}, 0, {}},
+       3,
+       0,
+       "Шрифт не содержит размер 3 пикселя. Есть размеры: 16."},
+      {{E::BadCell, {}, 0, {}}, 16, 0, "Такое знакоместо не поддерживается."},
+      {{E::TooLarge, {}, 0, {}}, 16, 0, "Файл шрифта слишком велик (больше 256 МБ)."},
+      {{E::UnpacksTooLarge, {}, 0, {}},
+       16,
+       0,
+       "Сжатый шрифт слишком велик: распакованный больше 64 МБ."},
+      {{E::UnknownCharset, {}, 0, "JISX0201.1976-0"},
+       16,
+       0,
+       "Кодировка шрифта JISX0201.1976-0 не поддерживается системой."},
+      {{E::NoSizeFits, {16, 32}, 0, {}},
+       16,
+       0,
+       "Ни один размер шрифта не помещается в знакоместо. Есть размеры: 16, 32."},
   };
   for (const auto& c : cases) EXPECT_EQ(ImportErrorText(c.failure, c.size, c.face), c.text);
 }

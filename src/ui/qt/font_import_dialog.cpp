@@ -35,6 +35,8 @@ constexpr int kSampleCodes[] = {0x41, 0x42, 0x61, 0x67, 0x30, 0x25,
 
 const char* const kGroup = "fontImport";
 
+QString CellKey(int ncol, int nstr) { return QStringLiteral("%1x%2").arg(ncol).arg(nstr); }
+
 QSpinBox* SpinBox(int lo, int hi, QWidget* parent) {
   auto* box = new QSpinBox(parent);
   box->setRange(lo, hi);
@@ -106,6 +108,9 @@ FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
   message_ = new QLabel(this);
   message_->setTextFormat(Qt::PlainText);
   message_->setWordWrap(true);
+  clip_ = new QLabel(this);
+  clip_->setTextFormat(Qt::PlainText);
+  clip_->setWordWrap(true);
 
   auto* buttons = new QDialogButtonBox(this);
   ok_ = buttons->addButton(Q(text::kFontImportOk), QDialogButtonBox::AcceptRole);
@@ -153,6 +158,7 @@ FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
   column->addLayout(form);
   column->addWidget(new QLabel(Q(text::kFontImportPreview), this));
   column->addWidget(preview_);
+  column->addWidget(clip_);
   column->addWidget(message_);
   column->addWidget(buttons);
 
@@ -166,7 +172,11 @@ FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
     refresh();
   });
   connect(style_, &QComboBox::currentIndexChanged, this, changed);
-  for (QSpinBox* box : {face_, size_, threshold_, offsetX_, offsetY_}) {
+  connect(size_, &QSpinBox::valueChanged, this, [this] {
+    if (!loading_) sizeChosen_ = true;
+    refresh();
+  });
+  for (QSpinBox* box : {face_, threshold_, offsetX_, offsetY_}) {
     connect(box, &QSpinBox::valueChanged, this, changed);
   }
   connect(mode_, &QComboBox::currentIndexChanged, this, changed);
@@ -195,7 +205,14 @@ std::optional<FontImportChoice> FontImportDialog::Ask(QWidget* parent, const Lay
 }
 
 void FontImportDialog::setChoice(const FontImportChoice& c) {
+  applyChoice(c, true);
+  refresh();
+}
+
+void FontImportDialog::applyChoice(const FontImportChoice& c, bool sizeChosen) {
+  const bool wasLoading = loading_;
   loading_ = true;
+  sizeChosen_ = sizeChosen;
   fromFile_->setChecked(true);
   path_->setText(Q(c.fontPath));
   face_->setMaximum(std::max(face_->maximum(), c.faceIndex));
@@ -219,8 +236,7 @@ void FontImportDialog::setChoice(const FontImportChoice& c) {
       to_->setText(Q(CodeText(c.range.to)));
       break;
   }
-  loading_ = false;
-  refresh();
+  loading_ = wasLoading;
 }
 
 void FontImportDialog::setInstalledFont(const QString& family, const QString& style) {
@@ -239,7 +255,11 @@ void FontImportDialog::loadSettings() {
   FontImportChoice c;
   c.fontPath = settings.value("path").toString().toStdString();
   c.faceIndex = settings.value("faceIndex", 0).toInt();
-  c.pixelSize = settings.value("pixelSize", size_->value()).toInt();
+  // A size the user set is kept for the same cell; else each font fits.
+  const bool sizeChosen =
+      settings.contains("pixelSize") &&
+      settings.value("sizeCell").toString() == CellKey(layout_.width, layout_.height);
+  c.pixelSize = sizeChosen ? settings.value("pixelSize").toInt() : size_->value();
   c.mode =
       settings.value("antiAliased", false).toBool() ? RenderMode::AntiAliased : RenderMode::Mono;
   c.threshold = settings.value("threshold", 128).toInt();
@@ -253,9 +273,11 @@ void FontImportDialog::loadSettings() {
     c.range = FillRange::Codes(settings.value("from", kFirstCode).toInt(),
                                settings.value("to", kFirstCode + kSymbolCount - 1).toInt());
   }
-  setChoice(c);
+  applyChoice(c, sizeChosen);
   if (settings.value("source").toString() == QLatin1String("installed")) {
     setInstalledFont(settings.value("family").toString(), settings.value("style").toString());
+  } else {
+    refresh();
   }
 }
 
@@ -267,7 +289,13 @@ void FontImportDialog::saveSettings() const {
   settings.setValue("family", family_->currentText());
   settings.setValue("style", style_->currentText());
   settings.setValue("faceIndex", face_->value());
-  settings.setValue("pixelSize", size_->value());
+  if (sizeChosen_) {
+    settings.setValue("pixelSize", size_->value());
+    settings.setValue("sizeCell", CellKey(layout_.width, layout_.height));
+  } else {
+    settings.remove("pixelSize");
+    settings.remove("sizeCell");
+  }
   settings.setValue("antiAliased", mode_->currentIndex() == 1);
   settings.setValue("threshold", threshold_->value());
   settings.setValue("alignLeft", align_->currentIndex() == 1);
@@ -350,39 +378,42 @@ void FontImportDialog::refresh() {
   ok_->setEnabled(false);
 
   std::string problem;
-  const std::optional<FontImportChoice> c = readControls(problem);
+  std::optional<FontImportChoice> c = readControls(problem);
   const auto fail = [this](const std::string& why) {
     preview_->setGlyphs({});
+    clip_->clear();
     message_->setText(Q(why));
   };
   if (!c) return fail(problem);
-  const GlyphRenderer::Result opened = GlyphRenderer::Open(ImportRequest(*c, layout_));
+  GlyphImportRequest request = ImportRequest(*c, layout_);
+  request.options.fitSize = !sizeChosen_;
+  const GlyphRenderer::Result opened = GlyphRenderer::Open(request);
   if (!opened) return fail(ImportErrorText(opened.failure, c->pixelSize, c->faceIndex));
   const GlyphRenderer& renderer = *opened.renderer;
-  if (fromFile_->isChecked()) {
-    const bool wasLoading = loading_;
-    loading_ = true;
-    face_->setMaximum(std::max(0, renderer.faceCount() - 1));
-    loading_ = wasLoading;
-  }
+  c->pixelSize = renderer.options().pixelSize;
+  const bool wasLoading = loading_;
+  loading_ = true;
+  size_->setValue(c->pixelSize);
+  if (fromFile_->isChecked()) face_->setMaximum(std::max(0, renderer.faceCount() - 1));
+  loading_ = wasLoading;
 
-  // The samples as the import would leave them, "only empty" included.
+  // The whole import into a copy, "only empty" included: the samples show
+  // it, and every glyph it cuts is named.
   const auto& page = CodePageCharacters(codePage_);
-  std::array<char32_t, kSymbolCount> samples{};
-  for (const int code : kSampleCodes) samples[code - kFirstCode] = page[code - kFirstCode];
   std::vector<std::uint8_t> glyphs = current_;
-  FillGlyphs(renderer, samples, c->range, glyphs);
+  const FillSummary summary = FillGlyphs(renderer, page, c->range, glyphs);
   const auto cb = glyphs.size() / kSymbolCount;
   std::vector<PreviewGlyph> shown;
   for (const int code : kSampleCodes) {
     const auto i = static_cast<std::size_t>(code - kFirstCode);
-    if (samples[i] == 0) continue;
+    if (page[i] == 0) continue;
     shown.push_back(
-        {Q(Utf8(samples[i])),
+        {Q(Utf8(page[i])),
          std::vector<std::uint8_t>(glyphs.begin() + static_cast<std::ptrdiff_t>(i * cb),
                                    glyphs.begin() + static_cast<std::ptrdiff_t>((i + 1) * cb))});
   }
   preview_->setGlyphs(std::move(shown));
+  clip_->setText(Q(ClippedText(summary)));
   message_->setText(Q(renderer.faceName()));
   choice_ = c;
   ok_->setEnabled(true);

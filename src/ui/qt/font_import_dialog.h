@@ -1,8 +1,10 @@
 #pragma once
 // The dialog "Импорт из шрифта...": which font, at which size and how to
 // place it, and which symbols to fill. It opens the font on every change to
-// show a preview and says in words why a font cannot be used; it changes
-// nothing itself and returns the user's choice.
+// show a preview and says in words why a font cannot be used and which
+// glyphs the cell would cut; it changes nothing itself and returns the
+// user's choice. Until the user sets a size, each font is shown at the
+// largest size whose line fits the cell above its margin.
 
 #include <QDialog>
 #include <cstdint>
@@ -50,12 +52,16 @@ class FontImportDialog : public QDialog {
   QSpinBox* sizeBox() const { return size_; }
   QPushButton* importButton() const { return ok_; }
   QLabel* messageLabel() const { return message_; }
+  // Under the samples: the glyphs the import would cut, "" when none.
+  QLabel* clipLabel() const { return clip_; }
   GlyphPreviewWidget* preview() const { return preview_; }
 
  private:
   void browse();
   void fillStyles();
   void refresh();
+  // Sets the controls to `choice` without a refresh.
+  void applyChoice(const FontImportChoice& choice, bool sizeChosen);
   // The choice as typed, before the font is opened.
   std::optional<FontImportChoice> readControls(std::string& problem) const;
 
@@ -63,7 +69,8 @@ class FontImportDialog : public QDialog {
   CodePage codePage_;
   std::vector<std::uint8_t> current_;
   std::optional<FontImportChoice> choice_;
-  bool loading_ = false;  // setting controls in code: one refresh at the end
+  bool loading_ = false;     // setting controls in code: one refresh at the end
+  bool sizeChosen_ = false;  // the size is the user's, not the font's fitting one
 
   QRadioButton* fromFile_ = nullptr;
   QRadioButton* fromSystem_ = nullptr;
@@ -85,6 +92,7 @@ class FontImportDialog : public QDialog {
   QLineEdit* to_ = nullptr;
   GlyphPreviewWidget* preview_ = nullptr;
   QLabel* message_ = nullptr;
+  QLabel* clip_ = nullptr;
   QPushButton* ok_ = nullptr;
 };
 
