@@ -1,6 +1,8 @@
 #include "cli/arguments.h"
 
+#include <algorithm>
 #include <charconv>
+#include <initializer_list>
 
 #include "model/font_model.h"
 
@@ -68,6 +70,41 @@ std::optional<std::pair<int, int>> ParseCell(std::string_view text) {
 }
 
 std::string Quoted(std::string_view s) { return "'" + std::string(s) + "'"; }
+
+// The output formats an option is for; --code-page also serves --from-font.
+struct FormatOption {
+  std::string_view option;
+  std::initializer_list<OutputFormat> formats;
+};
+const FormatOption kFormatOptions[] = {
+    {"--line", {OutputFormat::FontSource}},
+    {"--number", {OutputFormat::FontSource}},
+    {"--ignore-name", {OutputFormat::FontSource}},
+    // BDF and GFX fonts hold the pixels, whatever the bytes' scan and polarity.
+    {"--to-scan", {OutputFormat::FontSource, OutputFormat::CHeader}},
+    {"--to-negative", {OutputFormat::FontSource, OutputFormat::CHeader}},
+    {"--to-positive", {OutputFormat::FontSource, OutputFormat::CHeader}},
+    {"--name", {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx}},
+    {"--code-page", {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx}},
+    {"--flash", {OutputFormat::CHeader}},
+    {"--pictures", {OutputFormat::CHeader}},
+    {"--single-definition", {OutputFormat::CHeader}},
+    {"--raw-encoding", {OutputFormat::Bdf}},
+};
+
+std::string_view FormatName(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::FontSource:
+      return "a font source file";
+    case OutputFormat::CHeader:
+      return "a C header";
+    case OutputFormat::Bdf:
+      return "a BDF font";
+    case OutputFormat::Gfx:
+      return "an Adafruit GFX font";
+  }
+  return "this format";
+}
 
 class Parser {
  public:
@@ -169,6 +206,8 @@ class Parser {
       a_.pictures = true;
     } else if (o == "--raw-encoding") {
       a_.rawEncoding = true;
+    } else if (o == "--single-definition") {
+      a_.singleDefinition = true;
     } else if (o == "--ignore-name") {
       a_.ignoreName = true;
     } else {
@@ -178,6 +217,12 @@ class Parser {
   }
 
   void Option(std::string_view o, std::optional<std::string_view> attached) {
+    for (const FormatOption& f : kFormatOptions) {
+      if (f.option == o && std::find(a_.formatOptions.begin(), a_.formatOptions.end(), o) ==
+                               a_.formatOptions.end()) {
+        a_.formatOptions.emplace_back(o);
+      }
+    }
     if (Flag(o)) {
       if (attached) error_ = "option " + Quoted(o) + " takes no value";
       return;
@@ -304,6 +349,26 @@ ResolvedParams ResolveParams(const Arguments& args) {
   return r;
 }
 
+std::string FormatOptionError(const Arguments& args, OutputFormat format) {
+  for (const std::string& given : args.formatOptions) {
+    for (const FormatOption& f : kFormatOptions) {
+      if (f.option != given ||
+          std::find(f.formats.begin(), f.formats.end(), format) != f.formats.end()) {
+        continue;
+      }
+      if (given == "--code-page" && args.fromFont) continue;
+      std::string fits;
+      for (const OutputFormat fit : f.formats) {
+        if (!fits.empty()) fits += fit == *(f.formats.end() - 1) ? " or " : ", ";
+        fits += FormatName(fit);
+      }
+      return "option " + Quoted(given) + " is for " + fits + ", not " +
+             std::string(FormatName(format));
+    }
+  }
+  return {};
+}
+
 std::string_view UsageText() {
   return R"(Usage: zgconv INPUT -o OUTPUT [options]
        zgconv --from-font FONT --cell WxH -o OUTPUT [options]
@@ -333,8 +398,11 @@ Output:
   --flash none|progmem|flash
                        C header: AVR program memory attribute
   --pictures           C header: each glyph drawn in a comment
+  --single-definition  C header: the array declared extern and defined only
+                       where NAME_IMPLEMENTATION is defined before the include
   --raw-encoding       BDF: encode glyphs by codes 20h..FFh, not Unicode
   --code-page NAME     characters of the codes (default cp1251)
+                       Options that do not fit the output format are refused.
 From an outline or bitmap font (TrueType, OpenType, BDF, PCF):
   --from-font FONT     draw the code page's characters into the font
                        (into INPUT when given, else into an empty font)

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/font_io.h"
 #include "glyphimport/glyph_renderer.h"
@@ -45,9 +46,12 @@ struct Arguments {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
   bool rawEncoding = false;
+  bool singleDefinition = false;
   bool ignoreName = false;  // write a font source under a name that says other parameters
   CodePage codePage = kDefaultCodePage;
   std::optional<FontImportArgs> fromFont;
+  // The options given that belong to some output formats only, in order.
+  std::vector<std::string> formatOptions;
   friend bool operator==(const Arguments&, const Arguments&) = default;
 };
 
@@ -75,6 +79,10 @@ struct ResolvedParams {
   std::string error;
 };
 ResolvedParams ResolveParams(const Arguments& args);
+
+// Why an option given does not fit the output format ("option '--flash'
+// is for the C header, not a BDF font"), or "" when all fit.
+std::string FormatOptionError(const Arguments& args, OutputFormat format);
 
 // The usage text printed by --help.
 std::string_view UsageText();

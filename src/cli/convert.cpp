@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
+#include <vector>
 
 #include "cli/arguments.h"
 #include "document/file_replace.h"
@@ -118,6 +119,9 @@ class Conversion {
       return Usage("cannot tell the format of " + Quoted(a_.output) +
                    " from its extension: give --format fnt|c|bdf|gfx");
     }
+    if (const std::string unfit = FormatOptionError(a_, *format); !unfit.empty()) {
+      return Usage(unfit);
+    }
 
     FontDocument doc = EmptyDocument(Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
     if (!a_.input.empty() && !Load(p, doc)) return kBadInput;
@@ -153,7 +157,8 @@ class Conversion {
     LoadedDocument loaded =
         LoadFontDocument(in, a_.input, Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
     if (loaded.result.status != ReadStatus::Completed) {
-      Fail(shown + ": " + ReadFailureText(loaded.result, doc.cb()));
+      Fail(shown + ReadFailurePlace(loaded.result) + ": " +
+           ReadFailureText(loaded.result, doc.cb()));
       return false;
     }
     const ReadExtent extent = ExtentOfRead(loaded.result.valuesStored, doc.cb());
@@ -230,7 +235,18 @@ class Conversion {
     o.flash = a_.flash;
     o.pictures = a_.pictures;
     o.rawEncoding = a_.rawEncoding;
-    const std::string text = FormatFontDocument(doc, o);
+    o.singleDefinition = a_.singleDefinition;
+    std::vector<int> unwritten;
+    const std::string text = FormatFontDocument(doc, o, &unwritten);
+    if (!unwritten.empty()) {
+      std::string codes;
+      for (const int code : unwritten) codes += (codes.empty() ? "" : ", ") + Hex(code);
+      err_ << "zgconv: " << (a_.output == "-" ? "standard output" : a_.output)
+           << ": note: the BDF font leaves out " << unwritten.size() << " of the 224 glyphs (codes "
+           << codes
+           << "): their code points are other characters of the code page;"
+              " --raw-encoding keeps every code\n";
+    }
     if (a_.output == "-") {
       out_.write(text.data(), static_cast<std::streamsize>(text.size()));
       out_.flush();
@@ -255,11 +271,18 @@ class Conversion {
 
 }  // namespace
 
+std::string ReadFailurePlace(const ReadResult& r) {
+  // A missing array is the whole file's fault, not one place's.
+  if (r.line == 0 || r.status == ReadStatus::NoArray || r.status == ReadStatus::NoSuchArray) {
+    return {};
+  }
+  return ":" + std::to_string(r.line) + ":" + std::to_string(r.column);
+}
+
 std::string ReadFailureText(const ReadResult& r, int cb) {
-  // The C reader knows the line; the font source reader only how many
-  // values it took, which names the glyph of the bad one.
-  std::string at = "line " + std::to_string(r.line) + ": ";
-  if (r.line == 0) {
+  // The font source reader's values are named with their glyph as well.
+  std::string at;
+  if (r.status == ReadStatus::SyntaxError) {
     at = "value " + std::to_string(r.valuesStored + 1);
     constexpr auto kGlyphs = static_cast<std::size_t>(kSymbolCount);
     const std::size_t glyph = cb > 0 ? r.valuesStored / static_cast<std::size_t>(cb) : kGlyphs;
@@ -273,16 +296,22 @@ std::string ReadFailureText(const ReadResult& r, int cb) {
       return at + "not a value of a font source file";
     case ReadStatus::StoreFull:
       return "more than " + std::to_string(kFontStoreValues) + " values, more than any font holds";
+    case ReadStatus::TooManyValues:
+      return "more than " + std::to_string(kMaxTableValues) + " values, more than any table holds";
     case ReadStatus::UnclosedBlockComment:
       return "a /* comment is not closed";
     case ReadStatus::NotANumber:
-      return at + "not a number";
+      return "not a number";
     case ReadStatus::ValueOutOfRange:
-      return at + "a value outside 0..255";
+      return "a value outside 0..255";
     case ReadStatus::NoArray:
       return "no array initialiser (= {...})";
+    case ReadStatus::NoSuchArray:
+      return "no array of that name";
     case ReadStatus::UnclosedArray:
       return "the array is not closed";
+    case ReadStatus::BinaryData:
+      return "a NUL byte: not a text file";
     case ReadStatus::ReadFailure:
       return r.failureText;
   }

@@ -18,8 +18,11 @@ enum ExitStatus : int { kDone = 0, kBadInput = 1, kBadUsage = 2 };
 // each line starting "zgconv: ".
 int Run(std::span<const std::string_view> argv, std::ostream& out, std::ostream& err);
 
-// Why reading a font file failed, in a sentence: the line for a C source,
-// the glyph for a font source (whose reader counts values, not lines).
+// Why reading a font file failed, in a sentence; a bad value of a font
+// source also names its number and glyph ("value 34 (glyph 24h): ...").
 std::string ReadFailureText(const ReadResult& result, int cb);
+// ":LINE:COLUMN" of a failure that has a place in the file, or nothing: put
+// after the file name, it gives the form editors and build logs link to.
+std::string ReadFailurePlace(const ReadResult& result);
 
 }  // namespace zg::cli

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace zg {
@@ -223,10 +224,22 @@ std::optional<std::string> ReplaceFile(const std::string& givenPath, std::string
   std::string temp = folder + "/.zgtmp.XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());
   name.push_back('\0');
+  // The build's signals wait while the temporary file is made and the guard
+  // set up, so that none can leave the file behind between the two.
+  sigset_t signals{};
+  sigset_t previous{};
+  sigemptyset(&signals);
+  for (const int signal : kBuildSignals) sigaddset(&signals, signal);
+  ::sigprocmask(SIG_BLOCK, &signals, &previous);
   const int fd = ::mkstemp(name.data());
-  if (fd < 0) return Fault(errno);
-  temp.assign(name.data());
-  const TemporaryFileGuard guard(temp);
+  const int made = errno;
+  std::optional<TemporaryFileGuard> guard;
+  if (fd >= 0) {
+    temp.assign(name.data());
+    guard.emplace(temp);
+  }
+  ::sigprocmask(SIG_SETMASK, &previous, nullptr);
+  if (fd < 0) return Fault(made);
 
   auto fail = [&](int error) {
     ::close(fd);

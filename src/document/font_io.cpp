@@ -76,14 +76,18 @@ std::optional<OutputFormat> FormatOfPath(std::string_view path) {
   return std::nullopt;
 }
 
-std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options) {
+std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options,
+                               std::vector<int>* unwrittenCodes) {
+  if (unwrittenCodes != nullptr) unwrittenCodes->clear();
   switch (options.format) {
     case OutputFormat::CHeader:
-      return WriteCHeader(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(), d.negative,
-                          options.characters, {options.name, options.flash, options.pictures});
+      return WriteCHeader(
+          d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(), d.negative,
+          options.characters,
+          {options.name, options.flash, options.pictures, options.singleDefinition});
     case OutputFormat::Bdf:
       return WriteBdf(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
-                      options.characters, {options.name, options.rawEncoding});
+                      options.characters, {options.name, options.rawEncoding}, unwrittenCodes);
     case OutputFormat::Gfx:
       return WriteGfxHeader(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
                             options.characters, {options.name});

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fontfile/fontfile.h"
 #include "model/font_document.h"
@@ -77,9 +78,13 @@ struct OutputOptions {
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;
   bool rawEncoding = false;
+  bool singleDefinition = false;  // C header: extern, defined under NAME_IMPLEMENTATION
 };
 
-// The file's whole text for the document in the chosen form.
-std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options);
+// The file's whole text for the document in the chosen form. The codes whose
+// glyph the form could not carry (a BDF font of Unicode code points only)
+// go to `unwrittenCodes`, for a note to the user.
+std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options,
+                               std::vector<int>* unwrittenCodes = nullptr);
 
 }  // namespace zg

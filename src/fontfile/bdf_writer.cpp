@@ -40,7 +40,9 @@ struct Entry {
 }  // namespace
 
 std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
-                     const std::array<char32_t, 224>& characters, const BdfOptions& options) {
+                     const std::array<char32_t, 224>& characters, const BdfOptions& options,
+                     std::vector<int>* unwrittenCodes) {
+  if (unwrittenCodes != nullptr) unwrittenCodes->clear();
   const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
   if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   // A character given by several codes belongs to the first of them.
@@ -56,14 +58,24 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
       firstOfCharacter[static_cast<std::size_t>(byCharacter[k].second)] = true;
     }
   }
+  // The code's own value as a code point, unless a character of the font is there.
+  const auto ownValueFree = [&](char32_t code) {
+    return !std::binary_search(byCharacter.begin(), byCharacter.end(), std::pair{code, 0},
+                               [](const auto& a, const auto& b) { return a.first < b.first; });
+  };
   std::vector<Entry> entries;
   entries.reserve(kGlyphCount);
   for (int i = 0; i < kGlyphCount; ++i) {
     const auto k = static_cast<std::size_t>(i);
+    const auto code = static_cast<char32_t>(kFirstGlyphCode + i);
     if (options.rawEncoding) {
-      entries.push_back({i, static_cast<char32_t>(kFirstGlyphCode + i), firstOfCharacter[k]});
+      entries.push_back({i, code, firstOfCharacter[k]});
     } else if (firstOfCharacter[k]) {
       entries.push_back({i, characters[k], true});
+    } else if (ownValueFree(code)) {
+      entries.push_back({i, code, false});
+    } else if (unwrittenCodes != nullptr) {
+      unwrittenCodes->push_back(kFirstGlyphCode + i);
     }
   }
 

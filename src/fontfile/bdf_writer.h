@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace zg {
 
@@ -18,9 +19,13 @@ struct BdfOptions {
 // Every glyph fills its cell, which stands on the baseline: FONT_ASCENT is the
 // cell height and FONT_DESCENT 0, as in the GFX export. The pixels are written
 // as drawn; a negative font is a byte encoding of the editor's files only.
-// Without rawEncoding, codes with no character (0 in `characters`) and codes
-// whose character an earlier code already gave are left out.
+// Without rawEncoding a glyph goes under its character's code point; a code
+// with no character (0 in `characters`), or whose character an earlier code
+// already gave, goes under the code point of its own value (U+0098 for 98h)
+// when no character of the font takes that one. The codes that find no code
+// point at all are not written and are listed in `unwrittenCodes`.
 std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
-                     const std::array<char32_t, 224>& characters, const BdfOptions& options);
+                     const std::array<char32_t, 224>& characters, const BdfOptions& options,
+                     std::vector<int>* unwrittenCodes = nullptr);
 
 }  // namespace zg

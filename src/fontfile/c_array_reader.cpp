@@ -5,15 +5,33 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "fontfile/block_reading.h"
 #include "fontfile/c_number.h"
 #include "fontfile/font_value.h"
+#include "fontfile/table_source.h"
 
 namespace zg {
 namespace {
 
 constexpr std::size_t kMaxTokenChars = kMaxCNumberChars;
+
+// A nested brace group with a name or an expression among its first values
+// is a header (`{ 0, 0, FONTDATAMAX, 0 }` before the glyph bytes of a
+// structure): its values are dropped and the rest of it passed over. Only
+// this many of its values can be taken back.
+constexpr std::size_t kMaxHeaderValues = 16;
+
+// Names longer than this are kept cut short.
+constexpr std::size_t kMaxNameChars = 255;
+
+// Macro-like words (PROGMEM, U8X8_PROGMEM) and compiler words (__flash)
+// are attributes, never the name of an array.
+bool IsAttributeWord(std::string_view w) {
+  if (w.starts_with("__")) return true;
+  return std::none_of(w.begin(), w.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
 
 constexpr std::array<bool, 256> MakeIdentifierTable() {
   std::array<bool, 256> t{};
@@ -40,13 +58,16 @@ bool IsOperatorChar(char c) {
 // few characters of state are kept, so any file is read in one block's memory.
 class CArrayScanner {
  public:
-  CArrayScanner(std::span<std::uint8_t> store, bool negative)
-      : store_(store), flip_(negative ? 0xFF : 0x00) {}
+  // Reads the array named `name` (the first one when empty) into `store`.
+  CArrayScanner(std::span<std::uint8_t> store, bool negative, std::string_view name)
+      : store_(store), flip_(negative ? 0xFF : 0x00), target_(name) {}
+  // Counts the values of every array into `arrays` instead.
+  explicit CArrayScanner(std::vector<CArrayInfo>& arrays) : arrays_(&arrays) {}
 
   // False once reading has to stop: the array is complete or a value failed.
   bool Feed(const char* p, const char* end);
   void Finish();
-  ReadResult Result() const { return {status_, index_, {}, line_}; }
+  ReadResult Result() const { return {status_, index_, {}, line_, column_}; }
 
  private:
   enum class Lex : std::uint8_t {
@@ -63,7 +84,13 @@ class CArrayScanner {
     Char,
     CharEscape,
   };
-  enum class Phase : std::uint8_t { Seek, Array, Done };
+  enum class Phase : std::uint8_t {
+    Seek,       // before an initialiser
+    Array,      // taking its values
+    SkipGroup,  // passing over the rest of a header group
+    SkipArray,  // passing over an array not asked for
+    Done,
+  };
   enum class Value : std::uint8_t {
     Start,      // at the start of a value or a brace
     Sign,       // after '-'
@@ -73,26 +100,76 @@ class CArrayScanner {
     After,      // after a value or a closing brace
   };
 
+  std::size_t Offset(const char* p) const {
+    return blockOffset_ + static_cast<std::size_t>(p - block_);
+  }
   bool Stopped() const { return phase_ == Phase::Done || status_ != ReadStatus::Completed; }
-  bool Fail(ReadStatus status) {
+  // Stops at the character at hand, or at the value begun at `offset`.
+  bool Fail(ReadStatus status) { return FailAt(status, At()); }
+  // The offset of the character at hand, or of the end after the last block.
+  std::size_t At() const { return current_ != nullptr ? Offset(current_) : blockOffset_; }
+  bool FailAt(ReadStatus status, std::size_t offset) {
     status_ = status;
+    column_ = offset - lineOffset_ + 1;
     return false;
   }
+  bool Recover(char c);
+  bool DropHeaderGroup();
+  void SkipChar(char c);
+  void SeekIdentifierEnd();
+  void BeginArray();
+  void EndArray();
   bool LineEnd();
   bool CodeChar(char c);
   bool Significant(char c);
   bool Blank();
   void SeekChar(char c);
   bool ArrayChar(char c);
+  bool ValueChar(char c);
   bool EndToken();
-  bool StoreNumber(CNumber n);
+  bool StoreNumber(CNumber n, std::size_t offset);
+  [[gnu::noinline]] bool StoreNumberCarefully(CNumber n, std::size_t offset);
   const char* ScanValues(const char* p, const char* end);
 
   std::span<std::uint8_t> store_;
-  std::uint8_t flip_;
+  std::uint8_t flip_ = 0;
   std::size_t index_ = 0;
   ReadStatus status_ = ReadStatus::Completed;
   std::size_t line_ = 1;
+  std::size_t column_ = 0;
+
+  // Where the text is: the block being fed, its offset in the file, the
+  // offset of the character at hand and of the current line's first one.
+  const char* block_ = nullptr;
+  std::size_t blockOffset_ = 0;
+  const char* current_ = nullptr;
+  std::size_t lineOffset_ = 0;
+
+  // Which array: the one named target_ (any when empty), or all of them
+  // counted into arrays_.
+  std::string target_;
+  std::vector<CArrayInfo>* arrays_ = nullptr;
+  bool found_ = false;
+
+  // The declaration before "=": the identifier being read, the last one,
+  // the first one followed by "[" and the last that is no attribute word.
+  std::string ident_;
+  bool inIdent_ = false;
+  std::string lastIdent_;
+  std::string bracketName_;
+  std::string plainName_;
+  std::string previousPlainName_;  // plainName_ before the last identifier
+  std::size_t parens_ = 0;
+  std::string name_;  // of the array being read
+  std::size_t arrayLine_ = 0;
+  std::size_t arrayStart_ = 0;  // index_ at its opening brace
+
+  // The innermost open group: where its values begin in the store (npos
+  // once a group inside it has closed) and the bytes they replaced.
+  std::size_t groupStart_ = 0;
+  std::array<std::uint8_t, kMaxHeaderValues> replaced_{};
+  std::size_t skipDepth_ = 0;
+  std::size_t tokenOffset_ = 0;
 
   Lex lex_ = Lex::Code;
   bool afterCr_ = false;   // a LF right after a CR ends the same line
@@ -110,20 +187,36 @@ class CArrayScanner {
 };
 
 bool CArrayScanner::Feed(const char* p, const char* end) {
+  block_ = p;
   while (p != end) {
     if (lex_ == Lex::Code && phase_ == Phase::Array && value_ != Value::Token && !afterCr_) {
       p = ScanValues(p, end);
       if (Stopped()) return false;
       if (p == end) break;
     }
+    current_ = p;
     const char c = *p++;
     if (afterCr_) {
       afterCr_ = false;
-      if (c == '\n') continue;
+      if (c == '\n') {
+        lineOffset_ = Offset(p);
+        continue;
+      }
+    }
+    // Text has no NUL byte: binary data is refused at once, wherever it is.
+    // A number in front of it ends first, as it would in one block.
+    if (c == '\0') {
+      if (lex_ == Lex::Slash) {
+        lex_ = Lex::Code;
+        if (!Significant('/')) return false;
+      }
+      if (lex_ == Lex::Code && !Blank()) return false;
+      return Fail(ReadStatus::BinaryData);
     }
     if (c == '\r' || c == '\n') {
       afterCr_ = c == '\r';
       if (!LineEnd()) return false;
+      lineOffset_ = Offset(p);
       continue;
     }
     switch (lex_) {
@@ -170,6 +263,8 @@ bool CArrayScanner::Feed(const char* p, const char* end) {
         break;
     }
   }
+  blockOffset_ += static_cast<std::size_t>(end - block_);
+  current_ = nullptr;
   return true;
 }
 
@@ -240,23 +335,172 @@ bool CArrayScanner::CodeChar(char c) {
 }
 
 bool CArrayScanner::Significant(char c) {
-  if (phase_ == Phase::Seek) {
-    SeekChar(c);
-    return true;
+  switch (phase_) {
+    case Phase::Seek:
+      SeekChar(c);
+      return true;
+    case Phase::Array:
+      return ArrayChar(c);
+    case Phase::SkipGroup:
+    case Phase::SkipArray:
+      SkipChar(c);
+      return true;
+    case Phase::Done:
+      break;
   }
-  return ArrayChar(c);
+  return false;
 }
 
 bool CArrayScanner::Blank() {
   previous_ = 0;
+  if (phase_ == Phase::Seek) SeekIdentifierEnd();
   if (phase_ == Phase::Array && value_ == Value::Token) {
     value_ = Value::After;
-    return EndToken();
+    return EndToken() || Recover(' ');
   }
   return true;
 }
 
+// After a value that is no number: a header group is dropped, and while
+// listing, an array that is no table is passed over. Anything else stops.
+bool CArrayScanner::Recover(char c) {
+  if (status_ == ReadStatus::BinaryData) return false;
+  if (status_ == ReadStatus::NotANumber && DropHeaderGroup()) {
+    status_ = ReadStatus::Completed;
+    phase_ = Phase::SkipGroup;
+    skipDepth_ = 1;
+  } else if (arrays_ != nullptr) {
+    status_ = ReadStatus::Completed;
+    phase_ = Phase::SkipArray;
+    skipDepth_ = depth_;
+    index_ = arrayStart_;
+  } else {
+    return false;
+  }
+  SkipChar(c);
+  return true;
+}
+
+bool CArrayScanner::DropHeaderGroup() {
+  if (depth_ < 2 || groupStart_ == std::string::npos || index_ - groupStart_ > kMaxHeaderValues) {
+    return false;
+  }
+  if (arrays_ == nullptr) {
+    std::copy_n(replaced_.begin(), index_ - groupStart_, store_.begin() + groupStart_);
+  }
+  index_ = groupStart_;
+  return true;
+}
+
+void CArrayScanner::SkipChar(char c) {
+  switch (c) {
+    case '"':
+      lex_ = Lex::String;
+      break;
+    case '\'':
+      lex_ = Lex::Char;
+      break;
+    case '{':
+      ++skipDepth_;
+      break;
+    case '}':
+      if (--skipDepth_ != 0) break;
+      if (phase_ == Phase::SkipGroup) {
+        phase_ = Phase::Array;
+        value_ = Value::After;
+        negative_ = false;
+        groupStart_ = std::string::npos;
+        --depth_;
+      } else {
+        phase_ = Phase::Seek;
+        equalsPending_ = false;
+        previous_ = 0;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void CArrayScanner::SeekIdentifierEnd() {
+  if (!inIdent_) return;
+  inIdent_ = false;
+  if (parens_ != 0 || (ident_[0] >= '0' && ident_[0] <= '9')) return;
+  lastIdent_ = ident_;
+  previousPlainName_ = plainName_;
+  if (!IsAttributeWord(ident_)) plainName_ = ident_;
+}
+
+void CArrayScanner::BeginArray() {
+  name_ = !bracketName_.empty() ? bracketName_ : !plainName_.empty() ? plainName_ : lastIdent_;
+  lastIdent_.clear();
+  bracketName_.clear();
+  plainName_.clear();
+  arrayLine_ = line_;
+  depth_ = 1;
+  value_ = Value::Start;
+  groupStart_ = index_;
+  arrayStart_ = index_;
+  const bool wanted = arrays_ != nullptr || (!found_ && (target_.empty() || name_ == target_));
+  if (wanted) {
+    found_ = true;
+    phase_ = Phase::Array;
+  } else {
+    phase_ = Phase::SkipArray;
+    skipDepth_ = 1;
+  }
+}
+
+void CArrayScanner::EndArray() {
+  if (arrays_ == nullptr) {
+    phase_ = Phase::Done;
+    column_ = At() - lineOffset_ + 1;
+    return;
+  }
+  arrays_->push_back({name_, index_ - arrayStart_, arrayLine_});
+  index_ = 0;
+  phase_ = Phase::Seek;
+  equalsPending_ = false;
+  previous_ = 0;
+}
+
 void CArrayScanner::SeekChar(char c) {
+  if (IsIdentifierChar(c)) {
+    if (!inIdent_) ident_.clear();
+    inIdent_ = true;
+    if (ident_.size() < kMaxNameChars) ident_ += c;
+    equalsPending_ = false;
+    previous_ = c;
+    return;
+  }
+  SeekIdentifierEnd();
+  switch (c) {
+    case '[':
+      if (bracketName_.empty() && parens_ == 0 && IsIdentifierChar(previous_)) {
+        bracketName_ = lastIdent_;
+      }
+      break;
+    case '(':
+      // A name called like a function is an attribute macro, not the array.
+      if (parens_++ == 0 && IsIdentifierChar(previous_)) plainName_ = previousPlainName_;
+      break;
+    case ')':
+      if (parens_ != 0) --parens_;
+      break;
+    case ',':
+      // A comma inside parentheses is an attribute's or a parameter list's.
+      if (parens_ != 0) break;
+      [[fallthrough]];
+    case ';':
+    case '}':
+      lastIdent_.clear();
+      bracketName_.clear();
+      plainName_.clear();
+      parens_ = 0;
+      break;
+    default:
+      break;
+  }
   switch (c) {
     case '"':
       lex_ = Lex::String;
@@ -271,9 +515,11 @@ void CArrayScanner::SeekChar(char c) {
       break;
     case '{':
       if (equalsPending_) {
-        phase_ = Phase::Array;
-        depth_ = 1;
-        value_ = Value::Start;
+        BeginArray();
+      } else {
+        lastIdent_.clear();
+        bracketName_.clear();
+        plainName_.clear();
       }
       equalsPending_ = false;
       break;
@@ -285,6 +531,12 @@ void CArrayScanner::SeekChar(char c) {
 }
 
 bool CArrayScanner::ArrayChar(char c) {
+  if (ValueChar(c)) return true;
+  // False with no fault: the array is complete.
+  return status_ != ReadStatus::Completed && Recover(c);
+}
+
+bool CArrayScanner::ValueChar(char c) {
   if (IsIdentifierChar(c) || (c == '\'' && value_ == Value::Token)) {
     switch (value_) {
       case Value::Start:
@@ -292,6 +544,8 @@ bool CArrayScanner::ArrayChar(char c) {
       case Value::AfterCast:
         value_ = Value::Token;
         tokenLen_ = 0;
+        // A value with a sign is placed at its sign.
+        if (!negative_) tokenOffset_ = At();
         [[fallthrough]];
       case Value::Token:
         if (tokenLen_ < kMaxTokenChars) token_[tokenLen_] = c;
@@ -318,19 +572,22 @@ bool CArrayScanner::ArrayChar(char c) {
     case '}':
       if (value_ != Value::Start && value_ != Value::After) return Fail(ReadStatus::NotANumber);
       value_ = Value::After;
+      groupStart_ = std::string::npos;
       if (--depth_ == 0) {
-        phase_ = Phase::Done;
-        return false;
+        EndArray();
+        return arrays_ != nullptr;
       }
       return true;
     case '{':
       if (value_ != Value::Start) return Fail(ReadStatus::NotANumber);
       ++depth_;
+      groupStart_ = index_;
       return true;
     case '-':
       if (value_ != Value::Start) return Fail(ReadStatus::NotANumber);
       value_ = Value::Sign;
       negative_ = true;
+      tokenOffset_ = At();
       return true;
     case '(':
       if (value_ != Value::Start && value_ != Value::Sign) return Fail(ReadStatus::NotANumber);
@@ -368,7 +625,11 @@ const char* CArrayScanner::ScanValues(const char* p, const char* end) {
       }
       const CNumber n = hex ? CNumber{ReadStatus::Completed, *hex}
                             : ParseCNumber(std::string_view(p, static_cast<std::size_t>(q - p)));
-      if (!StoreNumber(n)) return q;
+      if (!StoreNumber(n, Offset(p))) {
+        // The character after the value is left to the careful way.
+        Recover(' ');
+        return q;
+      }
       value_ = Value::After;
       lineStart_ = false;
       p = q;
@@ -382,16 +643,36 @@ const char* CArrayScanner::ScanValues(const char* p, const char* end) {
 bool CArrayScanner::EndToken() {
   return StoreNumber(tokenLen_ <= kMaxTokenChars
                          ? ParseCNumber(std::string_view(token_.data(), tokenLen_))
-                         : CNumber{ReadStatus::NotANumber, 0});
+                         : CNumber{ReadStatus::NotANumber, 0},
+                     tokenOffset_);
 }
 
-bool CArrayScanner::StoreNumber(CNumber n) {
+bool CArrayScanner::StoreNumber(CNumber n, std::size_t offset) {
+  // The usual value goes straight in; signs, faults, counting and the first
+  // values of a group, which a header may take back, the longer way.
+  if (n.status == ReadStatus::Completed && !negative_ && arrays_ == nullptr &&
+      index_ < store_.size() &&
+      (groupStart_ == std::string::npos || index_ - groupStart_ >= kMaxHeaderValues)) {
+    store_[index_++] = static_cast<std::uint8_t>(n.value ^ flip_);
+    return true;
+  }
+  return StoreNumberCarefully(n, offset);
+}
+
+bool CArrayScanner::StoreNumberCarefully(CNumber n, std::size_t offset) {
   if (n.status == ReadStatus::Completed && negative_ && n.value != 0) {
     n.status = ReadStatus::ValueOutOfRange;
   }
   negative_ = false;
-  if (n.status != ReadStatus::Completed) return Fail(n.status);
-  if (index_ >= store_.size()) return Fail(ReadStatus::StoreFull);
+  if (n.status != ReadStatus::Completed) return FailAt(n.status, offset);
+  if (arrays_ != nullptr) {
+    ++index_;
+    return true;
+  }
+  if (index_ >= store_.size()) return FailAt(ReadStatus::StoreFull, offset);
+  if (groupStart_ != std::string::npos && index_ - groupStart_ < kMaxHeaderValues) {
+    replaced_[index_ - groupStart_] = store_[index_];
+  }
   store_[index_++] = static_cast<std::uint8_t>(n.value ^ flip_);
   return true;
 }
@@ -402,18 +683,35 @@ void CArrayScanner::Finish() {
     lex_ = Lex::Code;
     if (!Significant('/') || !Blank()) return;
   }
+  current_ = nullptr;
   if (lex_ == Lex::Block || lex_ == Lex::BlockStar) {
-    status_ = ReadStatus::UnclosedBlockComment;
+    Fail(ReadStatus::UnclosedBlockComment);
+  } else if (phase_ != Phase::Seek) {
+    Fail(ReadStatus::UnclosedArray);
+  } else if (arrays_ == nullptr) {
+    Fail(found_ || target_.empty() ? ReadStatus::NoArray : ReadStatus::NoSuchArray);
   } else {
-    status_ = phase_ == Phase::Seek ? ReadStatus::NoArray : ReadStatus::UnclosedArray;
+    column_ = At() - lineOffset_ + 1;
   }
 }
 
 }  // namespace
 
 ReadResult ReadCArray(ByteSource& in, int pos, std::span<std::uint8_t> store) {
-  CArrayScanner scanner(store.first(std::min(store.size(), kFontStoreValues)), pos == 0);
+  return ReadCArrayValues(in, pos == 0, store.first(std::min(store.size(), kFontStoreValues)), {});
+}
+
+ReadResult ReadCArrayValues(ByteSource& in, bool negative, std::span<std::uint8_t> store,
+                            std::string_view name) {
+  CArrayScanner scanner(store, negative, name);
   return ReadInBlocks(in, scanner);
+}
+
+ReadResult ListCArrayInitialisers(ByteSource& in, std::vector<CArrayInfo>& arrays) {
+  CArrayScanner scanner(arrays);
+  ReadResult r = ReadInBlocks(in, scanner);
+  r.valuesStored = 0;
+  return r;
 }
 
 bool IsCSourcePath(std::string_view path) {

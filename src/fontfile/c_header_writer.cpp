@@ -63,34 +63,53 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
   AppendDefine(out, upper + "_NEGATIVE", negative ? "1" : "0");
   out += '\n';
 
-  // A header included where the array is not used must not warn.
-  out += "#ifdef __GNUC__\n";
-  AppendDefine(out, unused, "__attribute__((unused))");
-  out += "#else\n";
-  AppendDefine(out, unused, "");
-  out += "#endif\n";
+  const std::string readByte = upper + "_READ_BYTE(address)";
   std::string placement;
   switch (options.flash) {
     case FlashAttribute::None:
       break;
     case FlashAttribute::Progmem:
-      out += "#ifdef __AVR__\n#include <avr/pgmspace.h>\n#endif\n";
-      out += "#ifndef PROGMEM\n#define PROGMEM\n#endif\n";
+      out += "#ifdef __AVR__\n#include <avr/pgmspace.h>\n";
+      AppendDefine(out, readByte, "pgm_read_byte(address)");
+      out += "#else\n";
+      AppendDefine(out, readByte, "(*(address))");
+      out += "#endif\n#ifndef PROGMEM\n#define PROGMEM\n#endif\n";
       placement = " PROGMEM";
       break;
     case FlashAttribute::Flash:
-      // __flash is a GNU C extension of avr-gcc, which defines __FLASH for it.
-      out += "#if defined(__AVR__) && defined(__FLASH) && !defined(__cplusplus)\n";
+      // avr-gcc takes the __flash keyword in GNU C only, yet defines __FLASH
+      // in every mode; C++ and strict ISO C get avr-libc's PROGMEM instead.
+      out +=
+          "#if defined(__AVR__) && defined(__FLASH) && !defined(__cplusplus) && "
+          "!defined(__STRICT_ANSI__)\n";
       AppendDefine(out, flash, "__flash");
+      AppendDefine(out, readByte, "(*(address))");
+      out += "#elif defined(__AVR__)\n#include <avr/pgmspace.h>\n";
+      AppendDefine(out, flash, "PROGMEM");
+      AppendDefine(out, readByte, "pgm_read_byte(address)");
       out += "#else\n";
       AppendDefine(out, flash, "");
+      AppendDefine(out, readByte, "(*(address))");
       out += "#endif\n";
       break;
   }
-  out += "\nstatic const ";
-  if (options.flash == FlashAttribute::Flash) out += flash + ' ';
-  out +=
-      "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement + ' ' + unused + " = {\n";
+  std::string type = "const ";
+  if (options.flash == FlashAttribute::Flash) type += flash + ' ';
+  type += "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement;
+  if (options.singleDefinition) {
+    // One source file defines NAME_IMPLEMENTATION before the include and
+    // holds the array; every other one sees the declaration only.
+    out += "\n#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n";
+    out += "extern " + type + ";\n\n#ifdef " + upper + "_IMPLEMENTATION\n" + type + " = {\n";
+  } else {
+    // A header included where the array is not used must not warn.
+    out += "#ifdef __GNUC__\n";
+    AppendDefine(out, unused, "__attribute__((unused))");
+    out += "#else\n";
+    AppendDefine(out, unused, "");
+    out += "#endif\n";
+    out += "\nstatic " + type + ' ' + unused + " = {\n";
+  }
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
     const std::span<const std::uint8_t> glyph = GlyphAt(glyphs, cb, i);
     if (options.pictures) AppendPicture(out, DecodeRows(glyph, ncol, nstr, vert), ncol, nstr);
@@ -103,7 +122,11 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
     AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);
     out += '\n';
   }
-  out += "};\n\n#endif /* " + upper + "_H */\n";
+  out += "};\n";
+  if (options.singleDefinition) {
+    out += "#endif /* " + upper + "_IMPLEMENTATION */\n\n#ifdef __cplusplus\n}\n#endif\n";
+  }
+  out += "\n#endif /* " + upper + "_H */\n";
   return out;
 }
 

@@ -12,13 +12,16 @@ namespace zg {
 enum class FlashAttribute : std::uint8_t {
   None,
   Progmem,  // avr-libc's PROGMEM, read with pgm_read_byte
-  Flash,    // avr-gcc's __flash address space (C only)
+  Flash,    // avr-gcc's __flash address space in GNU C, PROGMEM elsewhere on AVR
 };
 
 struct CHeaderOptions {
   std::string name;  // the array's name; made a C identifier
   FlashAttribute flash = FlashAttribute::None;
   bool pictures = false;  // each glyph drawn with '#' and '.' in comment lines
+  // The header declares the array extern and defines it only where
+  // NAME_IMPLEMENTATION is defined, so that one source file holds the font.
+  bool singleDefinition = false;
 };
 
 // `glyphs` holds 224 glyphs in the editor's byte order (bytes beyond the span

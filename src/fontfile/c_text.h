@@ -7,8 +7,12 @@
 
 namespace zg {
 
-// `name` as a C identifier: characters other than [A-Za-z0-9_] become '_', a
-// leading digit gets a '_' in front, and an empty name becomes "font".
+// `name` (UTF-8) as a C and C++ identifier. A name that is one already, and
+// is no keyword, reserved spelling or name of the standard headers, stays as
+// it is. Any other is spelled readably (Cyrillic letters transliterated,
+// other characters '_', single '_' between words, "font_" before a leading
+// digit) and gets '_' and eight hex digits of a hash of the name as given,
+// so that two names never meet in one identifier. An empty name is "font".
 std::string CIdentifier(std::string_view name);
 
 // The identifier in capitals, for macro names and include guards.

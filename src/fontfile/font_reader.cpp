@@ -16,11 +16,13 @@ namespace {
 // A lone CR, a lone LF and CR LF each end a line.
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
 // Characters that neither end, trim nor cut short a value, nor end a label.
 constexpr std::array<bool, 256> MakeOrdinaryTable() {
   std::array<bool, 256> t{};
   for (auto& v : t) v = true;
-  for (const char c : {' ', ',', ';', '\'', '/', ':', '\r', '\n'})
+  for (const char c : {' ', '\t', ',', ';', '\'', '/', ':', '\r', '\n'})
     t[static_cast<unsigned char>(c)] = false;
   return t;
 }
@@ -40,12 +42,25 @@ constexpr std::array<bool, 256> MakeLabelTable() {
 }
 constexpr std::array<bool, 256> kLabelChar = MakeLabelTable();
 
+// A label longer than this is taken for a value, and so refused.
+constexpr std::size_t kMaxLabelChars = 255;
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The keywords that begin a data line, in lower case. None is the start of
+// another, so a keyword is complete as soon as its last letter matches.
+constexpr std::array<std::string_view, 5> kKeywords = {"data", ".db", "db", ".byte", "defb"};
+constexpr std::size_t kMaxKeywordChars = 5;
+
 // The end of the run of ordinary characters from p. Values are short, so a
 // loop that stops on each would mispredict once per value; eight characters
 // are looked at together instead.
 const char* SkipOrdinary(const char* p, const char* end) {
   while (end - p >= 8) {
     unsigned stops = 0;
+#pragma GCC unroll 8
     for (unsigned i = 0; i < 8; ++i) {
       stops |= static_cast<unsigned>(!kOrdinary[static_cast<unsigned char>(p[i])]) << i;
     }
@@ -67,31 +82,38 @@ class SourceScanner {
   // False once reading has to stop; Result() says why.
   bool Feed(const char* p, const char* end);
   void Finish();
-  ReadResult Result() const { return {status_, index_, {}}; }
+  ReadResult Result() const { return {status_, index_, {}, failLine_, failColumn_}; }
 
  private:
   enum class Mode : std::uint8_t {
-    LineStart,  // nothing of the line yet
-    OneBlank,   // just one blank so far: a blank line if nothing follows
-    Slash,      // began with "/": a line comment, or a block with "*" next
-    Keyword,    // so far the start of "Data" or ".db"
-    Data,       // taking values
-    Skip,       // the rest of the line does not count
-    LabelEnd,   // after "name:"; only blanks or a comment may follow
-    Block,      // inside a block comment
+    LineStart,   // nothing but blanks so far: a blank line if nothing follows
+    Slash,       // began with "/": a line comment, or a block with "*" next
+    Keyword,     // so far the start of a keyword
+    KeywordEnd,  // after a keyword that a blank must follow
+    Dollar,      // began with "$": a value, or a directive such as "$asm"
+    Data,        // taking values
+    Skip,        // the rest of the line does not count
+    LabelEnd,    // after "name:"; only blanks or a comment may follow
+    Block,       // inside a block comment
   };
 
+  std::size_t Offset(const char* p) const {
+    return blockOffset_ + static_cast<std::size_t>(p - block_);
+  }
   bool StartChar(char c);
+  bool KeywordChar(char c);
+  bool DollarChar(char c);
   bool LabelEndChar(char c);
   bool DataChar(char c);
   const char* ScanData(const char* p, const char* end);
   void NoteBlockText(const char* p, const char* e);
   void NoteLabelChar(char c);
-  void PushValueChar(char c);
-  void ReplayKeyword();
+  bool PushValueChar(char c);
+  bool ReplayKeyword();
   bool EndValue();
   bool EndValue(const char* begin, const char* end);  // a value still in the block
   bool Store(std::optional<std::uint8_t> byte);
+  bool Fail(ReadStatus status, std::size_t offset);  // at `offset` of the current line
   bool EndLine();
   bool Stopped() const { return status_ != ReadStatus::Completed; }
 
@@ -99,13 +121,30 @@ class SourceScanner {
   std::uint8_t flip_;
   std::size_t index_ = 0;
   ReadStatus status_ = ReadStatus::Completed;
+  std::size_t failLine_ = 0;
+  std::size_t failColumn_ = 0;
+
+  // Where the text is: the block being fed, its offset in the file, the
+  // offset of the character at hand and of the current line's first one.
+  const char* block_ = nullptr;
+  std::size_t blockOffset_ = 0;
+  std::size_t at_ = 0;
+  std::size_t line_ = 1;
+  std::size_t lineOffset_ = 0;
 
   Mode mode_ = Mode::LineStart;
   bool inBlock_ = false;
-  bool afterCr_ = false;  // a LF right after a CR belongs to the same line end
+  bool afterCr_ = false;       // a LF right after a CR belongs to the same line end
+  std::size_t blockLine_ = 0;  // where the block comment began
+  std::size_t blockColumn_ = 0;
 
-  std::string_view keyword_;
-  std::size_t keywordMatched_ = 0;
+  // The keyword so far as written, the keywords it may still be, and where it began.
+  std::array<char, kMaxKeywordChars> keyText_{};
+  std::size_t keyLen_ = 0;
+  unsigned keyCandidates_ = 0;
+  std::size_t keyOffset_ = 0;
+  std::size_t dollarLetters_ = 0;
+  bool dollarNonHex_ = false;
 
   // The last two characters of a block comment line, for its "*/".
   std::size_t blockLineLen_ = 0;
@@ -113,10 +152,12 @@ class SourceScanner {
 
   // The current value, trimmed as it grows: leading blanks are never kept and
   // inner blanks wait in blanks_ until a non-blank shows they are inside.
-  // Only kMaxValueChars characters are kept; one more marks it too long.
-  std::array<char, kMaxValueChars> value_{};
-  std::size_t valueLen_ = 0;  // up to kMaxValueChars + 1
-  std::size_t blanks_ = 0;    // up to kMaxValueChars + 1
+  // Only kMaxSourceValueChars characters are kept; the lengths count on to
+  // kMaxLabelChars + 1, for a value that may still be a label.
+  std::array<char, kMaxSourceValueChars> value_{};
+  std::size_t valueLen_ = 0;
+  std::size_t blanks_ = 0;
+  std::size_t valueOffset_ = 0;  // where the value began
   // A comma has ended a value on this line: firmware sources often end every
   // line with one, and nothing after it is not an empty value.
   bool commaSeen_ = false;
@@ -127,19 +168,24 @@ class SourceScanner {
 };
 
 bool SourceScanner::Feed(const char* p, const char* end) {
+  block_ = p;
   while (p != end) {
     const char c = *p;
     if (afterCr_) {
       afterCr_ = false;
       if (c == '\n') {
         ++p;
+        lineOffset_ = Offset(p);
         continue;
       }
     }
+    at_ = Offset(p);
     if (IsLineEnd(c)) {
       afterCr_ = c == '\r';
       ++p;
       if (!EndLine()) return false;
+      ++line_;
+      lineOffset_ = Offset(p);
       continue;
     }
     switch (mode_) {
@@ -166,38 +212,59 @@ bool SourceScanner::Feed(const char* p, const char* end) {
         break;
     }
   }
+  blockOffset_ += static_cast<std::size_t>(end - block_);
   return true;
 }
 
 void SourceScanner::Finish() {
   // A last line without a line end still counts; an empty one changes nothing.
+  at_ = blockOffset_;
   if (!EndLine()) return;
-  if (inBlock_) status_ = ReadStatus::UnclosedBlockComment;
+  if (inBlock_) {
+    status_ = ReadStatus::UnclosedBlockComment;
+    failLine_ = blockLine_;
+    failColumn_ = blockColumn_;
+  }
+}
+
+bool SourceScanner::Fail(ReadStatus status, std::size_t offset) {
+  status_ = status;
+  failLine_ = line_;
+  failColumn_ = offset - lineOffset_ + 1;
+  return false;
 }
 
 bool SourceScanner::StartChar(char c) {
   switch (mode_) {
     case Mode::LineStart:
-      if (c == ' ') {
-        mode_ = Mode::OneBlank;
-      } else if (c == ';' || c == '\'') {
+      if (IsBlank(c)) return true;
+      if (c == ';' || c == '\'') {
         mode_ = Mode::Skip;
       } else if (c == '/') {
         mode_ = Mode::Slash;
-      } else if (c == 'D' || c == '.') {
+        blockLine_ = line_;
+        blockColumn_ = at_ - lineOffset_ + 1;
+      } else if (Lower(c) == 'd' || c == '.') {
         labelChars_ = true;
-        keyword_ = c == 'D' ? std::string_view("Data") : std::string_view(".db");
-        keywordMatched_ = 1;
+        keyCandidates_ = 0;
+        for (std::size_t i = 0; i < kKeywords.size(); ++i) {
+          if (kKeywords[i][0] == Lower(c)) keyCandidates_ |= 1U << i;
+        }
+        keyText_[0] = c;
+        keyLen_ = 1;
+        keyOffset_ = at_;
         mode_ = Mode::Keyword;
+      } else if (c == '$') {
+        mode_ = Mode::Dollar;
+        dollarLetters_ = 0;
+        dollarNonHex_ = false;
+        NoteLabelChar(c);
+        return PushValueChar(c);
       } else {
         mode_ = Mode::Data;
         return DataChar(c);
       }
       return true;
-    case Mode::OneBlank:
-      // The first blank would be trimmed from the value anyway.
-      mode_ = Mode::Data;
-      return DataChar(c);
     case Mode::Slash:
       if (c == '*') {
         mode_ = Mode::Block;
@@ -208,13 +275,20 @@ bool SourceScanner::StartChar(char c) {
       }
       return true;
     case Mode::Keyword:
-      if (c == keyword_[keywordMatched_]) {
-        if (++keywordMatched_ == keyword_.size()) mode_ = Mode::Data;
+      return KeywordChar(c);
+    case Mode::KeywordEnd:
+      if (IsBlank(c)) {
+        mode_ = Mode::Data;
+        return DataChar(c);
+      }
+      if (IsCommentChar(c)) {
+        mode_ = Mode::Skip;
         return true;
       }
       mode_ = Mode::Data;
-      ReplayKeyword();
-      return DataChar(c);
+      return ReplayKeyword() && DataChar(c);
+    case Mode::Dollar:
+      return DollarChar(c);
     case Mode::Data:
       return DataChar(c);
     case Mode::Skip:
@@ -225,14 +299,56 @@ bool SourceScanner::StartChar(char c) {
   return true;
 }
 
+bool SourceScanner::KeywordChar(char c) {
+  unsigned still = 0;
+  for (std::size_t i = 0; i < kKeywords.size(); ++i) {
+    if ((keyCandidates_ & (1U << i)) != 0 && kKeywords[i].size() > keyLen_ &&
+        kKeywords[i][keyLen_] == Lower(c)) {
+      still |= 1U << i;
+    }
+  }
+  if (still == 0) {
+    mode_ = Mode::Data;
+    return ReplayKeyword() && DataChar(c);
+  }
+  keyCandidates_ = still;
+  keyText_[keyLen_++] = c;
+  const std::size_t which = static_cast<std::size_t>(std::countr_zero(still));
+  if (kKeywords[which].size() == keyLen_) {
+    // "Data" and ".db" as the writer spells them may run straight into a
+    // value; the other spellings need a blank, so that "DBh" stays a value.
+    const std::string_view text(keyText_.data(), keyLen_);
+    mode_ = text == "Data" || text == ".db" ? Mode::Data : Mode::KeywordEnd;
+  }
+  return true;
+}
+
+bool SourceScanner::DollarChar(char c) {
+  // "$" and three letters or more, one of them no hexadecimal digit: a
+  // BASCOM directive ("$asm", "$end asm", "$regfile"), skipped like a label.
+  if (IsLetter(c)) {
+    ++dollarLetters_;
+    if (Lower(c) > 'f') dollarNonHex_ = true;
+    if (dollarLetters_ >= 3 && dollarNonHex_) {
+      mode_ = Mode::Skip;
+      valueLen_ = 0;
+      blanks_ = 0;
+      return true;
+    }
+    NoteLabelChar(c);
+    return PushValueChar(c);
+  }
+  mode_ = Mode::Data;
+  return DataChar(c);
+}
+
 bool SourceScanner::LabelEndChar(char c) {
-  if (c == ' ') return true;
+  if (IsBlank(c)) return true;
   if (IsCommentChar(c)) {
     mode_ = Mode::Skip;
     return true;
   }
-  status_ = ReadStatus::SyntaxError;
-  return false;
+  return Fail(ReadStatus::SyntaxError, at_);
 }
 
 bool SourceScanner::DataChar(char c) {
@@ -256,17 +372,16 @@ bool SourceScanner::DataChar(char c) {
         return true;
       }
       NoteLabelChar(c);
-      PushValueChar(c);
-      return true;
+      return PushValueChar(c);
     case ' ':
+    case '\t':
       // A blank right after the keyword ends what could have been a label.
       if (labelChars_ && valueLen_ == 0) maybeLabel_ = false;
-      if (valueLen_ != 0 && blanks_ <= kMaxValueChars) ++blanks_;
+      if (valueLen_ != 0 && blanks_ <= kMaxLabelChars) ++blanks_;
       return true;
     default:
       NoteLabelChar(c);
-      PushValueChar(c);
-      return true;
+      return PushValueChar(c);
   }
 }
 
@@ -275,9 +390,9 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
     if (valueLen_ == 0) {
       // Fast path for the usual value: skip leading blanks and take the run of
       // ordinary characters straight from the block.
-      if (p != end && *p == ' ') {
+      if (p != end && IsBlank(*p)) {
         if (labelChars_) maybeLabel_ = false;
-        while (p != end && *p == ' ') ++p;
+        while (p != end && IsBlank(*p)) ++p;
       }
       const char* start = p;
       p = SkipOrdinary(p, end);
@@ -291,12 +406,16 @@ const char* SourceScanner::ScanData(const char* p, const char* end) {
       if (!commaSeen_) {
         for (const char* q = start; q != p; ++q) NoteLabelChar(*q);
       }
-      for (const char* q = start; q != p; ++q) PushValueChar(*q);
+      at_ = Offset(start);
+      for (const char* q = start; q != p; ++q) {
+        if (!PushValueChar(*q)) return p;
+      }
       if (p == end) return p;
     }
     // Blanks after a value, comments and line ends take the careful way.
     const char c = *p;
     if (IsLineEnd(c)) return p;
+    at_ = Offset(p);
     ++p;
     if (!DataChar(c)) return p;
     if (mode_ != Mode::Data) return p;
@@ -309,19 +428,33 @@ void SourceScanner::NoteLabelChar(char c) {
   labelChars_ = true;
 }
 
-void SourceScanner::PushValueChar(char c) {
-  if (valueLen_ != 0) {
+bool SourceScanner::PushValueChar(char c) {
+  if (valueLen_ == 0) {
+    valueOffset_ = at_;
+  } else {
     for (; blanks_ != 0; --blanks_) {
-      if (valueLen_ < kMaxValueChars) value_[valueLen_] = ' ';
-      if (valueLen_ <= kMaxValueChars) ++valueLen_;
+      if (valueLen_ < kMaxSourceValueChars) value_[valueLen_] = ' ';
+      ++valueLen_;
     }
   }
-  if (valueLen_ < kMaxValueChars) value_[valueLen_] = c;
-  if (valueLen_ <= kMaxValueChars) ++valueLen_;
+  if (valueLen_ < kMaxSourceValueChars) value_[valueLen_] = c;
+  ++valueLen_;
+  // Too long for any value, and for a label unless it may still be one.
+  if (valueLen_ > kMaxSourceValueChars &&
+      !(maybeLabel_ && !commaSeen_ && valueLen_ <= kMaxLabelChars)) {
+    return Fail(ReadStatus::SyntaxError, valueOffset_);
+  }
+  return true;
 }
 
-void SourceScanner::ReplayKeyword() {
-  for (std::size_t i = 0; i < keywordMatched_; ++i) PushValueChar(keyword_[i]);
+bool SourceScanner::ReplayKeyword() {
+  const std::size_t at = at_;
+  at_ = keyOffset_;
+  for (std::size_t i = 0; i < keyLen_; ++i) {
+    if (!PushValueChar(keyText_[i])) return false;
+  }
+  at_ = at;
+  return true;
 }
 
 void SourceScanner::NoteBlockText(const char* p, const char* e) {
@@ -336,8 +469,11 @@ void SourceScanner::NoteBlockText(const char* p, const char* e) {
 
 bool SourceScanner::EndValue() {
   const std::optional<std::uint8_t> byte =
-      valueLen_ <= kMaxValueChars ? ParseFontValue(std::string_view(value_.data(), valueLen_))
-                                  : std::nullopt;
+      valueLen_ <= kMaxSourceValueChars
+          ? ParseSourceValue(std::string_view(value_.data(), valueLen_))
+          : std::nullopt;
+  // An empty value is placed where it ends.
+  if (valueLen_ == 0) valueOffset_ = at_;
   valueLen_ = 0;
   blanks_ = 0;
   return Store(byte);
@@ -345,18 +481,14 @@ bool SourceScanner::EndValue() {
 
 bool SourceScanner::EndValue(const char* begin, const char* end) {
   const auto n = static_cast<std::size_t>(end - begin);
-  return Store(n <= kMaxValueChars ? ParseFontValue(std::string_view(begin, n)) : std::nullopt);
+  valueOffset_ = Offset(begin);
+  return Store(n <= kMaxSourceValueChars ? ParseSourceValue(std::string_view(begin, n))
+                                         : std::nullopt);
 }
 
 bool SourceScanner::Store(std::optional<std::uint8_t> byte) {
-  if (!byte) {
-    status_ = ReadStatus::SyntaxError;
-    return false;
-  }
-  if (index_ >= store_.size()) {
-    status_ = ReadStatus::StoreFull;
-    return false;
-  }
+  if (!byte) return Fail(ReadStatus::SyntaxError, valueOffset_);
+  if (index_ >= store_.size()) return Fail(ReadStatus::StoreFull, valueOffset_);
   store_[index_++] = static_cast<std::uint8_t>(*byte ^ flip_);
   return true;
 }
@@ -365,7 +497,10 @@ bool SourceScanner::EndLine() {
   bool ok = true;
   switch (mode_) {
     case Mode::Keyword:
-      ReplayKeyword();
+      ok = ReplayKeyword() && EndValue();
+      break;
+    case Mode::KeywordEnd:
+    case Mode::Dollar:
       ok = EndValue();
       break;
     case Mode::Data:
@@ -376,7 +511,6 @@ bool SourceScanner::EndLine() {
       inBlock_ = !(blockLineLen_ >= 2 && tail_[0] == '*' && tail_[1] == '/');
       break;
     case Mode::LineStart:
-    case Mode::OneBlank:
     case Mode::Slash:
     case Mode::Skip:
     case Mode::LabelEnd:
@@ -384,7 +518,7 @@ bool SourceScanner::EndLine() {
   }
   mode_ = inBlock_ ? Mode::Block : Mode::LineStart;
   blockLineLen_ = 0;
-  keywordMatched_ = 0;
+  keyLen_ = 0;
   commaSeen_ = false;
   maybeLabel_ = true;
   labelChars_ = false;
@@ -413,6 +547,12 @@ std::string_view ToString(ReadStatus status) {
       return "NoArray";
     case ReadStatus::UnclosedArray:
       return "UnclosedArray";
+    case ReadStatus::BinaryData:
+      return "BinaryData";
+    case ReadStatus::NoSuchArray:
+      return "NoSuchArray";
+    case ReadStatus::TooManyValues:
+      return "TooManyValues";
   }
   return "?";
 }
@@ -421,13 +561,17 @@ std::ostream& operator<<(std::ostream& os, ReadStatus status) { return os << ToS
 
 std::ostream& operator<<(std::ostream& os, const ReadResult& result) {
   os << result.status << " after " << result.valuesStored << " values";
-  if (result.line != 0) os << " at line " << result.line;
+  if (result.line != 0) os << " at " << result.line << ":" << result.column;
   if (!result.failureText.empty()) os << " (" << result.failureText << ")";
   return os;
 }
 
 ReadResult ReadFontSource(ByteSource& in, int pos, std::span<std::uint8_t> store) {
-  SourceScanner scanner(store.first(std::min(store.size(), kFontStoreValues)), pos == 0);
+  return ReadFontSourceValues(in, pos == 0, store.first(std::min(store.size(), kFontStoreValues)));
+}
+
+ReadResult ReadFontSourceValues(ByteSource& in, bool negative, std::span<std::uint8_t> store) {
+  SourceScanner scanner(store, negative);
   return ReadInBlocks(in, scanner);
 }
 

@@ -27,6 +27,10 @@ enum class ReadStatus : std::uint8_t {
   ValueOutOfRange,  // a number outside 0..255
   NoArray,          // no "= {" initialiser in the whole file
   UnclosedArray,    // the file ended before the array's closing brace
+  BinaryData,       // a NUL byte: the file is no text
+  NoSuchArray,      // no array of the name asked for
+  // The table reader's own:
+  TooManyValues,  // more values than kMaxTableValues
 };
 
 std::string_view ToString(ReadStatus status);
@@ -36,17 +40,30 @@ struct ReadResult {
   ReadStatus status = ReadStatus::Completed;
   std::size_t valuesStored = 0;  // also those stored before a failure; they stay
   std::string failureText;
-  // The line (from 1) where the C array reader stopped; the font source
-  // reader leaves it 0.
+  // The place (line and column from 1; a column counts bytes, a tab as one)
+  // of the value or character a reading stopped at; for the font source
+  // reader, 0 and 0 when it completed or the source failed. The C array
+  // reader also names the line where it completed.
   std::size_t line = 0;
+  std::size_t column = 0;
   friend bool operator==(const ReadResult&, const ReadResult&) = default;
 };
 std::ostream& operator<<(std::ostream& os, const ReadResult& result);
 
-// Reads `in` to its end or to the first failure. pos 0 (negative font)
+// Reads `in` to its end or to the first failure. A data line begins with a
+// keyword or with its first value, after any blanks and tabs: "Data" and
+// ".db" exactly so, glued to a value or not, and "data", "db", ".db",
+// ".byte" and "defb" in any letter case followed by a blank or a tab. Values
+// take the notations of ParseSourceValue. Lines of a label ("Font8x8:"), of
+// a BASCOM directive ("$asm", "$end asm") and comment lines are skipped.
+// A value longer than kMaxSourceValueChars stops the reading at once. pos 0 (negative font)
 // stores the complement of every value, any other pos the value as read.
 // Writes only inside `store` and at most kFontStoreValues values, however
 // long the file is; the memory used does not grow with the file.
 ReadResult ReadFontSource(ByteSource& in, int pos, std::span<std::uint8_t> store);
+
+// The same into the whole of `store`, as the table reader uses it: filling it
+// stops with StoreFull.
+ReadResult ReadFontSourceValues(ByteSource& in, bool negative, std::span<std::uint8_t> store);
 
 }  // namespace zg

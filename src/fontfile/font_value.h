@@ -55,7 +55,7 @@ inline bool IsH(char c) { return c == 'h' || c == 'H'; }
 // A trimmed value text read back into its byte; nullopt means unrecognised
 // syntax, which stops an import. Inline because the reader calls it for every
 // value of a file.
-inline std::optional<std::uint8_t> ParseFontValue(std::string_view v) {
+[[gnu::always_inline]] inline std::optional<std::uint8_t> ParseFontValue(std::string_view v) {
   using fontvalue_detail::HexPair;
   using fontvalue_detail::IsH;
   const std::size_t n = v.size();
@@ -67,6 +67,23 @@ inline std::optional<std::uint8_t> ParseFontValue(std::string_view v) {
   // a three-digit number such as 123h is not quietly read as 23h.
   if (n == 4 && IsH(v[3]) && v[0] == '0') return HexPair(v[1], v[2]);
   return std::nullopt;
+}
+
+// Longest value text the reader takes in any notation ("0b11111111",
+// "&B00000001"); one character more is no value, however it goes on.
+inline constexpr std::size_t kMaxSourceValueChars = 10;
+
+// The notations of assemblers and BASIC besides the five above, for a value
+// ParseFontValue refused: decimal ("255"), "0x7", "$F", "0FFh" and "7h" with
+// any number of digits, "&h" and "&b" (BASCOM), "%01010101", "0b0101" and
+// "01010101b" (MASM),
+// each in either letter case of its letters and at most 255.
+std::optional<std::uint8_t> ParseAssemblerValue(std::string_view v);
+
+// What the font source reader takes: the writer's forms first, then the others.
+inline std::optional<std::uint8_t> ParseSourceValue(std::string_view v) {
+  if (const auto byte = ParseFontValue(v)) return byte;
+  return ParseAssemblerValue(v);
 }
 
 }  // namespace zg

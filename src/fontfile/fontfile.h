@@ -15,3 +15,4 @@
 #include "fontfile/gfx_writer.h"
 #include "fontfile/glyph_pixels.h"
 #include "fontfile/glyph_text.h"
+#include "fontfile/table_source.h"

@@ -29,6 +29,13 @@ std::string Params(int ncol, int nstr, int vert, bool negative) {
 
 }  // namespace
 
+std::string UnwrittenGlyphsNote(const std::vector<int>& codes) {
+  if (codes.empty()) return {};
+  std::string list;
+  for (const int code : codes) list += (list.empty() ? "" : ", ") + Code(code);
+  return Replace(text::kExportUnwritten, "%1", list);
+}
+
 std::string ReadExtentNote(const ReadExtent& e) {
   if (!e.Short()) {
     if (e.extraValues == 0) return {};

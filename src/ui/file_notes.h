@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/font_io.h"
 
@@ -13,6 +14,10 @@ namespace zg {
 // file that ends before the font's last glyph, a sentence on the values
 // past it, or "" for a file that fills the font exactly.
 std::string ReadExtentNote(const ReadExtent& extent);
+
+// "Символы с кодами C0h, C1h не записаны: ..." for the glyphs an export
+// could not carry, or "" when it carried every one.
+std::string UnwrittenGlyphsNote(const std::vector<int>& codes);
 
 // The question before saving `d` under `path`, whose name says `named`.
 std::string NameContradictionQuestion(std::string_view path, const FontFileParams& named,

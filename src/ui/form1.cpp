@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <span>
+#include <vector>
 
 #include "document/font_io.h"
 #include "fontfile/glyph_text.h"
@@ -497,29 +498,42 @@ void Form1::command2Click() {
   const ReadResult result = ReadFontFile(*source, FileN, model.pos == 0, *scratch);
   source.reset();
 
+  // Every fault in the text is named with its place, as editors show it.
+  const std::string at = result.line == 0 ? std::string()
+                                          : Fill(text::kReadPlace, std::to_string(result.line),
+                                                 std::to_string(result.column));
   switch (result.status) {
     case ReadStatus::Completed:
       break;
     case ReadStatus::SyntaxError:
-      fail(text::kUnrecognisedSyntax);
+      fail(at + text::kUnrecognisedSyntax);
       return;
     case ReadStatus::StoreFull:
-      fail(text::kStoreFull);
+      fail(at + text::kStoreFull);
+      return;
+    case ReadStatus::TooManyValues:
+      fail(at + text::kTooManyValues);
       return;
     case ReadStatus::UnclosedBlockComment:
-      fail(text::kUnclosedComment);
+      fail(at + text::kUnclosedComment);
       return;
     case ReadStatus::NotANumber:
-      fail(Fill(text::kNotANumber, std::to_string(result.line)));
+      fail(at + text::kNotANumber);
       return;
     case ReadStatus::ValueOutOfRange:
-      fail(Fill(text::kValueOutOfRange, std::to_string(result.line)));
+      fail(at + text::kValueOutOfRange);
+      return;
+    case ReadStatus::BinaryData:
+      fail(at + text::kBinaryData);
       return;
     case ReadStatus::NoArray:
       fail(text::kNoArray);
       return;
+    case ReadStatus::NoSuchArray:
+      fail(text::kNoSuchArray);
+      return;
     case ReadStatus::UnclosedArray:
-      fail(text::kUnclosedArray);
+      fail(at + text::kUnclosedArray);
       return;
     case ReadStatus::ReadFailure: {
       const std::string file = FileN;
@@ -834,11 +848,17 @@ void Form1::exportClick() {
   options.flash = choice->flash;
   options.pictures = choice->pictures;
   options.rawEncoding = choice->rawEncoding;
-  if (const auto error = platform_.ReplaceFile(*path, FormatFontDocument(Document(), options))) {
+  options.singleDefinition = choice->singleDefinition;
+  std::vector<int> unwritten;
+  const std::string contents = FormatFontDocument(Document(), options, &unwritten);
+  if (const auto error = platform_.ReplaceFile(*path, contents)) {
     NotifyFileError(*path, *error, true);
     return;
   }
   RememberFolder(*path);
+  if (const std::string note = UnwrittenGlyphsNote(unwritten); !note.empty()) {
+    Notify(note, MsgIcon::Information, text::kInformation);
+  }
 }
 
 // --- The keyboard ---------------------------------------------------------

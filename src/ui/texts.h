@@ -44,12 +44,26 @@ inline constexpr const char* kExportFilterC = "Заголовочный файл
 inline constexpr const char* kExportFilterBdf = "Шрифт BDF (*.bdf)|*.bdf";
 inline constexpr const char* kExportFilterGfx = "Шрифт Adafruit GFX (*.h)|*.h";
 inline constexpr const char* kExportFilterSource = "Знакогенератор |*.fnt";
+// %1: the codes, "C0h, C1h".
+inline constexpr const char* kExportUnwritten =
+    "Символы с кодами %1 не записаны: их коды Юникода заняты другими символами "
+    "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.";
 
-// A C source read back; %1 is the line.
+// Where in the file a reading stopped, in front of its message: %1 is the
+// line, %2 the column.
+inline constexpr const char* kReadPlace = "Строка %1, позиция %2: ";
+
+// A C source read back.
 inline constexpr const char* kNotANumber =
-    "Строка %1: значение не является числом. Загрузка файла прекращена.";
+    "значение не является числом. Загрузка файла прекращена.";
 inline constexpr const char* kValueOutOfRange =
-    "Строка %1: значение вне диапазона от 0 до 255. Загрузка файла прекращена.";
+    "значение вне диапазона от 0 до 255. Загрузка файла прекращена.";
+inline constexpr const char* kBinaryData =
+    "файл не текстовый (нулевой байт). Загрузка файла прекращена.";
+inline constexpr const char* kNoSuchArray =
+    "В файле нет массива с таким именем. Загрузка файла прекращена.";
+inline constexpr const char* kTooManyValues =
+    "Файл содержит больше значений, чем вмещает таблица (65536). Загрузка файла прекращена.";
 inline constexpr const char* kNoArray =
     "В файле нет массива значений (\"= {\"). Загрузка файла прекращена.";
 inline constexpr const char* kUnclosedArray =

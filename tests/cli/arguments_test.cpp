@@ -35,6 +35,7 @@ TEST(Arguments, EveryOptionLandsInItsField) {
                                    "flash",
                                    "--pictures",
                                    "--raw-encoding",
+                                   "--single-definition",
                                    "--code-page",
                                    "cp866",
                                    "--size",
@@ -71,9 +72,13 @@ TEST(Arguments, EveryOptionLandsInItsField) {
   want.flash = FlashAttribute::Flash;
   want.pictures = true;
   want.rawEncoding = true;
+  want.singleDefinition = true;
   want.codePage = CodePage::Cp866;
   want.fromFont =
       FontImportArgs{"f.ttf", 12, RenderMode::AntiAliased, 0, HAlign::Left, -3, 2, 1, true};
+  want.formatOptions = {
+      "--line",  "--number",   "--to-scan",      "--to-negative",       "--name",
+      "--flash", "--pictures", "--raw-encoding", "--single-definition", "--code-page"};
   EXPECT_EQ(p.args, want);
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <csignal>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -52,6 +53,8 @@ TEST(Zgconv, WritesEveryFormAsTheEditorWould) {
   OutputOptions pictures = Options(OutputFormat::CHeader, "lcd");
   pictures.pictures = true;
   pictures.flash = FlashAttribute::Progmem;
+  OutputOptions single = Options(OutputFormat::CHeader, "one");
+  single.singleDefinition = true;
   OutputOptions raw = Options(OutputFormat::Bdf, "big");
   raw.rawEncoding = true;
   const struct {
@@ -61,6 +64,7 @@ TEST(Zgconv, WritesEveryFormAsTheEditorWould) {
   } cases[] = {
       {"small.h", {}, Options(OutputFormat::CHeader, "small")},
       {"x.txt", {"--name", "lcd", "--format", "c", "--pictures", "--flash", "progmem"}, pictures},
+      {"one.h", {"--single-definition"}, single},
       {"f.bdf", {}, Options(OutputFormat::Bdf, "f")},
       {"f.bdf", {"--raw-encoding", "--name=big"}, raw},
       {"f.inc", {"--format", "gfx"}, Options(OutputFormat::Gfx, "f")},
@@ -138,10 +142,23 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
       {{fnt, "--cell", "25x10", "-o", dir / "x.h"}, 2, "option '--cell' takes a width and height"},
       {{dir / "bad.fnt", "-o", dir / "x.h"}, 2, "does not carry the cell"},
       {{"--from-font", "f.ttf", "-o", dir / "x.h"}, 2, "needs its cell: give --cell WxH"},
+      // Options that the output's format has no use for.
+      {{fnt, "--flash", "progmem", "-o", dir / "x.bdf"},
+       2,
+       "zgconv: option '--flash' is for a C header, not a BDF font\n"},
+      {{fnt, "--raw-encoding", "--format", "c", "-o", dir / "x.fnt"},
+       2,
+       "option '--raw-encoding' is for a BDF font, not a C header"},
+      {{fnt, "--to-negative", "-o", dir / "x.bdf"},
+       2,
+       "option '--to-negative' is for a font source file or a C header, not a BDF font"},
+      {{fnt, "--name", "f", "-o", dir / "x.fnt"},
+       2,
+       "option '--name' is for a C header, a BDF font or an Adafruit GFX font, not a font source"},
       {{dir / "bad.fnt", "--cell", "8x8", "-o", dir / "x.h"},
        1,
-       "bad.fnt: value 3 (glyph 20h): not a value of a font source file\n"},
-      {{dir / "bad.c", "--cell", "8x8", "-o", dir / "x.h"}, 1, "bad.c: line 3: a value outside"},
+       "bad.fnt:2:6: value 3 (glyph 20h): not a value of a font source file\n"},
+      {{dir / "bad.c", "--cell", "8x8", "-o", dir / "x.h"}, 1, "bad.c:3:3: a value outside"},
       {{dir / "none.fnt", "--cell", "8x8", "-o", dir / "x.h"}, 1, "none.fnt: No such file"},
       {{"--from-font", fnt, "--cell", "8x8", "-o", dir / "x.h"}, 1, "not a font FreeType can"},
       {{fnt, "-o", dir / "no/such/folder/x.h"}, 1, "x.h: No such file or directory; the file"},
@@ -154,6 +171,30 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
     EXPECT_EQ(o.out, "");
   }
   EXPECT_EQ(dir.Names(), (std::vector<std::string>{"bad.c", "bad.fnt"}));
+}
+
+// Endless input ends at once: /dev/zero is no font source (its first value
+// is too long for any notation) and no C source (a NUL byte).
+TEST(Zgconv, EndlessBinaryInputIsRefusedAtItsFirstBytes) {
+  Scratch dir;
+  std::filesystem::create_symlink("/dev/zero", dir / "zero.c");
+  const struct {
+    std::string input;
+    std::string message;
+  } cases[] = {
+      {"/dev/zero", "zgconv: /dev/zero:1:1: value 1 (glyph 20h): not a value of a font source"},
+      {dir / "zero.c", "zero.c:1:1: a NUL byte: not a text file\n"},
+  };
+  for (const auto& c : cases) {
+    // coreutils' timeout ends a zgconv that reads on (status 124).
+    test::Launch launch;
+    launch.runAs = {"timeout", "--kill-after=5", "120"};
+    const test::Outcome o = test::FinishZgconv(
+        dir, test::StartZgconv(dir, {c.input, "--cell", "8x8", "-o", dir / "x.h"}, launch));
+    EXPECT_EQ(o.status, 1) << c.input;
+    EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
+  }
+  EXPECT_EQ(dir.Names(), (std::vector<std::string>{"zero.c"}));
 }
 
 TEST(Zgconv, TheOutputIsReplacedWholeOrNotAtAll) {

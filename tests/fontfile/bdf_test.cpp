@@ -56,10 +56,11 @@ TEST(WriteBdf, HeaderPropertiesAndOneCharacter) {
         "FONT_DESCENT 0", "DEFAULT_CHAR 32", "CHARSET_REGISTRY \"ISO10646\""}) {
     EXPECT_NE(std::find(lines.begin(), props, p), props) << p;
   }
-  // 223 codes have a character; 98h has none.
-  EXPECT_EQ(*(props + 1), "CHARS 223");
-  EXPECT_EQ(CountPrefix(lines, "STARTCHAR "), 223U);
-  EXPECT_EQ(CountPrefix(lines, "ENDCHAR"), 223U);
+  // 223 codes have a character; 98h has none and goes under U+0098.
+  EXPECT_EQ(*(props + 1), "CHARS 224");
+  EXPECT_EQ(CountPrefix(lines, "STARTCHAR "), 224U);
+  EXPECT_EQ(CountPrefix(lines, "ENDCHAR"), 224U);
+  EXPECT_NE(text.find("STARTCHAR C0x98\nENCODING 152\n"), std::string::npos);
 
   std::string a =
       "STARTCHAR uni0041\nENCODING 65\nSWIDTH 750 0\nDWIDTH 12 0\nBBX 12 16 0 0\nBITMAP\n"
@@ -72,13 +73,18 @@ TEST(WriteBdf, HeaderPropertiesAndOneCharacter) {
 TEST(WriteBdf, DuplicateAndMissingCharactersOrRawCodes) {
   const test::TestFont f = test::MakeFont(8, 8, 0, {{0x41, "#\n"}, {0xC0, ".#\n"}});
   std::array<char32_t, 224> chars = test::TestCharacters();
-  chars[0xC0 - 0x20] = U'A';  // the same character as code 41h
-  chars[0xC1 - 0x20] = 0;
+  chars[0xC0 - 0x20] = U'A';     // the same character as code 41h
+  chars[0xC1 - 0x20] = 0;        // no character: under U+00C1
+  chars[0xC2 - 0x20] = U'\xC0';  // takes U+00C0, where code C0h would go
 
-  const std::string unicode = WriteBdf(f.glyphs, 8, 8, 0, chars, {});
-  EXPECT_NE(unicode.find("CHARS 221\n"), std::string::npos);
+  std::vector<int> unwritten{0x20};
+  const std::string unicode = WriteBdf(f.glyphs, 8, 8, 0, chars, {}, &unwritten);
+  EXPECT_NE(unicode.find("CHARS 223\n"), std::string::npos);
+  EXPECT_EQ(unwritten, std::vector<int>{0xC0});
   EXPECT_EQ(CountPrefix(Lines(unicode), "ENCODING 65"), 1U);
   EXPECT_NE(CharBlock(unicode, "\nENCODING 65\n").find("BITMAP\n80\n00\n"), std::string::npos);
+  EXPECT_NE(unicode.find("STARTCHAR C0xC1\nENCODING 193\n"), std::string::npos);
+  EXPECT_NE(unicode.find("STARTCHAR uni00C0\nENCODING 192\n"), std::string::npos);
   EXPECT_NE(unicode.find("FONT -zgedit-zgedit-Medium-R-Normal--8-80-72-72-C-80-ISO10646-1\n"),
             std::string::npos);
 

@@ -25,7 +25,9 @@ struct Case {
 
 void ExpectRead(const Case& c) {
   const test::ReadBack r = test::ReadCText(c.text);
-  EXPECT_EQ(r.result, (ReadResult{c.status, c.stored.size(), {}, c.line})) << c.text;
+  // The column is proved by the tables of places.
+  EXPECT_EQ(r.result, (ReadResult{c.status, c.stored.size(), {}, c.line, r.result.column}))
+      << c.text;
   EXPECT_EQ(Head(r.store, c.stored.size()), c.stored) << c.text;
   EXPECT_EQ(r.store[c.stored.size()], kUntouched) << c.text;
   // The same, however the text falls into blocks.
@@ -71,6 +73,7 @@ TEST(ReadCArray, FirmwareHeaders) {
 }
 
 TEST(ReadCArray, BadValuesStopWithTheirLine) {
+  using namespace std::string_literals;
   const Case cases[] = {
       {"a = {1,\n256}", ReadStatus::ValueOutOfRange, 2, {1}},
       {"a = {0x100}", ReadStatus::ValueOutOfRange, 1, {}},
@@ -102,6 +105,10 @@ TEST(ReadCArray, BadValuesStopWithTheirLine) {
       {"#define A {1}\nstruct s { int a; };\n", ReadStatus::NoArray, 3, {}},
       {"", ReadStatus::NoArray, 1, {}},
       {"a = 5; b = \"{\n= {1}", kOk, 2, {1}},
+      // A NUL byte ends the value in front of it first, in any block.
+      {"a = {1,2\0"s, ReadStatus::BinaryData, 1, {1, 2}},
+      {"a = {1,g\0"s, ReadStatus::NotANumber, 1, {1}},
+      {"a = {\n A/\0"s, ReadStatus::NotANumber, 2, {}},
   };
   for (const Case& c : cases) ExpectRead(c);
 }
@@ -112,15 +119,15 @@ TEST(ReadCArray, NegativeStoreLimitAndBlocks) {
 
   std::string full = "const uint8_t f[] = {";
   for (std::size_t i = 0; i < kFontStoreValues; ++i) full += "0x3C,";
-  EXPECT_EQ(test::ReadCText(full + "};").result, (ReadResult{kOk, kFontStoreValues, {}, 1}));
+  EXPECT_EQ(test::ReadCText(full + "};").result, (ReadResult{kOk, kFontStoreValues, {}, 1, 80667}));
   EXPECT_EQ(test::ReadCText(full + "1};").result,
-            (ReadResult{ReadStatus::StoreFull, kFontStoreValues, {}, 1}));
+            (ReadResult{ReadStatus::StoreFull, kFontStoreValues, {}, 1, 80667}));
 
   const std::string text =
       "/* a */ // b\r#define X \\\r\n 1\nconst uint8_t f[2][2] PROGMEM =\r\n{ {0x01, 2u},\n"
       "/* ** */ {(uint8_t) 003, 0b100} };";
   const test::ReadBack whole = test::ReadCText(text);
-  EXPECT_EQ(whole.result, (ReadResult{kOk, 4, {}, 6}));
+  EXPECT_EQ(whole.result, (ReadResult{kOk, 4, {}, 6, 33}));
   EXPECT_EQ(Head(whole.store, 4), (Bytes{1, 2, 3, 4}));
   for (std::size_t step : {1, 2, 3, 7}) {
     test::Store store = test::FilledStore();
@@ -168,16 +175,17 @@ TEST(ReadCArray, ReadsWhatWriteCHeaderWrites) {
   EXPECT_EQ(Head(gfx.store, 3), (Bytes{0x80, 0x01, 0x00}));
 }
 
-// Through the file source the import uses: binary junk, a megabyte-long
-// comment and a string that never closes do not hide the array or stop it.
+// Through the file source the import uses: high bytes, a megabyte-long
+// comment and a string that never closes do not hide the array or stop it;
+// a NUL byte stops the reading at once.
 TEST(ReadCArray, HostileFileThroughTheFileSource) {
   using namespace std::string_literals;
   test::TempFolder dir;
-  const std::string text = "\0\xFF\x80 \" = {9}\n/*"s + std::string(1 << 20, '*') +
+  const std::string text = "\xFF\x80 \" = {9}\n/*"s + std::string(1 << 20, '*') +
                            "/ // \\\n = {8}\n' = {7}\r\nx = {\n0x01,\0"s;
   FileByteSource in(dir.Write("junk.h", text));
   test::Store store = test::FilledStore();
-  EXPECT_EQ(ReadCArray(in, -1, store), (ReadResult{ReadStatus::NotANumber, 1, {}, 6}));
+  EXPECT_EQ(ReadCArray(in, -1, store), (ReadResult{ReadStatus::BinaryData, 1, {}, 6, 6}));
   EXPECT_EQ(Head(store, 2), (Bytes{0x01, kUntouched}));
 
   FileByteSource missing(dir.Path("missing.h"));

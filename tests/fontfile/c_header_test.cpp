@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <span>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "export_test_util.h"
 #include "fontfile/fontfile.h"
@@ -52,9 +60,11 @@ TEST(WriteCHeader, NegativeHorizontalPicturesAndFlash) {
   const test::TestFont f = FontWithA(0);
   const std::string text = WriteCHeader(f.glyphs, 8, 8, 0, true, test::TestCharacters(),
                                         {"8x8 font", FlashAttribute::Progmem, true});
-  EXPECT_NE(text.find("#define _8X8_FONT_SCAN_VERTICAL 0\n#define _8X8_FONT_NEGATIVE 1\n"),
+  EXPECT_NE(text.find("#define FONT_8X8_FONT_F2E85CE8_SCAN_VERTICAL 0\n"
+                      "#define FONT_8X8_FONT_F2E85CE8_NEGATIVE 1\n"),
             std::string::npos);
-  EXPECT_NE(text.find("static const uint8_t _8x8_font[224][8] PROGMEM _8X8_FONT_UNUSED = {\n"),
+  EXPECT_NE(text.find("static const uint8_t font_8x8_font_f2e85ce8[224][8] PROGMEM "
+                      "FONT_8X8_FONT_F2E85CE8_UNUSED = {\n"),
             std::string::npos);
   // Complemented bytes under the glyph's picture as drawn.
   EXPECT_NE(text.find("  /* ..##.... */\n"
@@ -75,55 +85,158 @@ TEST(WriteCHeader, NegativeHorizontalPicturesAndFlash) {
   EXPECT_EQ(WriteCHeader(f.glyphs, 0, 8, 0, false, test::TestCharacters(), {}), "");
 }
 
-// What a firmware build does with the file: gcc as C99 and g++ as C++17, with
-// every warning an error, both including the header (twice, for its guard)
-// and compiling it on its own.
-TEST(WriteCHeader, CompilesWithoutWarningsAsCAndCpp) {
-  const bool gcc = test::HasCommand("gcc");
-  const bool gxx = test::HasCommand("g++");
-  if (!gcc && !gxx) GTEST_SKIP() << "no gcc or g++ on this machine";
+// The headers a firmware build meets: each flash option, static and single
+// definition, under names that are keywords, Cyrillic or start with a digit.
+struct Variant {
+  const char* name;
+  FlashAttribute flash;
+  bool singleDefinition;
+};
+constexpr Variant kVariants[] = {
+    {"Font06x08vp", FlashAttribute::None, false}, {"int", FlashAttribute::Progmem, false},
+    {"and", FlashAttribute::Flash, false},        {"шрифт 8x8", FlashAttribute::None, true},
+    {"uint8_t", FlashAttribute::Progmem, true},   {"8x8", FlashAttribute::Flash, true}};
+
+// Writes f0.h... for the variants (the single-definition ones alone when
+// `singleOnly`) and a source that includes each twice, defines the single
+// definitions when `implement`, and reads every array.
+std::string WriteSources(const test::TempFolder& dir, bool implement, bool singleOnly = false) {
+  test::TestFont f = FontWithA(1);
+  std::string use;
+  std::string reads = "int first(int i);\nint first(int i) {\n  return 0";
+  for (std::size_t i = 0; i < std::size(kVariants); ++i) {
+    const Variant& v = kVariants[i];
+    if (singleOnly && !v.singleDefinition) continue;
+    const std::string file = "f" + std::to_string(i) + ".h";
+    // Arrays of the same bytes would be merged into one by the optimiser.
+    f.glyphs[0] = static_cast<std::uint8_t>(i);
+    dir.Write(file, WriteCHeader(f.glyphs, 8, 8, 1, false, test::TestCharacters(),
+                                 {v.name, v.flash, i % 2 == 0, v.singleDefinition}));
+    const std::string id = CIdentifier(v.name);
+    const std::string upper = UpperIdentifier(id);
+    if (implement && v.singleDefinition) use += "#define " + upper + "_IMPLEMENTATION\n";
+    use += "#include \"" + file + "\"\n#include \"" + file + "\"\n";
+    const std::string byte = "&" + id + "[i][0]";
+    reads += v.flash == FlashAttribute::None ? " + " + id + "[i][0]"
+                                             : " + " + upper + "_READ_BYTE(" + byte + ")";
+  }
+  return use + "#ifndef QUIET\n" + reads + ";\n}\n#endif\n";
+}
+
+struct Toolchain {
+  std::string cc, cxx, flags, objdump, nm;
+};
+const Toolchain kHost{"gcc", "g++", "", "objdump", "nm"};
+const Toolchain kAvr{"avr-gcc", "avr-g++", " -mmcu=atmega328p -Os", "avr-objdump", "avr-nm"};
+
+constexpr std::array<const char*, 8> kCModes = {"c89",   "c99",   "c11",   "c17",
+                                                "gnu89", "gnu99", "gnu11", "gnu17"};
+constexpr std::array<const char*, 8> kCxxModes = {"c++98", "c++11",   "c++14",   "c++17",
+                                                  "c++20", "gnu++98", "gnu++11", "gnu++20"};
+
+// `source` compiled as C or C++ in `mode` with every warning an error; the
+// command with the compiler's output when it fails, "" when it compiles, and
+// nothing when the compiler has no such mode.
+std::optional<std::string> Compile(const Toolchain& t, bool cxx, const std::string& mode,
+                                   const std::string& source, const std::string& object) {
+  const std::string compiler = (cxx ? t.cxx : t.cc) + t.flags + (cxx ? " -x c++" : " -x c");
+  if (test::Run(compiler + " -std=" + mode + " -fsyntax-only /dev/null").status != 0) {
+    return std::nullopt;
+  }
+  const std::string command = compiler + " -std=" + mode + " -Wall -Wextra -pedantic -Werror -c " +
+                              source + " -o " + object;
+  const test::CommandResult r = test::Run(command);
+  return r.status == 0 ? "" : command + "\n" + r.output;
+}
+
+// The section each symbol of an object file lives in, from objdump's table.
+std::map<std::string, std::string> SymbolSections(const std::string& objdump,
+                                                  const std::string& object) {
+  std::map<std::string, std::string> sections;
+  std::istringstream table(test::Run(objdump + " -t -C " + object).output);
+  for (std::string line; std::getline(table, line);) {
+    std::istringstream words(line);
+    std::vector<std::string> w{std::istream_iterator<std::string>(words), {}};
+    if (w.size() >= 5) sections[w.back()] = w[w.size() - 3];
+  }
+  return sections;
+}
+
+// gcc and g++ in every standard mode, the arrays used and (QUIET) only included.
+TEST(WriteCHeader, HostCompilersTakeItInEveryStandardMode) {
+  if (!test::HasCommand("gcc") || !test::HasCommand("g++")) GTEST_SKIP() << "no gcc and g++";
   test::TempFolder dir;
-  struct Case {
-    int ncol, nstr, vert;
-    bool negative;
-    CHeaderOptions options;
-  };
-  const Case cases[] = {
-      {6, 8, 1, false, {"Font06x08vp", FlashAttribute::None, false}},
-      {12, 16, 1, true, {"font 12x16", FlashAttribute::Progmem, true}},
-      {24, 24, 0, false, {"24x24", FlashAttribute::Flash, true}},
-  };
-  for (const Case& c : cases) {
-    const std::size_t cb = GlyphByteCount(c.ncol, c.nstr, c.vert);
-    test::Bytes glyphs(cb * 224);
-    for (std::size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = static_cast<std::uint8_t>(i * 37);
-    const std::string header =
-        dir.Write("font.h", WriteCHeader(glyphs, c.ncol, c.nstr, c.vert, c.negative,
-                                         test::TestCharacters(), c.options));
-    const std::string name = CIdentifier(c.options.name);
-    const std::string use =
-        "#include \"font.h\"\n#include \"font.h\"\nint first(void);\n"
-        "int first(void) { return " +
-        name + "[33][0]; }\n";
-    dir.Write("use.c", use);
-    dir.Write("use.cpp", use);
-    std::vector<std::string> commands;
-    const std::string out = " -o " + dir.Path("out.o");
-    if (gcc) {
-      const std::string cc = "gcc -std=c99 -Wall -Wextra -pedantic -Werror -c ";
-      commands.push_back(cc + dir.Path("use.c") + out);
-      commands.push_back(cc + "-x c " + header + out);
+  const std::string used = dir.Write("use.c", WriteSources(dir, true));
+  const std::string quiet = dir.Write("quiet.c", "#define QUIET\n#include \"use.c\"\n");
+  for (const bool cxx : {false, true}) {
+    for (const char* mode : cxx ? kCxxModes : kCModes) {
+      EXPECT_EQ(Compile(kHost, cxx, mode, used, dir.Path("use.o")), "");
     }
-    if (gxx) {
-      const std::string cxx = "g++ -std=c++17 -Wall -Wextra -pedantic -Werror -c ";
-      commands.push_back(cxx + dir.Path("use.cpp") + out);
-      commands.push_back(cxx + "-x c++ " + header + out);
-    }
-    for (const std::string& command : commands) {
-      const test::CommandResult r = test::Run(command);
-      EXPECT_EQ(r.status, 0) << command << "\n" << r.output;
+    EXPECT_EQ(Compile(kHost, cxx, cxx ? "c++98" : "c89", quiet, dir.Path("use.o")), "");
+  }
+}
+
+// avr-gcc as C and C++ in each mode it knows: with a flash option every
+// array is in program memory (.progmem), without one in RAM's initial data.
+TEST(WriteCHeader, AvrKeepsTheArrayInFlashInCAndCpp) {
+  if (!test::HasCommand(kAvr.cc) || !test::HasCommand(kAvr.cxx) || !test::HasCommand(kAvr.objdump))
+    GTEST_SKIP()
+        << "no avr-gcc, avr-g++ and avr-objdump (packages gcc-avr, avr-libc, binutils-avr)";
+  test::TempFolder dir;
+  const std::string source = dir.Write("use.c", WriteSources(dir, true));
+  const std::string object = dir.Path("use.o");
+  for (const bool cxx : {false, true}) {
+    for (const char* mode : cxx ? kCxxModes : kCModes) {
+      const auto failure = Compile(kAvr, cxx, mode, source, object);
+      if (!failure) {
+        std::printf("%s has no -std=%s: not tried\n", cxx ? "avr-g++" : "avr-gcc", mode);
+        continue;
+      }
+      ASSERT_EQ(*failure, "");
+      auto sections = SymbolSections(kAvr.objdump, object);
+      for (const Variant& v : kVariants) {
+        const std::string id = CIdentifier(v.name);
+        EXPECT_EQ(sections[id].starts_with(".progmem"), v.flash != FlashAttribute::None)
+            << id << " is in '" << sections[id] << "' with -std=" << mode;
+      }
     }
   }
+}
+
+// Two C files and a C++ file include the single-definition headers; the C++
+// one (an Arduino sketch, say) defines NAME_IMPLEMENTATION. The program links
+// and holds each array once.
+TEST(WriteCHeader, SingleDefinitionLinksOnce) {
+  test::TempFolder dir;
+  // Each file has its own first(); main() calls the one of its file.
+  dir.Write("first.c", WriteSources(dir, false, true));
+  dir.Write("second.c", "#define first first_2\n" + WriteSources(dir, false, true) +
+                            "int main(void) { return first(33); }\n");
+  dir.Write("third.cpp", "#define first first_3\n" + WriteSources(dir, true, true));
+  int tried = 0;
+  for (const Toolchain& t : {kHost, kAvr}) {
+    if (!test::HasCommand(t.cc) || !test::HasCommand(t.cxx) || !test::HasCommand(t.nm)) {
+      std::printf("no %s, %s and %s: not tried\n", t.cc.c_str(), t.cxx.c_str(), t.nm.c_str());
+      continue;
+    }
+    ++tried;
+    std::string objects;
+    for (const std::string source : {"first.c", "second.c", "third.cpp"}) {
+      objects += " " + dir.Path(source + ".o");
+      ASSERT_EQ(Compile(t, source.ends_with(".cpp"), source.ends_with(".cpp") ? "c++11" : "c99",
+                        dir.Path(source), dir.Path(source + ".o")),
+                "");
+    }
+    const test::CommandResult link = test::Run(t.cxx + t.flags + objects + " -o " + dir.Path("p"));
+    ASSERT_EQ(link.status, 0) << link.output;
+    for (const Variant& v : kVariants) {
+      if (!v.singleDefinition) continue;
+      const std::string id = CIdentifier(v.name);
+      EXPECT_EQ(test::Run(t.nm + " " + dir.Path("p") + " | grep -c ' " + id + "$'").output, "1\n")
+          << id << " with " << t.cc;
+    }
+  }
+  if (tried == 0) GTEST_SKIP() << "no C toolchain";
 }
 
 }  // namespace

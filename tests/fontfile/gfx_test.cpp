@@ -90,7 +90,7 @@ TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
       });
     }
     dir.Write("font.h", WriteGfxHeader(f.glyphs, c.ncol, c.nstr, c.vert, test::TestCharacters(),
-                                       {"gfx font"}));
+                                       {"gfx_font"}));
     dir.Write("draw.cpp", kDrawProgram);
     const std::string program = dir.Path("draw");
     const test::CommandResult build =

@@ -76,11 +76,28 @@ TEST(GlyphPixels, LetterAInBothScansAndShortSpans) {
 }
 
 TEST(CText, IdentifiersAndComments) {
-  EXPECT_EQ(CIdentifier("Font08x08vp"), "Font08x08vp");
-  EXPECT_EQ(CIdentifier("my font.h"), "my_font_h");
-  EXPECT_EQ(CIdentifier("8x8"), "_8x8");
-  EXPECT_EQ(CIdentifier(""), "font");
-  EXPECT_EQ(CIdentifier("\xD1\x88"), "__");  // "ш"
+  // A name that is an identifier stays; any other is respelled and told
+  // apart from the rest by a hash of its spelling.
+  const std::pair<const char*, const char*> names[] = {
+      {"Font08x08vp", "Font08x08vp"},
+      {"my_font", "my_font"},
+      {"", "font"},
+      {"my font", "my_font_323c48d4"},
+      {"my-font", "my_font_1089dfab"},
+      {"8x8", "font_8x8_c514370f"},
+      {"int", "int_95e97e5e"},
+      {"and", "and_0f29c2a6"},
+      {"uint8_t", "uint8_t_306340a8"},
+      {"int8", "int8_6491fa92"},  // INT8_WIDTH is <stdint.h>'s
+      {"_x", "x_570b7da2"},
+      {"шрифт", "shrift_cc53f25b"},
+      {"Шрифт 8x8", "Shrift_8x8_0a1dada6"},
+      {"ШРИФТ", "SHRIFT_9b1a44fb"},
+      {"Щука_ёж", "Shchuka_yozh_0eb324b1"},
+      {"объём", "obyom_b8371629"},
+      {"обём", "obyom_dd8f0a02"},
+  };
+  for (const auto& [name, id] : names) EXPECT_EQ(CIdentifier(name), id) << name;
   EXPECT_EQ(UpperIdentifier("Font_8x8"), "FONT_8X8");
 
   const auto comment = [](int code, char32_t c) {

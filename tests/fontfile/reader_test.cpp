@@ -44,23 +44,23 @@ TEST(ReadFontSource, SingleLines) {
        {0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F, 0xF0, 0xF1}},
       {"$ff,#ff,0xff,ffH,xFFh", kSyntax, {0xFF, 0xFF, 0xFF, 0xFF}},
       {"Data", kSyntax, {}},
-      {"  ", kSyntax, {}},
+      {"  ", kOk, {}},
       {" ", kOk, {}},
       {"", kOk, {}},
       {"0XFF", kSyntax, {}},
-      {"255", kSyntax, {}},
-      {"0x7", kSyntax, {}},
+      {"255", kOk, {255}},
+      {"0x7", kOk, {0x07}},
       {"&hFFF", kSyntax, {}},
       {"123h", kSyntax, {}},
       {"$GG", kSyntax, {}},
       {"0x01,0x1h,0x02", kSyntax, {0x01}},
-      {"DATA 0x01", kSyntax, {}},
-      {".DB 0x01", kSyntax, {}},
+      {"DATA 0x01", kOk, {0x01}},
+      {".DB 0x01", kOk, {0x01}},
       // Keyword exactly at the start, glued to the value or not.
       {"Data0x01", kOk, {0x01}},
       {".db0x01", kOk, {0x01}},
       {"Data   0x01  ,  0x02  ", kOk, {0x01, 0x02}},
-      {" Data 0x01", kSyntax, {}},
+      {" Data 0x01", kOk, {0x01}},
       {"Database", kSyntax, {}},
       {"D", kSyntax, {}},
       {"Dat,0x01", kSyntax, {}},
@@ -90,7 +90,7 @@ TEST(ReadFontSource, SingleLines) {
       {".db_font.a:/", kOk, {}},
       {"Font8x8: 0x01", kSyntax, {}},
       {"Font8x8:0x01", kSyntax, {}},
-      {"Font8x8:\t", kSyntax, {}},
+      {"Font8x8:\t", kOk, {}},
       {"Font 8x8:", kSyntax, {}},
       {"Data :", kSyntax, {}},
       {"Fo-nt:", kSyntax, {}},
@@ -102,9 +102,9 @@ TEST(ReadFontSource, SingleLines) {
       {"/ 0x01", kOk, {}},
       {"/", kOk, {}},
       {"//0x01", kOk, {}},
-      // Only the blank is white space.
-      {"0x01\t", kSyntax, {}},
-      {"\t0x01", kSyntax, {}},
+      // Blanks and tabs are white space, nothing else.
+      {"0x01\t", kOk, {0x01}},
+      {"\t0x01", kOk, {0x01}},
       {"0 x1", kSyntax, {}},
       {"0x01 0x02", kSyntax, {}},
   };
@@ -226,7 +226,7 @@ TEST(ReadFontSource, StoreHoldsExactly16129Values) {
   }
   {
     const test::ReadBack r = ReadText(Values(16130, "0x3C"));
-    EXPECT_EQ(r.result, (ReadResult{ReadStatus::StoreFull, 16129, {}}));
+    EXPECT_EQ(r.result, (ReadResult{ReadStatus::StoreFull, 16129, {}, 2017, 6}));
     EXPECT_EQ(r.store, test::FilledStore(0x3C));
   }
   // The value is examined before the index: a bad 16130th value is a syntax error.
@@ -238,7 +238,7 @@ TEST(ReadFontSource, StoreHoldsExactly16129Values) {
   const std::string many = Values(20000, "#01");
   MemoryByteSource big(many);
   EXPECT_EQ(ReadFontSource(big, -1, std::span(guarded).subspan(16, kFontStoreValues + 32)),
-            (ReadResult{ReadStatus::StoreFull, 16129, {}}));
+            (ReadResult{ReadStatus::StoreFull, 16129, {}, 2017, 5}));
   for (std::size_t i = 0; i < guarded.size(); ++i) {
     const bool inside = i >= 16 && i < 16 + kFontStoreValues;
     ASSERT_EQ(guarded[i], inside ? 0x01 : kUntouched) << i;
@@ -247,7 +247,7 @@ TEST(ReadFontSource, StoreHoldsExactly16129Values) {
   const std::string few = Values(20, "#02");
   MemoryByteSource some(few);
   EXPECT_EQ(ReadFontSource(some, -1, std::span(small).subspan(2, 8)),
-            (ReadResult{ReadStatus::StoreFull, 8, {}}));
+            (ReadResult{ReadStatus::StoreFull, 8, {}, 2, 1}));
   EXPECT_EQ(small, (Bytes{kUntouched, kUntouched, 2, 2, 2, 2, 2, 2, 2, 2, kUntouched, kUntouched}));
 }
 
@@ -340,11 +340,11 @@ TEST(ReadFontSource, HugeLinesAndCommentsStream) {
   // Megabytes of blanks around a value are trimmed away.
   ExpectStreamed({"0x01", ' ', kHuge, ",0x02\r\n"}, {kOk, 2, {}}, {0x01, 0x02});
   // One enormous value is too long to be anything.
-  ExpectStreamed({"0x01,0x0", 'F', kHuge, "\r\n"}, {kSyntax, 1, {}}, {0x01});
+  ExpectStreamed({"0x01,0x0", 'F', kHuge, "\r\n"}, {kSyntax, 1, {}, 1, 6}, {0x01});
   // A long comment line and a long block comment are skipped.
   ExpectStreamed({"; ", 'x', kHuge, "\r\n0x03"}, {kOk, 1, {}}, {0x03});
   ExpectStreamed({"/*\r\n", '\n', kHuge, "*/\n0x04"}, {kOk, 1, {}}, {0x04});
-  ExpectStreamed({"/*", '*', kHuge, ""}, {ReadStatus::UnclosedBlockComment, 0, {}}, {});
+  ExpectStreamed({"/*", '*', kHuge, ""}, {ReadStatus::UnclosedBlockComment, 0, {}, 1, 1}, {});
   ExpectStreamed({"/*", '*', kHuge, "/"}, {kOk, 0, {}}, {});
 }
 

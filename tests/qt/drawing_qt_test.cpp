@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "dialog_scripts.h"
+#include "model/codec.h"
 #include "qt_test_support.h"
 #include "ui/qt/grid_widget.h"
 #include "ui/qt/main_window.h"
@@ -33,6 +34,18 @@ struct Window {
   void Click(int box) {
     QTest::mouseClick(window.grid(), Qt::LeftButton, {}, window.grid()->boxRect(box).center());
   }
+  // Queues a mouse event for the grid at the centre of `box`, as the platform
+  // does while the program is busy.
+  void Post(QEvent::Type type, int box, Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPointF at = window.grid()->boxRect(box).center();
+    QCoreApplication::postEvent(
+        window.grid(),
+        new QMouseEvent(type, at, window.grid()->mapToGlobal(at), button, held, Qt::NoModifier));
+  }
+  std::string Shown() const {
+    const FontModel& m = window.form.model;
+    return GlyphPicture(m.glyphStore, m.sb, m.cb, m.ncol, m.nstr, m.vert);
+  }
 };
 
 TEST(DrawingQt, CopyAndPasteThroughTheSystemClipboard) {
@@ -51,6 +64,29 @@ TEST(DrawingQt, CopyAndPasteThroughTheSystemClipboard) {
   EXPECT_EQ(w.window.form.model.glyphStore[5 * 8 + 1], 0x02);
   EXPECT_EQ(testing::PaintedColor(*w.window.grid(), w.window.grid()->boxRect(25).center()),
             QColor(0, 0, 255));
+}
+
+TEST(DrawingQt, AStrokeThereAndBackInOneBurstPaintsTheFarEnd) {
+  Window w("8 x 8");
+  w.window.form.text1Click(1);
+  // As on X11, where the platform keeps only the last of a burst of moves.
+  const bool before = QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents);
+  QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, true);
+  w.Post(QEvent::MouseButtonPress, 0, Qt::LeftButton, Qt::LeftButton);
+  for (const int box : {3, 6, 7, 6, 3, 1})
+    w.Post(QEvent::MouseMove, box, Qt::NoButton, Qt::LeftButton);
+  QCoreApplication::processEvents();
+  const bool compressedInStroke =
+      QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents);
+  w.Post(QEvent::MouseButtonRelease, 1, Qt::LeftButton, Qt::NoButton);
+  QCoreApplication::processEvents();
+  const bool compressedAfter = QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents);
+  QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, before);
+
+  EXPECT_EQ(w.Shown(),
+            "########\n........\n........\n........\n........\n........\n........\n........\n");
+  EXPECT_FALSE(compressedInStroke) << "every position of the stroke reaches the grid";
+  EXPECT_TRUE(compressedAfter) << "hovering and window moves are compressed again";
 }
 
 TEST(DrawingQt, KeysMoveTheCurrentSymbolAndTypedLettersSelectTheirs) {

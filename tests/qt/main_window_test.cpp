@@ -108,6 +108,24 @@ TEST(MainWindow, StartsWithNoFont) {
   EXPECT_EQ(window.grid()->cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST(MainWindow, ControlsHiddenAtStartAreMadeOnceShownAndStackAsDesigned) {
+  RecordingPlatform platform;
+  platform.form2Script = PickSize("8 x 8");
+  MainWindow window(platform);
+  window.show();
+  // The first frame shows two buttons and labels; the rest is made later.
+  EXPECT_TRUE(window.canvas()->findChildren<QComboBox*>().isEmpty());
+  QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
+  EXPECT_EQ(window.canvas()->findChildren<QComboBox*>().size(), 2);
+  // The save button and the negative box lie over the output frame.
+  for (const Ctl c : {Ctl::Command5, Ctl::Check1}) {
+    QWidget* control = window.control(c);
+    EXPECT_TRUE(control->isVisible()) << DesignedControl(c).name;
+    const QPoint centre = control->mapTo(window.canvas(), control->rect().center());
+    EXPECT_EQ(window.canvas()->childAt(centre), control) << DesignedControl(c).name;
+  }
+}
+
 TEST(MainWindow, ClicksOnTheBoxesReachTheLogic) {
   RecordingPlatform platform;
   platform.form2Script = PickSize("8 x 8");

@@ -74,7 +74,7 @@ const Way kWays[] = {
      [](FakePlatform& p, bool u) { ImportText(p, u, "/f/Font08x08vp.fnt", "Data 0XFF\r\n"); }},
     {"import: syntax error, unnamed", true,
      [](FakePlatform& p, bool u) {
-       ImportText(p, u, "/f/table.txt", "Data &h01,255\r\n");
+       ImportText(p, u, "/f/table.txt", "Data &h01,256\r\n");
        p.dialogScripts.push_back(PickSize("8 x 8"));
      }},
     {"import: no value", true,

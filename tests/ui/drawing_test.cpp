@@ -5,6 +5,7 @@
 #include "fake_platform.h"
 #include "model/codec.h"
 #include "test_files.h"
+#include "ui/file_notes.h"
 #include "ui/form1.h"
 
 namespace zg {
@@ -167,6 +168,25 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
   EXPECT_NE(header.find("{0x07,0x04,0x04,0x00,0x00,0x00,0x00,0x00}, /* 0x21 '!' */"),
             std::string::npos);
   EXPECT_EQ(e.form.model.nosave, 1) << "an export is no save of the font source";
+
+  ExportChoice single{OutputFormat::CHeader};
+  single.singleDefinition = true;
+  e.platform.exportChoices.push_back(single);
+  e.platform.savePaths.push_back("/out/one.h");
+  e.form.exportClick();
+  EXPECT_NE(e.platform.files["/out/one.h"].find("extern const uint8_t one[224][8];\n\n"
+                                                "#ifdef ONE_IMPLEMENTATION\n"),
+            std::string::npos);
+  // Every glyph reaches a BDF font, so there is nothing to say.
+  e.platform.exportChoices.push_back(ExportChoice{OutputFormat::Bdf});
+  e.platform.savePaths.push_back("/out/f.bdf");
+  e.form.exportClick();
+  EXPECT_NE(e.platform.files["/out/f.bdf"].find("\nCHARS 224\n"), std::string::npos);
+  EXPECT_EQ(e.platform.messages.size(), 0U);
+  // What the window would say of glyphs a custom table left without a code point.
+  EXPECT_EQ(UnwrittenGlyphsNote({0xC0, 0xC1}),
+            "Символы с кодами C0h, C1h не записаны: их коды Юникода заняты другими символами "
+            "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.");
 }
 
 }  // namespace

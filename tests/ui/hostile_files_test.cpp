@@ -122,7 +122,7 @@ TEST_F(HostileFiles, FiftyMegabyteSingleLines) {
   Import(path);
   growth = PeakKilobytes() - peakBefore;
   ASSERT_EQ(platform_.messages.size(), 1U);
-  EXPECT_EQ(LastMessage(), text::kStoreFull);
+  EXPECT_EQ(LastMessage(), std::string("Строка 1, позиция 80646: ") + text::kStoreFull);
   ExpectFontIntact();
   EXPECT_LT(growth, 8 * 1024) << "peak memory grew by " << growth << " KiB";
 }
@@ -131,19 +131,25 @@ TEST_F(HostileFiles, BinaryAndOddBytesAreUnrecognisedSyntax) {
   std::mt19937 rng(5);
   std::string binary(1 << 20, '\0');
   for (auto& c : binary) c = static_cast<char>(rng());
-  const std::pair<const char*, std::string> files[] = {
-      {"random", binary},
-      {"nul", std::string("Data &h01,\0&h02\r\n", 17)},
-      {"high bytes", "Data &h01,\xC0\xFF\r\n"},
-      {"nul only", std::string(1000, '\0')},
+  // Each named with its place; where random bytes stop is not known here.
+  const struct {
+    const char* what;
+    std::string contents;
+    std::string place;
+  } files[] = {
+      {"random", binary, "Строка "},
+      {"nul", std::string("Data &h01,\0&h02\r\n", 17), "Строка 1, позиция 11: "},
+      {"high bytes", "Data &h01,\xC0\xFF\r\n", "Строка 1, позиция 11: "},
+      {"nul only", std::string(1000, '\0'), "Строка 1, позиция 1: "},
   };
-  for (const auto& [what, contents] : files) {
+  for (const auto& [what, contents, place] : files) {
     const std::string path = Path("Font08x08vp.fnt");
     std::ofstream(path, std::ios::binary) << contents;
     platform_.messages.clear();
     Import(path);
     ASSERT_EQ(platform_.messages.size(), 1U) << what;
-    EXPECT_EQ(LastMessage(), text::kUnrecognisedSyntax) << what;
+    EXPECT_EQ(LastMessage().rfind(place, 0), 0U) << what << ": " << LastMessage();
+    EXPECT_TRUE(LastMessage().ends_with(text::kUnrecognisedSyntax)) << what;
     ExpectFontIntact();
   }
 }
@@ -152,7 +158,7 @@ TEST_F(HostileFiles, AnUnclosedBlockCommentAndAnEmptyFileAreRefused) {
   const std::string path = Path("Font08x08vp.fnt");
   std::ofstream(path, std::ios::binary) << "Data &h01\r\n/* the rest is a comment\r\nData &h02\r\n";
   Import(path);
-  EXPECT_EQ(LastMessage(), text::kUnclosedComment);
+  EXPECT_EQ(LastMessage(), std::string("Строка 2, позиция 1: ") + text::kUnclosedComment);
   ExpectFontIntact();
 
   std::ofstream(path, std::ios::binary | std::ios::trunc).flush();

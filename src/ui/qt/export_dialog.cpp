@@ -19,7 +19,8 @@ constexpr const char* kFormatNames[] = {"Заголовочный файл C/C++
                                         "Шрифт Adafruit GFX"};
 constexpr FlashAttribute kFlash[] = {FlashAttribute::None, FlashAttribute::Progmem,
                                      FlashAttribute::Flash};
-constexpr const char* kFlashNames[] = {"нет", "PROGMEM (avr-gcc, Arduino)", "__flash (avr-gcc, C)"};
+constexpr const char* kFlashNames[] = {"нет", "PROGMEM (avr-gcc, Arduino)",
+                                       "__flash (avr-gcc, GNU C; иначе PROGMEM)"};
 
 }  // namespace
 
@@ -31,10 +32,13 @@ ExportDialog::ExportDialog(const ExportChoice& initial, QWidget* parent) : QDial
   flash_ = new QComboBox(this);
   for (const char* name : kFlashNames) flash_->addItem(Q(name));
   pictures_ = new QCheckBox(Q("Рисунок каждого символа в комментарии"), this);
+  single_ =
+      new QCheckBox(Q("Одно определение: extern, массив — где задан ИМЯ_IMPLEMENTATION"), this);
   raw_ = new QCheckBox(Q("Коды 20h..FFh вместо Юникода"), this);
   form->addRow(Q("Формат:"), format_);
   form->addRow(Q("Размещение во флеш-памяти:"), flash_);
   form->addRow(QString(), pictures_);
+  form->addRow(QString(), single_);
   form->addRow(QString(), raw_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setText(Q("Экспортировать"));
@@ -48,6 +52,7 @@ ExportDialog::ExportDialog(const ExportChoice& initial, QWidget* parent) : QDial
     if (kFlash[i] == initial.flash) flash_->setCurrentIndex(i);
   }
   pictures_->setChecked(initial.pictures);
+  single_->setChecked(initial.singleDefinition);
   raw_->setChecked(initial.rawEncoding);
   connect(format_, &QComboBox::currentIndexChanged, this, [this] { showOptionsOfFormat(); });
   showOptionsOfFormat();
@@ -57,6 +62,7 @@ void ExportDialog::showOptionsOfFormat() {
   const OutputFormat format = kFormats[std::max(0, format_->currentIndex())];
   flash_->setEnabled(format == OutputFormat::CHeader);
   pictures_->setEnabled(format == OutputFormat::CHeader);
+  single_->setEnabled(format == OutputFormat::CHeader);
   raw_->setEnabled(format == OutputFormat::Bdf);
 }
 
@@ -66,6 +72,7 @@ ExportChoice ExportDialog::choice() const {
   c.flash = kFlash[std::max(0, flash_->currentIndex())];
   c.pictures = pictures_->isChecked();
   c.rawEncoding = raw_->isChecked();
+  c.singleDefinition = single_->isChecked();
   return c;
 }
 

@@ -28,6 +28,7 @@ class ExportDialog : public QDialog {
   QComboBox* format_ = nullptr;
   QComboBox* flash_ = nullptr;
   QCheckBox* pictures_ = nullptr;
+  QCheckBox* single_ = nullptr;
   QCheckBox* raw_ = nullptr;
 };
 

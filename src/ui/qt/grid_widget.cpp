@@ -1,5 +1,6 @@
 #include "ui/qt/grid_widget.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -10,6 +11,10 @@ namespace zg {
 
 GridWidget::GridWidget(const FontModel& model, const ScaledLayout& layout, QWidget* parent)
     : BoxArrayWidget(layout.pixelBoxes, parent), model_(model) {}
+
+GridWidget::~GridWidget() {
+  if (strokeButton_ != Qt::NoButton) endStroke();
+}
 
 void GridWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
@@ -37,6 +42,13 @@ void GridWidget::mousePressEvent(QMouseEvent* event) {
   if (box < 0) return;
   strokeButton_ = button;
   strokeBox_ = box;
+  // The platform drops all but the last of a burst of moves when the program
+  // falls behind (a fast drag on a busy machine), and the stroke would lose
+  // the boxes between. The setting is the application's, read as each event
+  // arrives: off for the stroke only, so window moves and plain hovering
+  // stay compressed.
+  compressedBefore_ = QCoreApplication::testAttribute(Qt::AA_CompressHighFrequencyEvents);
+  QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
   emit strokeStarted(box, button == Qt::RightButton);
 }
 
@@ -53,9 +65,14 @@ void GridWidget::mouseMoveEvent(QMouseEvent* event) {
 void GridWidget::mouseReleaseEvent(QMouseEvent* event) {
   BoxArrayWidget::mouseReleaseEvent(event);
   if (strokeButton_ == Qt::NoButton || event->button() != strokeButton_) return;
+  endStroke();
+  emit strokeEnded();
+}
+
+void GridWidget::endStroke() {
   strokeButton_ = Qt::NoButton;
   strokeBox_ = -1;
-  emit strokeEnded();
+  QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, compressedBefore_);
 }
 
 }  // namespace zg

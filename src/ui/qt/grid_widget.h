@@ -2,7 +2,9 @@
 // The 576 pixel boxes (Picture1) of the edit grid, painted from the model:
 // only the boxes the model shows, each in its colour. Besides the click of a
 // box it reports drags as strokes: where a button went down, each new box the
-// pointer reaches while it is held, and when it comes up.
+// pointer reaches while it is held, and when it comes up. While a stroke is
+// under way Qt hands it every pointer position: motion compression, which
+// keeps only the last of a burst of moves, is off until the button comes up.
 
 #include "model/font_model.h"
 #include "ui/qt/box_array_widget.h"
@@ -13,6 +15,7 @@ class GridWidget : public BoxArrayWidget {
   Q_OBJECT
  public:
   GridWidget(const FontModel& model, const ScaledLayout& layout, QWidget* parent);
+  ~GridWidget() override;
 
  signals:
   // A left or right button went down on shown box `box`.
@@ -30,9 +33,12 @@ class GridWidget : public BoxArrayWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  void endStroke();
+
   const FontModel& model_;
   Qt::MouseButton strokeButton_ = Qt::NoButton;  // NoButton: no stroke under way
   int strokeBox_ = -1;                           // the last box reported
+  bool compressedBefore_ = false;  // the application's motion compression before the stroke
 };
 
 }  // namespace zg

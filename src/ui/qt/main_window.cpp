@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <utility>
 #if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
@@ -150,18 +151,7 @@ void MainWindow::build() {
     headings_.push_back(label);
   }
 
-  // The frame first: the controls inside it are its children.
-  const auto& designs = DesignedControls();
-  controls_[static_cast<std::size_t>(Ctl::Frame2)] = makeControl(DesignedControl(Ctl::Frame2));
-  for (const ControlSpec& design : designs) {
-    if (design.id != Ctl::Frame2)
-      controls_[static_cast<std::size_t>(design.id)] = makeControl(design);
-  }
-  for (const ControlSpec& design : designs) {
-    const auto i = static_cast<std::size_t>(design.id);
-    controls_[i]->setGeometry(TwipsToPixels(layout.controls[i]));
-    controls_[i]->setFont(WindowFont(layout.fontSizes[i], design.bold, design.italic));
-  }
+  makeControls(false);
   sync();
   symbols_->setFocus();
 }
@@ -264,6 +254,47 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   QWidget::keyPressEvent(event);
 }
 
+QWidget* MainWindow::control(Ctl c) {
+  if (controls_[static_cast<std::size_t>(c)] == nullptr) {
+    makeControls(true);
+    syncControls();
+  }
+  return controls_[static_cast<std::size_t>(c)];
+}
+
+// Start-up makes only the controls the first frame shows (two buttons and the
+// labels); the rest, most of them hidden until a font is open, are made
+// together the first time one is shown or asked for. Made in the designed
+// order and raised in it, they stack and take the keyboard focus in turn as
+// if all had been made at once.
+void MainWindow::makeControls(bool all) {
+  if (allControlsMade_) return;
+  const ScaledLayout& layout = form.layout;
+  const MainWindowState& state = form.window;
+  const auto& designs = DesignedControls();
+  const bool frameShown = std::any_of(designs.begin(), designs.end(), [&](const ControlSpec& d) {
+    return (d.id == Ctl::Frame2 || d.inFrame2) && state.IsVisible(d.id);
+  });
+  const auto make = [&](const ControlSpec& design) {
+    const auto i = static_cast<std::size_t>(design.id);
+    const bool wanted =
+        all || state.IsVisible(design.id) || (design.id == Ctl::Frame2 && frameShown);
+    if (controls_[i] != nullptr || !wanted) return;
+    controls_[i] = makeControl(design);
+    controls_[i]->setGeometry(TwipsToPixels(layout.controls[i]));
+    controls_[i]->setFont(WindowFont(layout.fontSizes[i], design.bold, design.italic));
+  };
+  // The frame first: the controls inside it are its children.
+  make(DesignedControl(Ctl::Frame2));
+  for (const ControlSpec& design : designs) make(design);
+  if (!all) return;
+  allControlsMade_ = true;
+  controls_[static_cast<std::size_t>(Ctl::Frame2)]->raise();
+  for (const ControlSpec& design : designs) {
+    if (design.id != Ctl::Frame2) controls_[static_cast<std::size_t>(design.id)]->raise();
+  }
+}
+
 QWidget* MainWindow::makeControl(const ControlSpec& design) {
   QWidget* parent = design.inFrame2 ? static_cast<QWidget*>(frame2_) : canvas_;
   switch (design.kind) {
@@ -317,14 +348,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::sync() {
-  const MainWindowState& state = form.window;
-  for (const ControlSpec& design : DesignedControls())
-    control(design.id)->setVisible(state.IsVisible(design.id));
-  label19_->setText(QString::fromStdString(state.label19Caption));
-  {
-    const QSignalBlocker block(check1_);
-    check1_->setChecked(state.check1Value != 0);
-  }
+  syncControls();
   const MenuStates menus = form.Menus();
   for (std::size_t i = 0; i < kMenuCommandCount; ++i) {
     if (actions_[i] == nullptr) continue;
@@ -336,6 +360,24 @@ void MainWindow::sync() {
   if (preview_ != nullptr) preview_->refresh();
   symbols_->update();
   grid_->update();
+}
+
+void MainWindow::syncControls() {
+  const MainWindowState& state = form.window;
+  const auto& designs = DesignedControls();
+  const bool showsUnmade = std::any_of(designs.begin(), designs.end(), [&](const ControlSpec& d) {
+    return state.IsVisible(d.id) && controls_[static_cast<std::size_t>(d.id)] == nullptr;
+  });
+  if (showsUnmade) makeControls(true);
+  for (const ControlSpec& design : designs) {
+    QWidget* widget = controls_[static_cast<std::size_t>(design.id)];
+    if (widget != nullptr) widget->setVisible(state.IsVisible(design.id));
+  }
+  if (label19_ != nullptr) label19_->setText(QString::fromStdString(state.label19Caption));
+  if (check1_ != nullptr) {
+    const QSignalBlocker block(check1_);
+    check1_->setChecked(state.check1Value != 0);
+  }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -36,7 +36,8 @@ class MainWindow : public QWidget {
   explicit MainWindow(Platform& platform, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  QWidget* control(Ctl c) const { return controls_[static_cast<std::size_t>(c)]; }
+  // The control, made now if it has not been shown yet (see makeControls).
+  QWidget* control(Ctl c);
   // The designed layout, below the menu bar; control positions are relative to it.
   QWidget* canvas() const { return canvas_; }
   QMenuBar* menuBar() const { return menuBar_; }
@@ -63,10 +64,13 @@ class MainWindow : public QWidget {
   void buildMenus();
   void runMenu(MenuCommand command);
   void showPreview();
+  void makeControls(bool all);
   QWidget* makeControl(const ControlSpec& design);
   void sync();
+  void syncControls();
 
-  std::array<QWidget*, kCtlCount> controls_{};
+  std::array<QWidget*, kCtlCount> controls_{};  // null until made
+  bool allControlsMade_ = false;
   std::array<QAction*, kMenuCommandCount> actions_{};
   QMenuBar* menuBar_ = nullptr;
   QWidget* canvas_ = nullptr;
