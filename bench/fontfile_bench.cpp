@@ -4,9 +4,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <random>
+#include <span>
 #include <string>
 
 #include "fontfile/fontfile.h"
@@ -120,5 +122,86 @@ void BM_ReadCArray(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_ReadCArray)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+// The proportional forms of the same random 24 x 24 font (vertical scan):
+// every glyph its own width, each writer and the GFX reader meant to take
+// well under a millisecond.
+namespace {
+
+std::array<std::uint8_t, 224> Widths(int ncol) {
+  std::array<std::uint8_t, 224> widths{};
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    widths[i] = static_cast<std::uint8_t>(1 + i * 7 % static_cast<std::size_t>(ncol));
+  }
+  return widths;
+}
+
+void BM_WriteProportional(benchmark::State& state) {
+  const auto widths = Widths(24);
+  const int form = static_cast<int>(state.range(0));
+  WriteForm(state, [&](auto glyphs, const auto& characters) {
+    switch (form) {
+      case 0:
+        return zg::WriteGfxHeader(glyphs, 24, 24, 1, characters, {"Font24x24", widths});
+      case 1:
+        return zg::WriteBdf(glyphs, 24, 24, 1, characters, {"zgedit", false, widths});
+      case 2:
+        return zg::WriteCHeader(glyphs, 24, 24, 1, false, characters,
+                                {"Font24x24vp", zg::FlashAttribute::Progmem, false, false, widths});
+      default:
+        return zg::WriteLvglFont(glyphs, 24, 24, 1, characters, {"font_24x24", widths});
+    }
+  });
+  constexpr const char* kForms[] = {"gfx", "bdf", "c header", "lvgl"};
+  state.SetLabel(kForms[form]);
+}
+BENCHMARK(BM_WriteProportional)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadGfxFont(benchmark::State& state) {
+  const auto store = RandomStore();
+  const std::span<const std::uint8_t> glyphs(store.data(), kLargestCb * 224);
+  const std::string text =
+      zg::WriteGfxHeader(glyphs, 24, 24, 1, Characters(), {"Font24x24", Widths(24)});
+  for (auto _ : state) {
+    const zg::GfxFont font = zg::ReadGfxFont(text, 24, 24, 1);
+    if (font.status != zg::GfxReadStatus::Completed) state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(font.glyphs.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_ReadGfxFont)->Unit(benchmark::kMicrosecond);
+
+// The GFX bitmaps of the 16 x 16 sample font against whole-cell glyphs:
+// monospaced as drawn, and proportional (each width its ink + 1 column).
+// Only the ink is stored, so both crop alike; the widths change xAdvance.
+void BM_GfxBitmapSize16x16(benchmark::State& state) {
+  std::array<std::uint8_t, zg::kFontStoreValues> store{};
+  zg::FileByteSource in(ZG_TEST_DATA_DIR "/Font16x16hp.fnt");
+  if (zg::ReadFontSource(in, -1, store).status != zg::ReadStatus::Completed) {
+    state.SkipWithError("cannot read Font16x16hp.fnt");
+    return;
+  }
+  const std::span<const std::uint8_t> glyphs(store.data(), 32 * 224);
+  const bool proportional = state.range(0) != 0;
+  std::array<std::uint8_t, 224> widths{};
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    const zg::GlyphRows rows = zg::DecodeRows(zg::GlyphAt(glyphs, 32, i), 16, 16, 0);
+    const zg::InkBox box = zg::FindInk(rows, 16, 16);
+    widths[i] = static_cast<std::uint8_t>(std::min(16, box.width == 0 ? 8 : box.x + box.width + 1));
+  }
+  const std::span<const std::uint8_t> given =
+      proportional ? std::span<const std::uint8_t>(widths) : std::span<const std::uint8_t>();
+  zg::GfxBitmapSize size;
+  for (auto _ : state) {
+    size = zg::MeasureGfxBitmaps(glyphs, 16, 16, 0);
+    benchmark::DoNotOptimize(zg::WriteGfxHeader(glyphs, 16, 16, 0, Characters(), {"f", given}));
+  }
+  state.counters["whole_cell_bytes"] = static_cast<double>(size.wholeCells);
+  state.counters["cropped_bytes"] = static_cast<double>(size.cropped);
+  state.SetLabel(proportional ? "proportional" : "monospaced");
+}
+BENCHMARK(BM_GfxBitmapSize16x16)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

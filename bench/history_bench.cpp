@@ -9,6 +9,7 @@
 #include "ui/font_import_form.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/table_import_form.h"
 
 namespace zg {
 namespace {
@@ -39,6 +40,9 @@ class BenchPlatform final : public Platform {
   ClipboardContents ReadClipboard() override { return {}; }
   std::optional<FontImportChoice> ShowFontImportDialog(const Layout&, CodePage,
                                                        std::span<const std::uint8_t>) override {
+    return {};
+  }
+  std::optional<TableImportChoice> ShowTableImportDialog(const TableImportRequest&) override {
     return {};
   }
   std::optional<ExportChoice> ShowExportDialog(const ExportChoice&) override { return {}; }

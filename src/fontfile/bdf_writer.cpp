@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "fontfile/glyph_ink.h"
 #include "fontfile/glyph_pixels.h"
 
 namespace zg {
@@ -29,6 +30,25 @@ std::string Hex(char32_t v, int digits) {
   for (int i = digits - 1; i >= 0; --i, v >>= 4)
     s[static_cast<std::size_t>(i)] = kHexDigits[v & 0xF];
   return s;
+}
+
+// SWIDTH to ENDCHAR of a glyph of its own advance, its BBX round its ink:
+// the box's bottom row lies (nstr - 1 - bottom) rows above the baseline.
+void AppendTightGlyph(std::string& out, const GlyphRows& rows, int ncol, int nstr, int advance) {
+  const InkBox box = FindInk(rows, ncol, nstr);
+  const int above = box.height == 0 ? 0 : nstr - box.y - box.height;
+  out += "SWIDTH " + std::to_string(1000 * advance / nstr) + " 0\nDWIDTH " +
+         std::to_string(advance) + " 0\nBBX " + std::to_string(box.width) + " " +
+         std::to_string(box.height) + " " + std::to_string(box.x) + " " + std::to_string(above) +
+         "\nBITMAP\n";
+  const auto bw = static_cast<std::size_t>(box.width);
+  const std::size_t rowBytes = (bw + 7) / 8;
+  for (int y = box.y; y < box.y + box.height; ++y) {
+    const std::uint64_t row = std::uint64_t{BoxRow(rows, ncol, box, y)} << (8 * rowBytes - bw);
+    for (std::size_t d = 2 * rowBytes; d-- > 0;) out += kHexDigits[(row >> (4 * d)) & 0xF];
+    out += '\n';
+  }
+  out += "ENDCHAR\n";
 }
 
 struct Entry {
@@ -88,12 +108,26 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
   const std::string swidth = std::to_string(1000 * ncol / nstr);
   const auto w0 = static_cast<std::size_t>(ncol);
   const std::size_t rowBytes = (w0 + 7) / 8;
+  const bool tight = !options.widths.empty();
+  const bool proportional = IsProportional(options.widths, ncol);
+  std::string spacing = "C";
+  std::string averageWidth = w + "0";
+  if (proportional) {
+    int sum = 0;
+    for (const Entry& e : entries)
+      sum += GlyphAdvance(options.widths, static_cast<std::size_t>(e.index), ncol);
+    spacing = "P";
+    averageWidth =
+        std::to_string(entries.empty() ? 10 * ncol
+                                       : (sum * 10 + static_cast<int>(entries.size()) / 2) /
+                                             static_cast<int>(entries.size()));
+  }
 
   std::string out;
   out.reserve(512 + entries.size() * (96 + static_cast<std::size_t>(nstr) * (rowBytes * 2 + 1)));
   out += "STARTFONT 2.1\n";
-  out += "FONT -zgedit-" + family + "-Medium-R-Normal--" + h + "-" + h + "0-72-72-C-" + w + "0-" +
-         registry + "-" + encoding + "\n";
+  out += "FONT -zgedit-" + family + "-Medium-R-Normal--" + h + "-" + h + "0-72-72-" + spacing +
+         "-" + averageWidth + "-" + registry + "-" + encoding + "\n";
   out += "SIZE " + h + " 72 72\n";
   out += "FONTBOUNDINGBOX " + w + " " + h + " 0 0\n";
   out += "STARTPROPERTIES " + std::to_string(entries.empty() ? 16 : 17) + "\n";
@@ -101,8 +135,8 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
   out += "FAMILY_NAME \"" + family + "\"\n";
   out += "WEIGHT_NAME \"Medium\"\nSLANT \"R\"\nSETWIDTH_NAME \"Normal\"\nADD_STYLE_NAME \"\"\n";
   out += "PIXEL_SIZE " + h + "\nPOINT_SIZE " + h + "0\n";
-  out += "RESOLUTION_X 72\nRESOLUTION_Y 72\nSPACING \"C\"\n";
-  out += "AVERAGE_WIDTH " + w + "0\n";
+  out += "RESOLUTION_X 72\nRESOLUTION_Y 72\nSPACING \"" + spacing + "\"\n";
+  out += "AVERAGE_WIDTH " + averageWidth + "\n";
   out += "CHARSET_REGISTRY \"" + registry + "\"\nCHARSET_ENCODING \"" + encoding + "\"\n";
   out += "FONT_ASCENT " + h + "\nFONT_DESCENT 0\n";
   if (!entries.empty()) out += "DEFAULT_CHAR " + std::to_string(entries.front().encoding) + "\n";
@@ -118,9 +152,14 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
     out +=
         e.named ? "uni" + Hex(c, c > 0xFFFF ? 6 : 4) : "C0x" + Hex(static_cast<char32_t>(code), 2);
     out += "\nENCODING " + std::to_string(e.encoding) + "\n";
-    out += metrics;
     const GlyphRows rows =
         DecodeRows(GlyphAt(glyphs, cb, static_cast<std::size_t>(e.index)), ncol, nstr, vert);
+    if (tight) {
+      AppendTightGlyph(out, rows, ncol, nstr,
+                       GlyphAdvance(options.widths, static_cast<std::size_t>(e.index), ncol));
+      continue;
+    }
+    out += metrics;
     for (std::size_t y = 0; y < static_cast<std::size_t>(nstr); ++y) {
       // Each row padded on the right to whole bytes, most significant bit leftmost.
       const std::uint64_t row = std::uint64_t{rows[y]} << (8 * rowBytes - w0);

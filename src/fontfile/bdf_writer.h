@@ -14,6 +14,9 @@ struct BdfOptions {
   // ENCODING is the code 20h..FFh itself instead of the character's Unicode
   // code point; the font is then "FontSpecific" and keeps every code.
   bool rawEncoding = false;
+  // Glyph i's advance in pixels (1..ncol). Given, every glyph gets its own
+  // DWIDTH and a BBX tight round its ink; empty: every glyph its whole cell.
+  std::span<const std::uint8_t> widths = {};
 };
 
 // Every glyph fills its cell, which stands on the baseline: FONT_ASCENT is the
@@ -24,6 +27,8 @@ struct BdfOptions {
 // already gave, goes under the code point of its own value (U+0098 for 98h)
 // when no character of the font takes that one. The codes that find no code
 // point at all are not written and are listed in `unwrittenCodes`.
+// With widths, a glyph without ink has a 0 x 0 BBX and no bitmap rows, and a
+// font whose widths differ is SPACING "P" with its AVERAGE_WIDTH from them.
 std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
                      const std::array<char32_t, 224>& characters, const BdfOptions& options,
                      std::vector<int>* unwrittenCodes = nullptr);

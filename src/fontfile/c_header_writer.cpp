@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "fontfile/c_text.h"
+#include "fontfile/glyph_ink.h"
 #include "fontfile/glyph_pixels.h"
 
 namespace zg {
@@ -95,12 +96,17 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
   }
   std::string type = "const ";
   if (options.flash == FlashAttribute::Flash) type += flash + ' ';
+  std::string widthsType = type;
   type += "uint8_t " + name + "[224][" + std::to_string(cb) + "]" + placement;
+  widthsType += "uint8_t " + name + "_widths[224]" + placement;
+  const bool widths = !options.widths.empty();
   if (options.singleDefinition) {
     // One source file defines NAME_IMPLEMENTATION before the include and
     // holds the array; every other one sees the declaration only.
     out += "\n#ifdef __cplusplus\nextern \"C\" {\n#endif\n\n";
-    out += "extern " + type + ";\n\n#ifdef " + upper + "_IMPLEMENTATION\n" + type + " = {\n";
+    out += "extern " + type + ";\n";
+    if (widths) out += "extern " + widthsType + ";\n";
+    out += "\n#ifdef " + upper + "_IMPLEMENTATION\n" + type + " = {\n";
   } else {
     // A header included where the array is not used must not warn.
     out += "#ifdef __GNUC__\n";
@@ -123,6 +129,21 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, int ncol, int nst
     out += '\n';
   }
   out += "};\n";
+  if (widths) {
+    out += options.singleDefinition ? "\n" + widthsType : "\nstatic " + widthsType + ' ' + unused;
+    out += " = {\n";
+    for (std::size_t i = 0; i < kGlyphCount; i += 16) {
+      out += " ";
+      for (std::size_t k = i; k < i + 16; ++k) {
+        out += ' ' + std::to_string(GlyphAdvance(options.widths, k, ncol));
+        if (k + 1 < kGlyphCount) out += ',';
+      }
+      out += "  /* from ";  // the line's first code
+      AppendHexByte(out, static_cast<std::uint8_t>(kFirstGlyphCode + static_cast<int>(i)));
+      out += " */\n";
+    }
+    out += "};\n";
+  }
   if (options.singleDefinition) {
     out += "#endif /* " + upper + "_IMPLEMENTATION */\n\n#ifdef __cplusplus\n}\n#endif\n";
   }

@@ -22,6 +22,9 @@ struct CHeaderOptions {
   // The header declares the array extern and defines it only where
   // NAME_IMPLEMENTATION is defined, so that one source file holds the font.
   bool singleDefinition = false;
+  // Glyph i's advance in pixels (1..ncol). Given, a second array NAME_widths[224]
+  // follows the glyphs, placed as they are; empty: no widths array.
+  std::span<const std::uint8_t> widths = {};
 };
 
 // `glyphs` holds 224 glyphs in the editor's byte order (bytes beyond the span

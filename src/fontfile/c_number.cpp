@@ -21,8 +21,8 @@ bool IsIntegerSuffix(std::string_view s) {
   return false;
 }
 
-// Digits in `base` with ' separators between them; the value saturates above 255.
-CNumber Digits(std::string_view digits, unsigned base) {
+// Digits in `base` with ' separators between them; the value saturates above `max`.
+CNumber Digits(std::string_view digits, unsigned base, unsigned max) {
   CNumber n;
   if (digits.empty() || digits.front() == '\'' || digits.back() == '\'') {
     return {ReadStatus::NotANumber, 0};
@@ -36,9 +36,9 @@ CNumber Digits(std::string_view digits, unsigned base) {
       const auto d = static_cast<unsigned>(DigitValue(c));
       if (d >= base) return {ReadStatus::NotANumber, 0};
       n.value = n.value * base + d;
-      if (n.value > 255) {
+      if (n.value > max) {
         over = true;
-        n.value = 256;
+        n.value = max + 1;
       }
     }
     previous = c;
@@ -49,12 +49,14 @@ CNumber Digits(std::string_view digits, unsigned base) {
 
 }  // namespace
 
-CNumber ParseCNumber(std::string_view t) {
+CNumber ParseCNumber(std::string_view t) { return ParseCInteger(t, 255); }
+
+CNumber ParseCInteger(std::string_view t, unsigned max) {
   if (t.empty() || t.size() > kMaxCNumberChars) return {ReadStatus::NotANumber, 0};
   // Arduino's binary.h names every byte: B0 .. B11111111.
   if (t.front() == 'B' && t.size() >= 2 && t.size() <= 9 &&
       t.find_first_not_of("01", 1) == std::string_view::npos) {
-    return Digits(t.substr(1), 2);
+    return Digits(t.substr(1), 2, max);
   }
   if (t.front() < '0' || t.front() > '9') return {ReadStatus::NotANumber, 0};
   std::size_t suffix = 0;
@@ -68,14 +70,14 @@ CNumber ParseCNumber(std::string_view t) {
   }
   const std::string_view body = t.substr(0, t.size() - suffix);
   if (body.size() >= 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) {
-    return Digits(body.substr(2), 16);
+    return Digits(body.substr(2), 16, max);
   }
   if (body.size() >= 2 && body[0] == '0' && (body[1] == 'b' || body[1] == 'B')) {
-    return Digits(body.substr(2), 2);
+    return Digits(body.substr(2), 2, max);
   }
   if (body == "0") return {};
-  if (body[0] == '0') return Digits(body.substr(1), 8);
-  return Digits(body, 10);
+  if (body[0] == '0') return Digits(body.substr(1), 8, max);
+  return Digits(body, 10, max);
 }
 
 }  // namespace zg

@@ -23,4 +23,8 @@ struct CNumber {
 // text over kMaxCNumberChars, is not a number.
 CNumber ParseCNumber(std::string_view text);
 
+// The same forms with any limit up to 65535 (glyph tables hold 16-bit
+// offsets and codes): above `max` is out of range.
+CNumber ParseCInteger(std::string_view text, unsigned max);
+
 }  // namespace zg

@@ -171,6 +171,12 @@ std::string UpperIdentifier(std::string_view identifier) {
 bool IsPrintableCharacter(char32_t c) {
   if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;
   if (c >= 0xD800 && c <= 0xDFFF) return false;
+  // Bidirectional controls reorder the text around them: compilers warn of
+  // them in comments (gcc's -Wbidi-chars), so they are named by code only.
+  if (c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+      (c >= 0x2066 && c <= 0x2069)) {
+    return false;
+  }
   return c <= 0x10FFFF;
 }
 

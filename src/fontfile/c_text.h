@@ -30,8 +30,8 @@ inline void AppendHexByte(std::string& out, std::uint8_t value) {
 // '\' from forming "*/", "/*" or a line continuation with what follows.
 void AppendCodeComment(std::string& out, int code, char32_t character);
 
-// A code point that prints as itself: not a control character, not a
-// surrogate, not beyond Unicode.
+// A code point that prints as itself: not a control character (bidirectional
+// controls included), not a surrogate, not beyond Unicode.
 bool IsPrintableCharacter(char32_t c);
 
 void AppendUtf8(std::string& out, char32_t c);

@@ -1,9 +1,17 @@
 #include "fontfile/gfx_writer.h"
 
 #include "fontfile/c_text.h"
+#include "fontfile/glyph_ink.h"
 #include "fontfile/glyph_pixels.h"
 
 namespace zg {
+namespace {
+
+std::size_t BoxBytes(const InkBox& box) {
+  return (static_cast<std::size_t>(box.width) * static_cast<std::size_t>(box.height) + 7) / 8;
+}
+
+}  // namespace
 
 std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
                            const std::array<char32_t, 224>& characters, const GfxOptions& options) {
@@ -11,12 +19,11 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int n
   if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
-  const std::size_t bitmapBytes = (static_cast<std::size_t>(ncol) * nstr + 7) / 8;
   const std::string w = std::to_string(ncol);
   const std::string h = std::to_string(nstr);
 
   std::string out;
-  out.reserve(2048 + kGlyphCount * (bitmapBytes * 5 + 64));
+  out.reserve(2048 + kGlyphCount * (cb * 5 + 64));
   out += "/* " + name + ": Adafruit GFX font, " + w + " x " + h + ", codes 0x20..0xFF. */\n";
   out += "#ifndef " + upper + "_GFX_H\n#define " + upper + "_GFX_H\n\n#include <stdint.h>\n\n";
   out += "#ifdef __AVR__\n#include <avr/pgmspace.h>\n#endif\n";
@@ -29,43 +36,55 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int n
       "typedef struct {\n  uint8_t *bitmap;\n  GFXglyph *glyph;\n  uint16_t first;\n"
       "  uint16_t last;\n  uint8_t yAdvance;\n} GFXfont;\n#endif\n\n";
 
+  std::array<InkBox, kGlyphCount> boxes{};
+  std::size_t offset = 0;
   out += "const uint8_t " + name + "Bitmaps[] PROGMEM = {\n";
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
     out += "  ";
-    // Rows run on without padding; only the glyph's last byte is padded.
     const GlyphRows rows = DecodeRows(GlyphAt(glyphs, cb, i), ncol, nstr, vert);
-    std::uint64_t pending = 0;
-    int bits = 0;
-    for (std::size_t y = 0; y < static_cast<std::size_t>(nstr); ++y) {
-      pending = (pending << ncol) | rows[y];
-      for (bits += ncol; bits >= 8; bits -= 8) {
-        AppendHexByte(out, static_cast<std::uint8_t>(pending >> (bits - 8)));
-        out += ',';
-      }
-    }
-    if (bits != 0) {
-      AppendHexByte(out, static_cast<std::uint8_t>(pending << (8 - bits)));
-      out += ',';
-    }
+    const InkBox box = FindInk(rows, ncol, nstr);
+    boxes[i] = box;
+    // The box's rows run on without padding; only the glyph's last byte is padded.
+    AppendBoxBits(out, rows, ncol, box);
+    offset += BoxBytes(box);
+    if (i + 1 == kGlyphCount && offset == 0) out += "0x00,";  // C has no empty array
     out += ' ';
     AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);
     out += '\n';
   }
   out += "};\n\n";
 
-  const std::string metrics =
-      ", " + w + ", " + h + ", " + w + ", 0, " + std::to_string(1 - nstr) + "}";
+  offset = 0;
   out += "const GFXglyph " + name + "Glyphs[] PROGMEM = {\n";
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
-    out += "  {" + std::to_string(i * bitmapBytes) + metrics + (i + 1 < kGlyphCount ? ", " : "  ");
+    const InkBox& box = boxes[i];
+    const int yOffset = box.height == 0 ? 0 : box.y + 1 - nstr;
+    out += "  {" + std::to_string(offset) + ", " + std::to_string(box.width) + ", " +
+           std::to_string(box.height) + ", " +
+           std::to_string(GlyphAdvance(options.widths, i, ncol)) + ", " + std::to_string(box.x) +
+           ", " + std::to_string(yOffset) + "}" + (i + 1 < kGlyphCount ? ", " : "  ");
     AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);
     out += '\n';
+    offset += BoxBytes(box);
   }
   out += "};\n\n";
   out += "const GFXfont " + name + " PROGMEM = {(uint8_t *)" + name + "Bitmaps, (GFXglyph *)" +
          name + "Glyphs, 0x20, 0xFF, " + h + "};\n\n";
   out += "#endif /* " + upper + "_GFX_H */\n";
   return out;
+}
+
+GfxBitmapSize MeasureGfxBitmaps(std::span<const std::uint8_t> glyphs, int ncol, int nstr,
+                                int vert) {
+  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  GfxBitmapSize size;
+  size.wholeCells = kGlyphCount * BoxBytes({0, 0, ncol, nstr});
+  for (std::size_t i = 0; i < kGlyphCount; ++i) {
+    size.cropped +=
+        BoxBytes(FindInk(DecodeRows(GlyphAt(glyphs, cb, i), ncol, nstr, vert), ncol, nstr));
+  }
+  return size;
 }
 
 }  // namespace zg

@@ -2,6 +2,7 @@
 // The font as an Adafruit GFX font header (GFXfont, GFXglyph, bitmaps).
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -10,15 +11,26 @@ namespace zg {
 
 struct GfxOptions {
   std::string name;  // the GFXfont's name, prefix of its arrays; made a C identifier
+  // Glyph i's advance in pixels (1..ncol); empty: every glyph the cell's width.
+  std::span<const std::uint8_t> widths = {};
 };
 
-// Every glyph is its whole cell: width ncol, height nstr, xAdvance ncol,
-// xOffset 0 and yOffset 1 - nstr, so that the cell's bottom row lies on the
-// cursor's baseline row; yAdvance is nstr. Bitmaps run row after row, most
-// significant bit first, without padding between rows, each glyph starting
-// on a new byte. The pixels are written as drawn, whatever the polarity.
-// `characters` only names the glyphs in comments.
+// Each glyph's bitmap is its ink's bounding box (0 x 0 for a glyph without
+// ink), placed by xOffset and yOffset from a cursor on the cell's bottom row,
+// the baseline: a glyph filling the cell has xOffset 0 and yOffset 1 - nstr.
+// xAdvance is the glyph's width, yAdvance nstr. Bitmaps run row after row,
+// most significant bit first, without padding between rows, each glyph
+// starting on a new byte. The pixels are written as drawn, whatever the
+// polarity. `characters` only names the glyphs in comments.
 std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
                            const std::array<char32_t, 224>& characters, const GfxOptions& options);
+
+// The bytes of the bitmaps array: with every glyph its whole cell, and
+// cropped to the ink as WriteGfxHeader writes them.
+struct GfxBitmapSize {
+  std::size_t wholeCells = 0;
+  std::size_t cropped = 0;
+};
+GfxBitmapSize MeasureGfxBitmaps(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert);
 
 }  // namespace zg

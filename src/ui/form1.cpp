@@ -8,6 +8,7 @@
 
 #include "document/font_io.h"
 #include "fontfile/glyph_text.h"
+#include "fontfile/table_source.h"
 #include "glyphimport/glyph_renderer.h"
 #include "model/codec.h"
 #include "model/editing.h"
@@ -18,8 +19,11 @@
 #include "ops/transform.h"
 #include "ui/file_notes.h"
 #include "ui/font_import_form.h"
+#include "ui/font_import_texts.h"
 #include "ui/form2.h"
 #include "ui/symbol_text.h"
+#include "ui/table_import_form.h"
+#include "ui/table_import_texts.h"
 #include "ui/texts.h"
 
 namespace zg {
@@ -37,6 +41,41 @@ std::string Fill(std::string text, const std::string& path, const std::string& w
   if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
   if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, why);
   return text;
+}
+
+// Why a file's values could not be read (any status but Completed and
+// ReadFailure, which names the system's reason).
+std::string ReadProblemText(const ReadResult& result) {
+  // Every fault in the text is named with its place, as editors show it.
+  const std::string at = result.line == 0 ? std::string()
+                                          : Fill(text::kReadPlace, std::to_string(result.line),
+                                                 std::to_string(result.column));
+  switch (result.status) {
+    case ReadStatus::SyntaxError:
+      return at + text::kUnrecognisedSyntax;
+    case ReadStatus::StoreFull:
+      return at + text::kStoreFull;
+    case ReadStatus::TooManyValues:
+      return at + text::kTooManyValues;
+    case ReadStatus::UnclosedBlockComment:
+      return at + text::kUnclosedComment;
+    case ReadStatus::NotANumber:
+      return at + text::kNotANumber;
+    case ReadStatus::ValueOutOfRange:
+      return at + text::kValueOutOfRange;
+    case ReadStatus::BinaryData:
+      return at + text::kBinaryData;
+    case ReadStatus::NoArray:
+      return text::kNoArray;
+    case ReadStatus::NoSuchArray:
+      return text::kNoSuchArray;
+    case ReadStatus::UnclosedArray:
+      return at + text::kUnclosedArray;
+    case ReadStatus::Completed:
+    case ReadStatus::ReadFailure:
+      break;
+  }
+  return result.failureText;
 }
 
 std::string FolderOf(const std::string& path) {
@@ -247,6 +286,7 @@ MenuStates Form1::Menus() const {
   At(states, C::Create).enabled = button(Ctl::Command1);
   At(states, C::Import).enabled = button(Ctl::Command2);
   At(states, C::ImportFromFont).enabled = font;
+  At(states, C::ImportTable).enabled = button(Ctl::Command2);
   At(states, C::Save).enabled = button(Ctl::Command5) && font;
   At(states, C::Export).enabled = font;
   At(states, C::Exit).enabled = true;
@@ -295,6 +335,9 @@ void Form1::RunMenu(MenuCommand command) {
       break;
     case C::ImportFromFont:
       importFromFontClick();
+      break;
+    case C::ImportTable:
+      importTableClick();
       break;
     case C::Save:
       command5Click();
@@ -450,6 +493,12 @@ void Form1::command2Click() {
     RestoreAll(*saved);
     return;
   }
+  // Tables of other programs carry no parameters: the table dialog finds them.
+  if (IsTableSourcePath(*path) && !ParamsFromName(*path)) {
+    RestoreAll(*saved);
+    ImportTable(*path);
+    return;
+  }
   FileN = *path;
 
   if (const auto named = ParamsFromName(FileN)) {
@@ -498,49 +547,15 @@ void Form1::command2Click() {
   const ReadResult result = ReadFontFile(*source, FileN, model.pos == 0, *scratch);
   source.reset();
 
-  // Every fault in the text is named with its place, as editors show it.
-  const std::string at = result.line == 0 ? std::string()
-                                          : Fill(text::kReadPlace, std::to_string(result.line),
-                                                 std::to_string(result.column));
-  switch (result.status) {
-    case ReadStatus::Completed:
-      break;
-    case ReadStatus::SyntaxError:
-      fail(at + text::kUnrecognisedSyntax);
-      return;
-    case ReadStatus::StoreFull:
-      fail(at + text::kStoreFull);
-      return;
-    case ReadStatus::TooManyValues:
-      fail(at + text::kTooManyValues);
-      return;
-    case ReadStatus::UnclosedBlockComment:
-      fail(at + text::kUnclosedComment);
-      return;
-    case ReadStatus::NotANumber:
-      fail(at + text::kNotANumber);
-      return;
-    case ReadStatus::ValueOutOfRange:
-      fail(at + text::kValueOutOfRange);
-      return;
-    case ReadStatus::BinaryData:
-      fail(at + text::kBinaryData);
-      return;
-    case ReadStatus::NoArray:
-      fail(text::kNoArray);
-      return;
-    case ReadStatus::NoSuchArray:
-      fail(text::kNoSuchArray);
-      return;
-    case ReadStatus::UnclosedArray:
-      fail(at + text::kUnclosedArray);
-      return;
-    case ReadStatus::ReadFailure: {
-      const std::string file = FileN;
-      RestoreAll(*saved);
-      NotifyFileError(file, {result.failureText, FileFault::Other}, false);
-      return;
-    }
+  if (result.status == ReadStatus::ReadFailure) {
+    const std::string file = FileN;
+    RestoreAll(*saved);
+    NotifyFileError(file, {result.failureText, FileFault::Other}, false);
+    return;
+  }
+  if (result.status != ReadStatus::Completed) {
+    fail(ReadProblemText(result));
+    return;
   }
 
   const ReadExtent extent = ExtentOfRead(result.valuesStored, model.cb);
@@ -809,6 +824,88 @@ void Form1::importFromFontClick() {
   MarkChangedGlyphs(*start.store);
   EndChange(start, text::kStepFontImport);
   Notify(ImportSummaryText(summary), MsgIcon::Information, text::kInformation);
+}
+
+void Form1::importTableClick() {
+  // Import a font table of a C, assembler or BASIC source, its layout found or chosen.
+  if (model.nosave == 1 && Ask(text::kFontDataLost) == MsgAnswer::No) return;
+  const auto path = platform_.OpenFileDialog(
+      {DialogFolder(), text::kTableOpenFilter, text::kTableOpenTitle, true});
+  if (path) ImportTable(*path);
+}
+
+std::optional<std::vector<TableArray>> Form1::ReadTables(const std::string& path) {
+  const auto open = [&]() -> std::unique_ptr<ByteSource> {
+    FileError error;
+    auto source = platform_.OpenForReading(path, error);
+    if (!source) NotifyFileError(path, error, false);
+    return source;
+  };
+  const SourceKind kind = SourceKindOfPath(path);
+  std::vector<std::string> names{""};  // the file's one table, or a C file's first array
+  if (kind == SourceKind::CSource) {
+    const auto source = open();
+    if (!source) return std::nullopt;
+    const CArrayList list = ListCArrays(*source);
+    if (!list.arrays.empty()) names.clear();
+    for (const CArrayInfo& a : list.arrays) names.push_back(a.name);
+  }
+  std::vector<TableArray> arrays;
+  for (const std::string& name : names) {
+    const auto source = open();
+    if (!source) return std::nullopt;
+    TableValues table = ReadTableValues(*source, kind, name);
+    if (table.result.status == ReadStatus::ReadFailure) {
+      NotifyFileError(path, {table.result.failureText, FileFault::Other}, false);
+      return std::nullopt;
+    }
+    if (table.result.status != ReadStatus::Completed) {
+      if (names.size() > 1) continue;  // the other arrays may hold the font
+      Notify(ReadProblemText(table.result), MsgIcon::None, text::kAppTitle);
+      return std::nullopt;
+    }
+    if (!table.values.empty()) arrays.push_back({name, std::move(table.values)});
+  }
+  if (arrays.empty()) {
+    Notify(text::kTableNoValues, MsgIcon::None, text::kAppTitle);
+    return std::nullopt;
+  }
+  return arrays;
+}
+
+void Form1::ImportTable(const std::string& path) {
+  if (platform_.IsFolder(path)) {
+    NotifyFileError(path, {"", FileFault::IsFolder}, false);
+    return;
+  }
+  auto arrays = ReadTables(path);
+  if (!arrays) return;
+  const TableImportRequest request = MakeTableRequest(std::move(*arrays));
+  const auto choice = platform_.ShowTableImportDialog(request);
+  if (!choice || choice->array >= request.arrays.size()) return;
+  const auto editor = EditorLayoutFor(choice->table.layout);
+  if (!editor) {
+    Notify(text::kFontImportBadCell, MsgIcon::None, text::kAppTitle);
+    return;
+  }
+  const TableRead read = DecodeTable(request.arrays[choice->array].values, choice->table, *editor);
+
+  const ChangeStart start = BeginChange();
+  model.ncol = static_cast<std::int16_t>(editor->width);
+  model.nstr = static_cast<std::int16_t>(editor->height);
+  model.vert = static_cast<std::int16_t>(editor->Vert());
+  model.cb = static_cast<std::int16_t>(editor->BytesPerGlyph());
+  LayoutGrid(model, *editor);
+  ApplyCheck1(choice->table.negative ? 1 : 0);
+  model.glyphStore.fill(0);
+  std::copy(read.glyphs.begin(), read.glyphs.end(), model.glyphStore.begin());
+  FileN = path;
+  EnterFont(0, false);
+  EndChange(start, text::kStepTableImport);
+  RememberFolder(path);
+  if (const std::string note = TableReadText(read); !note.empty()) {
+    Notify(note, MsgIcon::Information, text::kInformation);
+  }
 }
 
 void Form1::exportClick() {

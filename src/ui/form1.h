@@ -18,6 +18,7 @@
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/platform.h"
+#include "ui/table_import_form.h"
 #include "ui/window_state.h"
 
 namespace zg {
@@ -69,6 +70,9 @@ class Form1 {
   void fontShiftClick(ShiftDirection dir);
   // "Импорт из шрифта...": fills glyphs from a TrueType, OpenType or bitmap font.
   void importFromFontClick();
+  // "Импорт таблицы...": a font table of a C, assembler or BASIC source,
+  // read with the layout found or chosen in the table dialog.
+  void importTableClick();
   // "Экспорт...": the font as a C header, BDF or Adafruit GFX font.
   void exportClick();
 
@@ -139,6 +143,11 @@ class Form1 {
   void ChangeGlyph(const char* name, F&& change);
   void ShowGlyphChanged();
   void MarkChangedGlyphs(const GlyphStore& before);
+
+  void ImportTable(const std::string& path);
+  // The tables of a file: each array of a C source by name, or the one table
+  // of any other; nothing, the reason told, when none can be read.
+  std::optional<std::vector<TableArray>> ReadTables(const std::string& path);
 
   std::string DialogFolder();
   void RememberFolder(const std::string& path);

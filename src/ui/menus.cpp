@@ -2,6 +2,7 @@
 
 #include "model/code_page.h"
 #include "ui/font_import_texts.h"
+#include "ui/table_import_texts.h"
 #include "ui/texts.h"
 
 namespace zg {
@@ -14,6 +15,7 @@ const std::vector<MenuData>& MenuBar() {
          {{C::Create, text::kMenuCreate, {"Ctrl+N"}},
           {C::Import, text::kMenuImport, {"Ctrl+O"}},
           {C::ImportFromFont, text::kFontImportMenu, {"Ctrl+Shift+O"}},
+          {C::ImportTable, text::kTableImportMenu, {"Ctrl+T"}},
           {C::Save, text::kMenuSave, {"Ctrl+S"}, nullptr, true},
           {C::Export, text::kMenuExport, {"Ctrl+E"}},
           {C::Exit, text::kMenuExit, {"Ctrl+Q"}, nullptr, true}}},

@@ -14,6 +14,7 @@ enum class MenuCommand : std::uint8_t {
   Create,
   Import,
   ImportFromFont,
+  ImportTable,
   Save,
   Export,
   Exit,

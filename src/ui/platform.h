@@ -16,6 +16,8 @@ namespace zg {
 class ByteSource;
 class Form2;
 struct FontImportChoice;
+struct TableImportChoice;
+struct TableImportRequest;
 struct ExportChoice;
 enum class CodePage : std::uint8_t;
 
@@ -92,6 +94,11 @@ class Platform {
   // cancelled. It previews the font's first glyphs in the cell given.
   virtual std::optional<FontImportChoice> ShowFontImportDialog(
       const Layout& layout, CodePage page, std::span<const std::uint8_t> glyphs) = 0;
+
+  // The dialog "Импорт таблицы": the array and layout to read the table
+  // with, or nothing when cancelled. It shows the whole table as pictures.
+  virtual std::optional<TableImportChoice> ShowTableImportDialog(
+      const TableImportRequest& request) = 0;
 
   // The dialog "Экспорт...": the form and options, or nothing when cancelled.
   virtual std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) = 0;

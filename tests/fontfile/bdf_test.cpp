@@ -116,5 +116,75 @@ TEST(WriteBdf, FreeTypeReadsIt) {
   EXPECT_NE(r.output.find("spacing: 110"), std::string::npos) << r.output;  // character cell
 }
 
+// Loads every character of a BDF file with FreeType, as a text renderer
+// does, and draws it on the cell: the bitmap's left edge at bitmap_left, its
+// top bitmap_top rows above the baseline, which lies below the ascent.
+constexpr const char* kFreeTypeDraw = R"(#include <stdio.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+int main(int argc, char **argv) {
+  FT_Library library;
+  FT_Face face;
+  if (argc != 2 || FT_Init_FreeType(&library) || FT_New_Face(library, argv[1], 0, &face)) return 2;
+  if (FT_Select_Size(face, 0)) return 3;
+  const int ascent = (int)(face->size->metrics.ascender >> 6);
+  unsigned code;
+  while (scanf("%x", &code) == 1) {
+    if (FT_Load_Char(face, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO)) return 4;
+    const FT_GlyphSlot g = face->glyph;
+    printf("%04X %ld\n", code, (long)(g->advance.x >> 6));
+    for (int y = 0; y < NSTR; y++) {
+      for (int x = 0; x < NCOL; x++) {
+        const int bx = x - g->bitmap_left, by = y - (ascent - g->bitmap_top);
+        const int on = bx >= 0 && by >= 0 && bx < (int)g->bitmap.width && by < (int)g->bitmap.rows &&
+                       (g->bitmap.buffer[by * g->bitmap.pitch + bx / 8] >> (7 - bx % 8)) & 1;
+        putchar(on ? '#' : '.');
+      }
+      putchar('\n');
+    }
+  }
+  return 0;
+}
+)";
+
+// With widths, each glyph's DWIDTH and tight BBX draw in FreeType as the grid.
+TEST(WriteBdf, ProportionalGlyphsDrawInFreeType) {
+  if (!test::HasCommand("gcc") || test::Run("pkg-config --exists freetype2").status != 0) {
+    GTEST_SKIP() << "no gcc or FreeType development files on this machine";
+  }
+  test::TempFolder dir;
+  const test::TestFont f = test::PatternFont(12, 16, 1);
+  const test::Bytes widths = test::PatternWidths(12);
+  const std::string bdf =
+      WriteBdf(f.glyphs, 12, 16, 1, test::TestCharacters(), {"P", false, widths});
+  EXPECT_NE(bdf.find("SPACING \"P\"\n"), std::string::npos);
+  EXPECT_NE(bdf.find("STARTCHAR uni0020\nENCODING 32\nSWIDTH 62 0\nDWIDTH 1 0\nBBX 0 0 0 "
+                     "0\nBITMAP\nENDCHAR\n"),
+            std::string::npos);  // the space has no ink
+  dir.Write("font.bdf", bdf);
+  dir.Write("draw.c", kFreeTypeDraw);
+  const test::CommandResult build =
+      test::Run("gcc -std=c99 -DNCOL=12 -DNSTR=16 -o " + dir.Path("draw") + " " +
+                dir.Path("draw.c") + " $(pkg-config --cflags --libs freetype2)");
+  ASSERT_EQ(build.status, 0) << build.output;
+  std::string input;
+  std::string expected;
+  for (int code = 0x20; code <= 0xFF; ++code) {
+    const char32_t c = test::TestCharacters()[static_cast<std::size_t>(code - 0x20)];
+    if (c == 0) continue;
+    char line[16];
+    std::snprintf(line, sizeof line, "%04X", static_cast<unsigned>(c));
+    input += std::string(line) + " ";
+    expected += std::string(line) + " " +
+                std::to_string(widths[static_cast<std::size_t>(code - 0x20)]) + "\n" +
+                test::GlyphPicture(f, code);
+  }
+  dir.Write("input.txt", input);
+  const test::CommandResult run =
+      test::Run(dir.Path("draw") + " " + dir.Path("font.bdf") + " < " + dir.Path("input.txt"));
+  EXPECT_EQ(run.status, 0) << run.output.substr(0, 200);
+  EXPECT_EQ(run.output, expected);
+}
+
 }  // namespace
 }  // namespace zg

@@ -85,6 +85,27 @@ TEST(WriteCHeader, NegativeHorizontalPicturesAndFlash) {
   EXPECT_EQ(WriteCHeader(f.glyphs, 0, 8, 0, false, test::TestCharacters(), {}), "");
 }
 
+// Widths 1, 2, 3... 12, 1, 2...
+constexpr std::array<std::uint8_t, 224> kWidths = [] {
+  std::array<std::uint8_t, 224> w{};
+  for (std::size_t i = 0; i < w.size(); ++i) w[i] = static_cast<std::uint8_t>(1 + i % 12);
+  return w;
+}();
+
+TEST(WriteCHeader, WidthsTableBesideTheGlyphs) {
+  const test::TestFont f = test::MakeFont(12, 16, 1, {});
+  const std::string text = WriteCHeader(f.glyphs, 12, 16, 1, false, test::TestCharacters(),
+                                        {"w", FlashAttribute::Progmem, false, false, kWidths});
+  EXPECT_NE(text.find("static const uint8_t w_widths[224] PROGMEM W_UNUSED = {\n"
+                      "  1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4,  /* from 0x20 */\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(" 6, 7, 8  /* from 0xF0 */\n};\n\n#endif"), std::string::npos);
+  // Without widths, no table.
+  EXPECT_EQ(WriteCHeader(f.glyphs, 12, 16, 1, false, test::TestCharacters(), {"w"}).find("_widths"),
+            std::string::npos);
+}
+
 // The headers a firmware build meets: each flash option, static and single
 // definition, under names that are keywords, Cyrillic or start with a digit.
 struct Variant {
@@ -111,7 +132,9 @@ std::string WriteSources(const test::TempFolder& dir, bool implement, bool singl
     // Arrays of the same bytes would be merged into one by the optimiser.
     f.glyphs[0] = static_cast<std::uint8_t>(i);
     dir.Write(file, WriteCHeader(f.glyphs, 8, 8, 1, false, test::TestCharacters(),
-                                 {v.name, v.flash, i % 2 == 0, v.singleDefinition}));
+                                 {v.name, v.flash, i % 2 == 0, v.singleDefinition,
+                                  i % 2 == 1 ? std::span<const std::uint8_t>(kWidths)
+                                             : std::span<const std::uint8_t>()}));
     const std::string id = CIdentifier(v.name);
     const std::string upper = UpperIdentifier(id);
     if (implement && v.singleDefinition) use += "#define " + upper + "_IMPLEMENTATION\n";
@@ -119,6 +142,12 @@ std::string WriteSources(const test::TempFolder& dir, bool implement, bool singl
     const std::string byte = "&" + id + "[i][0]";
     reads += v.flash == FlashAttribute::None ? " + " + id + "[i][0]"
                                              : " + " + upper + "_READ_BYTE(" + byte + ")";
+    // Every other one has a widths table, read the same way.
+    if (i % 2 == 1) {
+      reads += v.flash == FlashAttribute::None
+                   ? " + " + id + "_widths[i]"
+                   : " + " + upper + "_READ_BYTE(&" + id + "_widths[i])";
+    }
   }
   return use + "#ifndef QUIET\n" + reads + ";\n}\n#endif\n";
 }

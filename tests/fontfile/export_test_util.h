@@ -78,6 +78,34 @@ inline TestFont MakeFont(int ncol, int nstr, int vert,
   return f;
 }
 
+// A different pattern for every glyph, in every corner of the cell, and
+// every seventh glyph empty.
+inline TestFont PatternFont(int ncol, int nstr, int vert) {
+  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  TestFont f{ncol, nstr, vert, Bytes(cb * 224, 0)};
+  for (std::size_t i = 0; i < f.glyphs.size(); ++i) {
+    if (i / cb % 7 != 0) f.glyphs[i] = static_cast<std::uint8_t>((i * 2654435761U) >> 13);
+  }
+  return f;
+}
+
+// Widths 1..ncol in a pattern that takes every value.
+inline Bytes PatternWidths(int ncol) {
+  Bytes widths(224);
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    widths[i] = static_cast<std::uint8_t>(1 + i * 5 % static_cast<std::size_t>(ncol));
+  }
+  return widths;
+}
+
+// The glyph of code `code` as its picture.
+inline std::string GlyphPicture(const TestFont& f, int code) {
+  const std::size_t cb = GlyphByteCount(f.ncol, f.nstr, f.vert);
+  const auto glyph = GlyphAt(f.glyphs, cb, static_cast<std::size_t>(code - 0x20));
+  return Picture(f.ncol, f.nstr,
+                 [&](int x, int y) { return GlyphPixel(glyph, f.ncol, f.nstr, f.vert, x, y); });
+}
+
 // Windows-1251 in short: ASCII, the Cyrillic letters from C0h, 98h undefined,
 // and every other upper code its own Latin-1 character.
 inline std::array<char32_t, 224> TestCharacters() {

@@ -11,20 +11,25 @@ namespace {
 TEST(WriteGfxHeader, GlyphTableAndFont) {
   const test::TestFont f = test::MakeFont(6, 8, 1, {{0x41, "#....#\n.#..#.\n"}});
   const std::string text = WriteGfxHeader(f.glyphs, 6, 8, 1, test::TestCharacters(), {"Font6x8"});
-  // 48 pixels are 6 bytes a glyph; rows run on without padding.
+  // Only the ink's box is stored: 6 x 2 pixels, rows running on without padding.
   for (const char* piece : {
            "#ifndef _GFXFONT_H_\n",
            "const uint8_t Font6x8Bitmaps[] PROGMEM = {\n",
-           "  0x85,0x20,0x00,0x00,0x00,0x00, /* 0x41 'A' */\n",
+           "  0x85,0x20, /* 0x41 'A' */\n",
+           "   /* 0x42 'B' */\n",
            "const GFXglyph Font6x8Glyphs[] PROGMEM = {\n",
-           "  {0, 6, 8, 6, 0, -7}, /* 0x20 ' ' */\n",
-           "  {198, 6, 8, 6, 0, -7}, /* 0x41 'A' */\n",
-           "  {1338, 6, 8, 6, 0, -7}  /* 0xFF 'я' */\n};\n",
+           "  {0, 0, 0, 6, 0, 0}, /* 0x20 ' ' */\n",
+           "  {0, 6, 2, 6, 0, -7}, /* 0x41 'A' */\n",
+           "  {2, 0, 0, 6, 0, 0}  /* 0xFF 'я' */\n};\n",
            "const GFXfont Font6x8 PROGMEM = {(uint8_t *)Font6x8Bitmaps, (GFXglyph *)Font6x8Glyphs, "
            "0x20, 0xFF, 8};\n",
        }) {
     EXPECT_NE(text.find(piece), std::string::npos) << piece << "\nin\n" << text;
   }
+  // Whole cells would take 6 bytes a glyph.
+  const GfxBitmapSize size = MeasureGfxBitmaps(f.glyphs, 6, 8, 1);
+  EXPECT_EQ(size.wholeCells, 224U * 6);
+  EXPECT_EQ(size.cropped, 2U);
 }
 
 // Draws every glyph of a compiled header the way the library's drawChar does
@@ -53,9 +58,9 @@ int main(int argc, char **argv) {
     for (int y = 0; y < 64; y++) for (int x = 0; x < 64; x++) screen[y][x] = 0;
     const int baseline = 40;
     drawChar(0, baseline, (unsigned char)c, font);
-    printf("%02X\n", c);
+    printf("%02X %d\n", c, font->glyph[c - font->first].xAdvance);
     for (int y = baseline + 1 - font->yAdvance; y <= baseline; y++) {
-      for (int x = 0; x < font->glyph[c - font->first].xAdvance; x++) putchar(screen[y][x] ? '#' : '.');
+      for (int x = 0; x < NCOL; x++) putchar(screen[y][x] ? '#' : '.');
       putchar('\n');
     }
     for (int y = 0; y < 64; y++) for (int x = 0; x < 64; x++)
@@ -72,30 +77,23 @@ TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
     int ncol, nstr, vert;
   };
   for (const Case& c : {Case{6, 8, 1}, Case{12, 16, 1}, Case{24, 16, 0}, Case{16, 24, 0}}) {
-    // A different pattern for every glyph, in every corner of the cell.
-    test::TestFont f{c.ncol, c.nstr, c.vert, {}};
-    const std::size_t cb = GlyphByteCount(c.ncol, c.nstr, c.vert);
-    f.glyphs.resize(cb * 224);
-    for (std::size_t i = 0; i < f.glyphs.size(); ++i) {
-      f.glyphs[i] = static_cast<std::uint8_t>((i * 2654435761U) >> 13);
-    }
+    // Monospaced where the cell is vertical, proportional else.
+    const test::TestFont f = test::PatternFont(c.ncol, c.nstr, c.vert);
+    const test::Bytes widths = c.vert == 1 ? test::Bytes{} : test::PatternWidths(c.ncol);
     std::string expected;
     for (std::size_t i = 0; i < 224; ++i) {
-      const auto glyph = GlyphAt(f.glyphs, cb, i);
       char code[8];
-      std::snprintf(code, sizeof code, "%02zX\n", i + 0x20);
-      expected += code;
-      expected += test::Picture(c.ncol, c.nstr, [&](int x, int y) {
-        return GlyphPixel(glyph, c.ncol, c.nstr, c.vert, x, y);
-      });
+      std::snprintf(code, sizeof code, "%02zX ", i + 0x20);
+      expected += code + std::to_string(widths.empty() ? c.ncol : widths[i]) + "\n";
+      expected += test::GlyphPicture(f, static_cast<int>(i) + 0x20);
     }
     dir.Write("font.h", WriteGfxHeader(f.glyphs, c.ncol, c.nstr, c.vert, test::TestCharacters(),
-                                       {"gfx_font"}));
+                                       {"gfx_font", widths}));
     dir.Write("draw.cpp", kDrawProgram);
     const std::string program = dir.Path("draw");
     const test::CommandResult build =
-        test::Run("g++ -std=c++17 -Wall -Wextra -pedantic -Werror -DFONT=gfx_font -o " + program +
-                  " " + dir.Path("draw.cpp"));
+        test::Run("g++ -std=c++17 -Wall -Wextra -pedantic -Werror -DFONT=gfx_font -DNCOL=" +
+                  std::to_string(c.ncol) + " -o " + program + " " + dir.Path("draw.cpp"));
     ASSERT_EQ(build.status, 0) << build.output;
     if (test::HasCommand("gcc")) {
       const test::CommandResult c99 =

@@ -70,6 +70,11 @@ const Way kWays[] = {
        ImportText(p, u, "/f/table.txt", "Data &h01\r\n");
        p.dialogScripts.push_back(CancelDialog());
      }},
+    {"import: table dialog cancelled", true,
+     [](FakePlatform& p, bool u) {
+       ImportText(p, u, "/f/glcdfont.c", "const unsigned char font[] = {0, 0x3E, 0x41, 0x3E};");
+       p.tableImportScripts.push_back([](const TableImportRequest&) { return std::nullopt; });
+     }},
     {"import: syntax error, named", true,
      [](FakePlatform& p, bool u) { ImportText(p, u, "/f/Font08x08vp.fnt", "Data 0XFF\r\n"); }},
     {"import: syntax error, unnamed", true,

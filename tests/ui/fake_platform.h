@@ -16,6 +16,7 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/platform.h"
+#include "ui/table_import_form.h"
 
 namespace zg::testing {
 
@@ -34,6 +35,11 @@ class FakePlatform : public Platform {
   ClipboardContents clipboard;
   std::deque<std::optional<FontImportChoice>> fontImportChoices;
   std::deque<std::optional<ExportChoice>> exportChoices;
+  // The user at the table dialog: given what it opened with, the choice made
+  // (nothing: cancelled).
+  using TableScript = std::function<std::optional<TableImportChoice>(const TableImportRequest&)>;
+  std::deque<TableScript> tableImportScripts;
+  std::vector<TableImportRequest> tableImportRequests;
   std::vector<ExportChoice> exportDialogsShown;
 
   // What the program asked.
@@ -124,6 +130,18 @@ class FakePlatform : public Platform {
     auto choice = fontImportChoices.front();
     fontImportChoices.pop_front();
     return choice;
+  }
+
+  std::optional<TableImportChoice> ShowTableImportDialog(
+      const TableImportRequest& request) override {
+    tableImportRequests.push_back(request);
+    if (tableImportScripts.empty()) {
+      ADD_FAILURE() << "unexpected table import dialog";
+      return std::nullopt;
+    }
+    auto script = tableImportScripts.front();
+    tableImportScripts.pop_front();
+    return script(request);
   }
 
   std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) override {

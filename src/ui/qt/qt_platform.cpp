@@ -26,6 +26,7 @@
 #include "ui/qt/export_dialog.h"
 #include "ui/qt/font_import_dialog.h"
 #include "ui/qt/params_dialog.h"
+#include "ui/qt/table_import_dialog.h"
 #include "ui/qt/qt_texts.h"
 
 namespace zg {
@@ -248,6 +249,12 @@ std::optional<FontImportChoice> QtPlatform::ShowFontImportDialog(
     const Layout& layout, CodePage page, std::span<const std::uint8_t> glyphs) {
   beforeModal();
   return FontImportDialog::Ask(dialogParent(), layout, page, glyphs);
+}
+
+std::optional<TableImportChoice> QtPlatform::ShowTableImportDialog(
+    const TableImportRequest& request) {
+  beforeModal();
+  return TableImportDialog::Ask(dialogParent(), request);
 }
 
 std::optional<ExportChoice> QtPlatform::ShowExportDialog(const ExportChoice& initial) {

@@ -29,6 +29,8 @@ class QtPlatform : public Platform {
   ClipboardContents ReadClipboard() override;
   std::optional<FontImportChoice> ShowFontImportDialog(
       const Layout& layout, CodePage page, std::span<const std::uint8_t> glyphs) override;
+  std::optional<TableImportChoice> ShowTableImportDialog(
+      const TableImportRequest& request) override;
   std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) override;
   std::string ApplicationDirectory() override;
   std::string DocumentsDirectory() override;
