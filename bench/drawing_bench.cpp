@@ -20,7 +20,7 @@ zg::FontModel Empty24(int vert) {
   m.cb = 72;
   m.vert = static_cast<std::int16_t>(vert);
   m.pixelBoxVisible.fill(true);
-  zg::LayoutGrid(m, m.ncol, m.nstr);
+  zg::LayoutGrid(m, zg::Layout::Classic(m.ncol, m.nstr, zg::Scan::Vertical));
   for (auto& box : m.symbols) box.locked = false;
   zg::SelectSymbol(m, 100);
   return m;
@@ -57,18 +57,20 @@ void BM_ShiftFont24x24(benchmark::State& state) {
     for (int k = 0; k < 10; ++k) {
       const int box =
           (2 + static_cast<int>(rng() % 20)) * zg::kGridSide + 2 + static_cast<int>(rng() % 20);
-      const zg::PixelBit bit = zg::LocatePixel(box, 24, vert);
+      const zg::PixelBit bit =
+          zg::LocatePixel(box, zg::Layout::Classic(24, zg::kGridSide, zg::ScanOf(vert)));
       font[g * 72 + static_cast<std::size_t>(bit.n)] |= static_cast<std::uint8_t>(1U << bit.b);
     }
   }
   bool right = true;
   for (auto _ : state) {
     const auto dir = right ? zg::ShiftDirection::Right : zg::ShiftDirection::Left;
-    if (zg::FirstGlyphBlockingShift(font, 72, 24, 24, vert, dir)) {
+    const zg::Layout layout = zg::Layout::Classic(24, 24, zg::ScanOf(vert));
+    if (zg::FirstGlyphBlockingShift(font, layout, dir)) {
       state.SkipWithError("a glyph blocked the shift");
       break;
     }
-    zg::ShiftFont(font, 72, 24, 24, vert, dir);
+    zg::ShiftFont(font, layout, dir);
     benchmark::DoNotOptimize(font.data());
     right = !right;
   }
@@ -84,8 +86,8 @@ void BM_RenderPreview40(benchmark::State& state) {
   for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<int>(i * 5);
   for (auto _ : state) {
     const auto image =
-        zg::RenderPreview(font, 24, 24, 1, false, text, static_cast<int>(state.range(0)),
-                          zg::DisplayLook::YellowGreenLcd);
+        zg::RenderPreview(font, zg::Layout::Classic(24, 24, zg::Scan::Vertical), false, text,
+                          static_cast<int>(state.range(0)), zg::DisplayLook::YellowGreenLcd);
     benchmark::DoNotOptimize(image.argb.data());
   }
 }

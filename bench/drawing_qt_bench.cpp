@@ -34,7 +34,7 @@ zg::FontModel Font24() {
   m.vert = 1;
   m.pos = -1;
   m.pixelBoxVisible.fill(true);
-  zg::LayoutGrid(m, m.ncol, m.nstr);
+  zg::LayoutGrid(m, zg::Layout::Classic(m.ncol, m.nstr, zg::Scan::Vertical));
   for (auto& box : m.symbols) box.locked = false;
   zg::SelectSymbol(m, 100);
   return m;

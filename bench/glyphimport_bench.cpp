@@ -14,9 +14,7 @@ namespace {
 
 GlyphRenderOptions Cell16(RenderMode mode) {
   GlyphRenderOptions o;
-  o.ncol = 16;
-  o.nstr = 16;
-  o.vert = 1;
+  o.layout = zg::Layout::Classic(16, 16, zg::Scan::Vertical);
   o.pixelSize = 16;
   o.mode = mode;
   return o;

@@ -38,7 +38,7 @@ class BenchPlatform final : public Platform {
   }
   void SetClipboard(const std::string&, const std::string&) override {}
   ClipboardContents ReadClipboard() override { return {}; }
-  std::optional<FontImportChoice> ShowFontImportDialog(int, int, int, CodePage,
+  std::optional<FontImportChoice> ShowFontImportDialog(const Layout&, CodePage,
                                                        std::span<const std::uint8_t>) override {
     return {};
   }

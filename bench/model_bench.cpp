@@ -19,7 +19,7 @@ FontModel Open24x24(int vert) {
   for (auto& box : m.symbols) box.locked = false;
   std::mt19937 rng(3);
   for (int i = 0; i < 224 * 72; ++i) m.glyphStore[i] = static_cast<std::uint8_t>(rng());
-  LayoutGrid(m, 24, 24);
+  LayoutGrid(m, zg::Layout::Classic(24, 24, zg::Scan::Vertical));
   return m;
 }
 
@@ -27,7 +27,7 @@ void BM_RenderGlyph24x24(benchmark::State& state) {
   FontModel m = Open24x24(static_cast<int>(state.range(0)));
   int symbol = 0;
   for (auto _ : state) {
-    RenderGlyph(m, symbol * 72, 72, 24, m.vert);
+    RenderGlyph(m, symbol * 72, 72, zg::Layout::Classic(24, m.nstr, zg::ScanOf(m.vert)));
     symbol = (symbol + 1) % 224;
     benchmark::DoNotOptimize(m.pixelBoxColor.data());
   }
@@ -37,7 +37,7 @@ BENCHMARK(BM_RenderGlyph24x24)->ArgName("vert")->Arg(1)->Arg(0);
 void BM_LayoutGrid24x24(benchmark::State& state) {
   FontModel m = Open24x24(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    LayoutGrid(m, 24, 24);
+    LayoutGrid(m, zg::Layout::Classic(24, 24, zg::Scan::Vertical));
     benchmark::DoNotOptimize(m.pixelBackColor.data());
   }
 }

@@ -17,7 +17,7 @@ zg::FontModel RandomFont24(int vert) {
   m.cb = 72;
   m.vert = static_cast<std::int16_t>(vert);
   m.pixelBoxVisible.fill(true);  // a 24 x 24 cell covers the whole grid
-  zg::LayoutGrid(m, m.ncol, m.nstr);
+  zg::LayoutGrid(m, zg::Layout::Classic(m.ncol, m.nstr, zg::Scan::Vertical));
   std::mt19937 rng(42);
   std::uniform_int_distribution<int> byte(0, 255);
   for (int i = 0; i < zg::kSymbolCount * m.cb; ++i)
@@ -53,7 +53,7 @@ void BM_ShiftBytes24x24(benchmark::State& state) {
   std::array<std::uint8_t, 72> glyph{};
   glyph[30] = 0x18;
   for (auto _ : state) {
-    zg::ShiftBytes(glyph, 24, 24, vert, dir);
+    zg::ShiftBytes(glyph, zg::Layout::Classic(24, 24, zg::ScanOf(vert)), dir);
     benchmark::DoNotOptimize(glyph.data());
     benchmark::ClobberMemory();
   }

@@ -33,28 +33,30 @@ constexpr std::uint8_t kFill = 0xA5;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const zg::CellSize& cell = zg::kCellSizes[data[0] % zg::kCellSizes.size()];
-  const int vert = zg::AllowsHorizontal(cell.ncol) && (data[0] & 0x80U) != 0 ? 0 : 1;
+  const zg::Layout layout = zg::Layout::Classic(
+      cell.ncol, cell.nstr, (data[0] & 0x80U) != 0 ? zg::Scan::Horizontal : zg::Scan::Vertical);
+  const int cellBytes = layout.BytesPerGlyph();
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
 
   if (const auto clip = zg::DecodeGlyphClip(text)) {
-    Check(clip->bytes.size() == static_cast<std::size_t>(clip->ncol * clip->nstr / 8),
+    Check(clip->bytes.size() == static_cast<std::size_t>(clip->layout.BytesPerGlyph()),
           "byte count does not match the cell");
-    const std::string again = zg::EncodeGlyphClip(clip->ncol, clip->nstr, clip->vert, clip->bytes);
+    const std::string again = zg::EncodeGlyphClip(clip->layout, clip->bytes);
     Check(zg::DecodeGlyphClip(again) == clip, "the written form reads back otherwise");
 
-    std::vector<std::uint8_t> target(static_cast<std::size_t>(cell.cb) + 8, kFill);
-    zg::PlaceGlyph(*clip, std::span(target).first(static_cast<std::size_t>(cell.cb)), cell.ncol,
-                   cell.nstr, vert);
-    for (std::size_t i = static_cast<std::size_t>(cell.cb); i < target.size(); ++i) {
+    std::vector<std::uint8_t> target(static_cast<std::size_t>(cellBytes) + 8, kFill);
+    zg::PlaceGlyph(*clip, std::span(target).first(static_cast<std::size_t>(cellBytes)), layout);
+    for (std::size_t i = static_cast<std::size_t>(cellBytes); i < target.size(); ++i) {
       Check(target[i] == kFill, "placing wrote beyond the cell");
     }
   }
 
   const int pos = (data[0] & 0x40U) != 0 ? 0 : -1;
-  if (const auto bytes = zg::ReadGlyphText(text, cell.cb, pos)) {
-    Check(bytes->size() == static_cast<std::size_t>(cell.cb), "wrong number of values");
+  if (const auto bytes = zg::ReadGlyphText(text, cellBytes, pos)) {
+    Check(bytes->size() == static_cast<std::size_t>(cellBytes), "wrong number of values");
     const std::string written = zg::WriteGlyphLine(*bytes, "Data ", "0xNN", pos == 0);
-    Check(zg::ReadGlyphText(written, cell.cb, pos) == bytes, "written values read back otherwise");
+    Check(zg::ReadGlyphText(written, cellBytes, pos) == bytes,
+          "written values read back otherwise");
   }
   return 0;
 }

@@ -48,8 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(!a.output.empty(), "accepted without an output");
   Check(!a.input.empty() || (a.fromFont && !a.fromFont->fontPath.empty()),
         "accepted without an input");
-  const auto cellOf = [](int w, int h) { return zg::Layout::Classic(w, h, zg::Scan::Vertical); };
-  if (a.ncol || a.nstr) Check(a.ncol && a.nstr && cellOf(*a.ncol, *a.nstr).Valid(), "bad cell");
+  if (a.ncol || a.nstr) {
+    Check(a.ncol && a.nstr && zg::Layout::Classic(*a.ncol, *a.nstr, zg::Scan::Vertical).Valid(),
+          "bad cell");
+  }
   if (a.firstCode) Check(*a.firstCode >= 0 && *a.firstCode <= 0xFF, "bad first code");
   if (a.toFirstCode) Check(*a.toFirstCode == 0x00 || *a.toFirstCode == 0x20, "bad output code");
   if (a.fromFont && a.fromFont->pixelSize) {
@@ -59,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const zg::cli::ResolvedParams r = zg::cli::ResolveParams(a);
   if (!r.error.empty()) return 0;
   const zg::cli::InputParams& p = r.params;
-  Check(cellOf(p.ncol, p.nstr).Valid(), "resolved to a cell over 24 x 24");
-  Check(p.vert == 1 || (p.vert == 0 && zg::AllowsHorizontal(p.ncol)), "resolved to a bad scan");
+  Check(zg::Layout::Classic(p.ncol, p.nstr, zg::ScanOf(p.vert)).Valid(),
+        "resolved to a cell the editor cannot hold");
+  Check(p.vert == 1 || p.vert == 0, "resolved to a bad scan");
   return 0;
 }

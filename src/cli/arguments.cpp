@@ -11,7 +11,7 @@
 namespace zg::cli {
 namespace {
 
-constexpr std::string_view kCells = "WxH with sides 1 to 24 (8x8, 8x16, 6x8, 16x16...)";
+constexpr std::string_view kCells = "a width and height of 1 to 24, as 8x16 or 5x8";
 
 template <typename T>
 struct Choice {
@@ -68,9 +68,9 @@ std::optional<int> ParseInt(std::string_view text, int min, int max) {
 std::optional<std::pair<int, int>> ParseCell(std::string_view text) {
   const auto x = text.find_first_of("xX");
   if (x == std::string_view::npos) return std::nullopt;
-  const auto w = ParseInt(text.substr(0, x), 1, kMaxCellWidth);
-  const auto h = ParseInt(text.substr(x + 1), 1, kMaxCellHeight);
-  if (!w || !h) return std::nullopt;
+  const auto w = ParseInt(text.substr(0, x), 1, 99);
+  const auto h = ParseInt(text.substr(x + 1), 1, 99);
+  if (!w || !h || !Layout::Classic(*w, *h, Scan::Vertical).Valid()) return std::nullopt;
   return std::pair{*w, *h};
 }
 
@@ -478,7 +478,7 @@ ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header)
     r.params.ncol = named->ncol;
     r.params.nstr = named->nstr;
   } else if (args.input.empty()) {
-    r.error = "a font made with --from-font alone needs its cell: give --cell ";
+    r.error = "a font made with --from-font alone needs its cell: give --cell WxH, ";
     r.error += kCells;
     return r;
   } else {
@@ -505,7 +505,7 @@ ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header)
   }
   r.params.vert = args.vert.value_or(named ? named->vert : 1);
   r.params.negative = args.negative.value_or(named && named->pos == 0);
-  const Scan scan = r.params.vert == 1 ? Scan::Vertical : Scan::Horizontal;
+  const Scan scan = ScanOf(r.params.vert);
   if (args.msbFirst) r.params.bitOrder = BitOrderOfMacro(scan, *args.msbFirst ? 1 : 0);
   r.params.bandOrder = args.bandOrder.value_or(BandOrder::Bands);
   r.params.firstCode = args.firstCode.value_or(0x20);
@@ -517,10 +517,6 @@ ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header)
               std::to_string(r.params.glyphOffset) + " leaves none of --stride " +
               std::to_string(r.params.Table().stride);
     return r;
-  }
-  if (r.params.vert == 0 && !AllowsHorizontal(r.params.ncol)) {
-    r.error = "a cell " + std::to_string(r.params.ncol) +
-              " pixels wide has no horizontal scan: use --scan v";
   }
   return r;
 }
@@ -586,7 +582,7 @@ Converts a character-generator font (224 glyphs, codes 20h..FFh) between a
 font source file, a C header, BDF and an Adafruit GFX font.
 
 Input (a font source file, or a C source by its extension .c .h .cpp ...):
-  --cell WxH           any cell up to 24x24: 8x8, 8x16, 6x8, 5x8, 16x16...
+  --cell WxH           any cell from 1x1 to 24x24 (6x8, 8x8, 8x16, 16x16...)
   --scan v|h           vertical (default) or horizontal byte scan
   --negative           the file holds every byte complemented (--positive: not)
                        Left out, these come from a name like Font08x08vp.fnt.

@@ -125,17 +125,13 @@ class Conversion {
       return Usage(unfit);
     }
 
-    FontDocument doc = EmptyDocument(p.ncol, p.nstr, p.vert, p.negative);
+    FontDocument doc = EmptyDocument(Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
     if (!a_.input.empty() && !Load(p, doc)) return kBadInput;
     if (a_.fromFont && !Import(*a_.fromFont, doc)) return kBadInput;
-    if (a_.toVert && *a_.toVert != doc.vert) {
-      if (!AllowsHorizontal(doc.ncol)) {
-        return Fail("cannot change the scan of a " + std::to_string(doc.ncol) + " x " +
-                    std::to_string(doc.nstr) +
-                    " font: only cells 8, 16 or 24 pixels wide change scan");
-      }
-      ConvertScan(doc.glyphs, doc.cb(), doc.ncol, doc.nstr, doc.vert, *a_.toVert);
-      doc.vert = *a_.toVert;
+    if (a_.toVert && *a_.toVert != doc.layout.Vert()) {
+      const Layout to = doc.layout.WithScan(ScanOf(*a_.toVert));
+      doc.glyphs = RepackFont(doc.glyphs, doc.layout, to);
+      doc.layout = to;
     }
     if (a_.toNegative) doc.negative = *a_.toNegative;
     return Write(doc, *format);
@@ -197,7 +193,8 @@ class Conversion {
       return false;
     }
     if (!p.OwnLayout() || p.detect) return LoadOtherLayout(in, shown, p, doc);
-    LoadedDocument loaded = LoadFontDocument(in, a_.input, p.ncol, p.nstr, p.vert, p.negative);
+    LoadedDocument loaded =
+        LoadFontDocument(in, a_.input, Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
     if (loaded.result.status != ReadStatus::Completed) {
       Fail(shown + ReadFailurePlace(loaded.result) + ": " +
            ReadFailureText(loaded.result, doc.cb()));
@@ -266,9 +263,7 @@ class Conversion {
     o.faceIndex = f.faceIndex;
     o.pixelSize = f.pixelSize.value_or(0);
     o.fitSize = !f.pixelSize;
-    o.ncol = doc.ncol;
-    o.nstr = doc.nstr;
-    o.vert = doc.vert;
+    o.layout = doc.layout;
     o.mode = f.mode;
     o.threshold = f.threshold;
     o.align = f.align;
@@ -289,8 +284,8 @@ class Conversion {
     }
     if (!summary.clipped.empty()) {
       err_ << "zgconv: note: " << f.fontPath << " at " << opened.renderer->options().pixelSize
-           << " px: the " << doc.ncol << " x " << doc.nstr << " cell cuts the ink of "
-           << summary.clipped.size() << " of the " << summary.filled
+           << " px: the " << doc.layout.width << " x " << doc.layout.height
+           << " cell cuts the ink of " << summary.clipped.size() << " of the " << summary.filled
            << " glyphs drawn: " << CharacterList(summary.clipped, kClippedShown) << '\n';
     }
     return true;
@@ -301,7 +296,7 @@ class Conversion {
   int NameRefused(const FontDocument& doc, const FontFileParams& named) {
     err_ << "zgconv: the name " << Quoted(a_.output) << " says "
          << Params(named.ncol, named.nstr, named.vert, named.pos == 0) << ", the font written is "
-         << Params(doc.ncol, doc.nstr, doc.vert, doc.negative)
+         << Params(doc.layout.width, doc.layout.height, doc.layout.Vert(), doc.negative)
          << ": the next import would read it wrong; give --ignore-name to write it all the same\n";
     return kBadUsage;
   }
@@ -320,9 +315,9 @@ class Conversion {
     o.flash = a_.flash;
     o.pictures = a_.pictures;
     o.rawEncoding = a_.rawEncoding;
-    const Scan scan = doc.vert == 1 ? Scan::Vertical : Scan::Horizontal;
+    const Scan scan = doc.layout.scan;
     if (a_.toMsbFirst) o.bitOrder = BitOrderOfMacro(scan, *a_.toMsbFirst ? 1 : 0);
-    o.bandOrder = a_.toBandOrder.value_or(BandOrder::Bands);
+    o.bandOrder = a_.toBandOrder;
     o.firstCode = a_.toFirstCode.value_or(kFirstCode);
     o.singleDefinition = a_.singleDefinition;
     std::vector<int> unwritten;

@@ -21,10 +21,7 @@ using EditedMarks = std::bitset<kSymbolCount>;
 // What a step brings back besides the store bytes: the cell, the scan, the
 // polarity, whether a font is open and which symbol was current.
 struct HistoryView {
-  std::int16_t ncol = 0;
-  std::int16_t nstr = 0;
-  std::int16_t cb = 0;
-  std::int16_t vert = 0;
+  Layout layout;  // the font's cell and scan; 0 x 0 before any font
   std::int16_t pos = 0;
   std::int16_t check1Value = 0;
   std::int16_t simb = 0;

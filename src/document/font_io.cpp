@@ -14,15 +14,19 @@ ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
 
 std::optional<FontFileParams> ParamsFromName(std::string_view path) {
   auto params = ParseFontFileName(path);
-  // Only the cells of the table, so that an import never starts with
+  // Only cells the editor can hold, so that an import never starts with
   // parameters the rest of the editor cannot handle.
-  if (params && !IsCellSize(params->ncol, params->nstr)) return std::nullopt;
+  if (params && !LayoutOf(*params).Valid()) return std::nullopt;
   return params;
 }
 
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
+Layout LayoutOf(const FontFileParams& params) {
+  return Layout::Classic(params.ncol, params.nstr, ScanOf(params.vert));
+}
+
+LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
                                 bool negative) {
-  LoadedDocument loaded{{}, EmptyDocument(ncol, nstr, vert, negative)};
+  LoadedDocument loaded{{}, EmptyDocument(layout, negative)};
   auto store = std::make_unique<GlyphStore>();
   store->fill(0);
   loaded.result = ReadFontFile(in, path, negative, *store);
@@ -49,7 +53,7 @@ LoadedTable LoadTable(ByteSource& in, std::string_view path,
   const Layout& l = loaded.table.layout;
   const Layout own = Layout::Classic(l.width, l.height, l.scan);
   loaded.read = DecodeTable(read.values, loaded.table, own);
-  loaded.document = {l.width, l.height, l.Vert(), loaded.table.negative, loaded.read.glyphs};
+  loaded.document = {own, loaded.table.negative, loaded.read.glyphs};
   return loaded;
 }
 
@@ -72,8 +76,7 @@ ReadExtent ExtentOfRead(std::size_t values, int cb) {
 std::optional<FontFileParams> NameContradiction(std::string_view path, const FontDocument& d) {
   const auto named = ParamsFromName(path);
   if (!named) return std::nullopt;
-  const bool same = named->ncol == d.ncol && named->nstr == d.nstr && named->vert == d.vert &&
-                    (named->pos == 0) == d.negative;
+  const bool same = LayoutOf(*named) == d.layout && (named->pos == 0) == d.negative;
   if (same) return std::nullopt;
   return named;
 }
@@ -97,8 +100,8 @@ std::optional<OutputFormat> FormatOfPath(std::string_view path) {
 TableForm OutputTableForm(const FontDocument& d, const OutputOptions& options) {
   TableForm form{LayoutOf(d), options.firstCode};
   form.layout.scan = options.scan.value_or(form.layout.scan);
-  form.layout.bitOrder = options.bitOrder;
-  form.layout.bandOrder = options.bandOrder;
+  form.layout.bitOrder = options.bitOrder.value_or(form.layout.bitOrder);
+  form.layout.bandOrder = options.bandOrder.value_or(form.layout.bandOrder);
   return form;
 }
 
@@ -112,10 +115,11 @@ std::string FormatFontDocument(const FontDocument& d, const OutputOptions& optio
           PackTable(d, form), {form.layout, form.firstCode}, d.negative, options.characters,
           {options.name, options.flash, options.pictures, options.singleDefinition});
     case OutputFormat::Bdf:
-      return WriteBdf(d.glyphs, d.ncol, d.nstr, d.vert, options.characters,
-                      {options.name, options.rawEncoding}, unwrittenCodes);
+      return WriteBdf(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
+                      options.characters, {options.name, options.rawEncoding}, unwrittenCodes);
     case OutputFormat::Gfx:
-      return WriteGfxHeader(d.glyphs, d.ncol, d.nstr, d.vert, options.characters, {options.name});
+      return WriteGfxHeader(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
+                            options.characters, {options.name});
     case OutputFormat::FontSource:
       break;
   }

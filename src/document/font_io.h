@@ -24,7 +24,7 @@ ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
                         std::span<std::uint8_t> store);
 
 // The cell, scan and polarity the file name carries, if it has the form the
-// save dialog proposes and names one of the seven cells.
+// save dialog proposes and names a cell the editor can hold.
 std::optional<FontFileParams> ParamsFromName(std::string_view path);
 
 struct LoadedDocument {
@@ -32,9 +32,12 @@ struct LoadedDocument {
   FontDocument document;
 };
 
-// A whole font from a file of the given cell: glyphs past the file's last
+// The layout of the editor's own files that the name's parameters stand for.
+Layout LayoutOf(const FontFileParams& params);
+
+// A whole font from a file in the given layout: glyphs past the file's last
 // value stay empty.
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, int ncol, int nstr, int vert,
+LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
                                 bool negative);
 
 struct LoadedTable {
@@ -93,11 +96,12 @@ struct OutputOptions {
   bool rawEncoding = false;
   bool singleDefinition = false;  // C header: extern, defined under NAME_IMPLEMENTATION
   // For the font source and the C header: the layout of the written glyphs
-  // (the font's cell; the scan the font's where not given) and the code the
-  // table starts from (0x00: 256 glyphs, the codes below 20h empty).
+  // (the font's cell; the scan, bit and band order the font's where not
+  // given) and the code the table starts from (0x00: 256 glyphs, the codes
+  // below 20h empty).
   std::optional<Scan> scan = std::nullopt;
-  BitOrder bitOrder = BitOrder::Classic;
-  BandOrder bandOrder = BandOrder::Bands;
+  std::optional<BitOrder> bitOrder = std::nullopt;
+  std::optional<BandOrder> bandOrder = std::nullopt;
   int firstCode = 0x20;
 };
 

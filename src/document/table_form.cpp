@@ -4,9 +4,7 @@
 
 namespace zg {
 
-Layout LayoutOf(const FontDocument& d) {
-  return Layout::Classic(d.ncol, d.nstr, d.vert == 1 ? Scan::Vertical : Scan::Horizontal);
-}
+Layout LayoutOf(const FontDocument& d) { return d.layout; }
 
 std::vector<std::uint8_t> PackTable(const FontDocument& d, const TableForm& form) {
   const Layout from = LayoutOf(d);

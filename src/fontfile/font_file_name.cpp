@@ -6,9 +6,8 @@
 namespace zg {
 namespace {
 
-// The sizes a name can carry; which of them the editor works with is the
-// font model's cell-size table, checked by the caller.
-bool InNameRange(int ncol, int nstr) { return ncol >= 6 && ncol <= 24 && nstr >= 8 && nstr <= 24; }
+// The sizes a name can carry: every cell of the edit grid.
+bool InNameRange(int ncol, int nstr) { return ncol >= 1 && ncol <= 24 && nstr >= 1 && nstr <= 24; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -46,7 +45,7 @@ std::optional<FontFileParams> ParseFontFileName(std::string_view fullPath) {
   p.nstr = static_cast<std::int16_t>(*nstr);
   if (f[5] == 'v') {
     p.vert = 1;
-  } else if (f[5] == 'h' && *ncol % 8 == 0) {  // horizontal scan packs whole bytes per row
+  } else if (f[5] == 'h') {  // rows padded to whole bytes
     p.vert = 0;
   } else {
     return std::nullopt;

@@ -21,9 +21,8 @@ struct FontFileParams {
 std::string DefaultFontFileName(int ncol, int nstr, int vert, bool negative);
 
 // Recognises that name in the last component of a path ('/' and '\' both
-// separate folders), with any extension or other text after it: widths 6 to
-// 24, heights 8 to 24, horizontal scan only for whole-byte widths. Whether
-// the cell is one the editor works with is for the caller to check.
+// separate folders), with any extension or other text after it: widths and
+// heights 1 to 24, either scan for any width.
 std::optional<FontFileParams> ParseFontFileName(std::string_view fullPath);
 
 }  // namespace zg

@@ -38,7 +38,7 @@ int PixelsRound(FT_Pos v26_6) { return Bounded((v26_6 / 32 + (v26_6 >= 0 ? 1 : -
 GlyphImportFailure Fail(GlyphImportError error) { return {error, {}, 0, {}}; }
 
 std::optional<GlyphImportFailure> CheckOptions(const GlyphRenderOptions& o) {
-  if (o.ncol < 1 || o.ncol > kGridSide || o.nstr < 1 || o.nstr > kGridSide) {
+  if (!o.layout.Valid()) {
     return Fail(GlyphImportError::BadCell);
   }
   if (!o.fitSize && (o.pixelSize < kMinPixelSize || o.pixelSize > kMaxPixelSize)) {
@@ -205,11 +205,6 @@ int FittingOutlineSize(FT_Face face, int rows) {
 
 }  // namespace
 
-int GlyphBytes(int ncol, int nstr, int vert) {
-  if (ncol <= 0 || nstr <= 0) return 0;
-  return vert == 1 ? ncol * ((nstr + 7) / 8) : RowBytes(ncol) * nstr;
-}
-
 struct GlyphRenderer::Face {
   std::vector<std::uint8_t> bytes;  // FreeType reads from here while the face lives
   FT_Library library = nullptr;
@@ -243,7 +238,7 @@ GlyphRenderer::GlyphRenderer(GlyphRenderer&&) noexcept = default;
 GlyphRenderer& GlyphRenderer::operator=(GlyphRenderer&&) noexcept = default;
 GlyphRenderer::~GlyphRenderer() = default;
 
-int FitRows(int ncol, int nstr) { return nstr - MarginWidth(ncol); }
+int FitRows(const Layout& layout) { return layout.height - MarginWidth(layout.width); }
 
 GlyphRenderer::Result GlyphRenderer::Open(const GlyphImportRequest& request) {
   // Parameters first: they need no file.
@@ -289,7 +284,7 @@ GlyphRenderer::Result GlyphRenderer::OpenBytes(std::vector<std::uint8_t> bytes,
   }
   if (f->OpenFace(o.faceIndex) != 0) return {std::nullopt, Fail(GlyphImportError::NotAFont)};
   FT_Face face = f->face;
-  const int rows = FitRows(o.ncol, o.nstr);
+  const int rows = FitRows(o.layout);
 
   if (FT_IS_SCALABLE(face)) {
     if (o.fitSize) o.pixelSize = FittingOutlineSize(face, rows);
@@ -317,7 +312,7 @@ GlyphRenderer::Result GlyphRenderer::OpenBytes(std::vector<std::uint8_t> bytes,
       if (o.fitSize && nameable && FT_Select_Size(face, i) == 0) {
         const int line = LineHeight(face);
         if (line <= rows && larger(i, aboveMargin)) aboveMargin = i;
-        if (line <= o.nstr && larger(i, inCell)) inCell = i;
+        if (line <= o.layout.height && larger(i, inCell)) inCell = i;
       }
       if (!o.fitSize && pixels == o.pixelSize && strike < 0) strike = i;
     }
@@ -375,7 +370,7 @@ std::string GlyphRenderer::faceName() const {
 bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* clipped) const {
   const Face& f = *face_;
   const GlyphRenderOptions& o = f.options;
-  const int cb = GlyphBytes(o.ncol, o.nstr, o.vert);
+  const int cb = o.layout.BytesPerGlyph();
   if (ch == 0 || glyph.size() < static_cast<std::size_t>(cb)) return false;
 
   FT_ULong code = ch;
@@ -403,7 +398,8 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* cli
   int left = bitmapLeft;
   if (o.align == HAlign::Center) {
     const int advance = PixelsRound(slot->advance.x);
-    left = advance > 0 ? FloorDiv2(o.ncol - advance) + bitmapLeft : FloorDiv2(o.ncol - width);
+    left = advance > 0 ? FloorDiv2(o.layout.width - advance) + bitmapLeft
+                       : FloorDiv2(o.layout.width - width);
   }
   left += Bounded(o.offsetX);
 
@@ -411,9 +407,9 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* cli
   // The part of the bitmap that falls into the cell is drawn; the rest is
   // looked at only until one lit pixel shows that ink was cut.
   const int r0 = std::max(0, -top);
-  const int r1 = std::min(rows, o.nstr - top);
+  const int r1 = std::min(rows, o.layout.height - top);
   const int c0 = std::max(0, -left);
-  const int c1 = std::min(width, o.ncol - left);
+  const int c1 = std::min(width, o.layout.width - left);
   bool cut = false;
   for (int r = 0; r < rows; ++r) {
     const bool rowInCell = r >= r0 && r < r1;
@@ -426,8 +422,7 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* cli
         cut = true;
         continue;
       }
-      const PixelBit p = LocatePixel((top + r) * kGridSide + left + c, o.ncol, o.vert);
-      glyph[static_cast<std::size_t>(p.n)] |= static_cast<std::uint8_t>(1U << p.b);
+      SetPixel(o.layout, glyph, left + c, top + r, true);
     }
   }
   if (clipped != nullptr) *clipped = cut;
@@ -438,7 +433,7 @@ FillSummary FillGlyphs(const GlyphRenderer& renderer,
                        const std::array<char32_t, kSymbolCount>& characters, FillRange range,
                        std::span<std::uint8_t> glyphs) {
   const GlyphRenderOptions& o = renderer.options();
-  const auto cb = static_cast<std::size_t>(GlyphBytes(o.ncol, o.nstr, o.vert));
+  const auto cb = static_cast<std::size_t>(o.layout.BytesPerGlyph());
   FillSummary summary;
   for (std::size_t i = 0; i < characters.size(); ++i) {
     const char32_t ch = characters[i];

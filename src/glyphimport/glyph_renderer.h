@@ -42,9 +42,7 @@ struct GlyphRenderOptions {
   // largest strike that fits there, else the largest that fits the cell.
   // The opened renderer's options() name the size taken.
   bool fitSize = false;
-  int ncol = 16;  // target cell and scan (vert == 1: vertical)
-  int nstr = 16;
-  int vert = 1;
+  Layout layout = Layout::Classic(16, 16, Scan::Vertical);  // the target glyphs
   RenderMode mode = RenderMode::Mono;
   // AntiAliased: a pixel is on when its coverage (0..255) is at least the
   // threshold; threshold 0 counts as 1, so uncovered pixels never light.
@@ -84,10 +82,7 @@ struct GlyphImportFailure {
 
 // Rows of the cell above its margin: where the default size puts the font's
 // ascent and descent.
-int FitRows(int ncol, int nstr);
-
-// Bytes of one glyph of the cell in the given scan.
-int GlyphBytes(int ncol, int nstr, int vert);
+int FitRows(const Layout& layout);
 
 // One open font face at one size. Move-only; Render is not safe to call from
 // two threads at once (FreeType renders into the face's one glyph slot).
@@ -111,7 +106,7 @@ class GlyphRenderer {
   // The family and style, e.g. "DejaVu Sans Mono Book".
   std::string faceName() const;
 
-  // Draws `ch` into `glyph` (GlyphBytes() bytes; the whole glyph is rewritten).
+  // Draws `ch` into `glyph` (layout.BytesPerGlyph() bytes; the whole glyph is rewritten).
   // False when the font has no such character: `glyph` stays as it was.
   // `clipped`, when given, says whether ink fell outside the cell and was cut.
   bool Render(char32_t ch, std::span<std::uint8_t> glyph, bool* clipped = nullptr) const;

@@ -1,7 +1,7 @@
 #include "model/codec.h"
 
 #include <algorithm>
-#include <cstring>
+#include <utility>
 
 namespace zg {
 namespace {
@@ -17,17 +17,31 @@ void DrawBit(FontModel& m, int box, bool on) {
 
 int Clamp(int v, int lo, int hi) { return std::min(std::max(v, lo), hi); }
 
+// The store range [first, last) of the glyph at sb, cut to the store's end;
+// empty for a glyph that starts before the store.
+std::pair<int, int> GlyphRange(int sb, int cb) {
+  if (sb < 0) return {0, 0};
+  const int first = Clamp(sb, 0, kStoreSize);
+  return {first, Clamp(sb + std::max(cb, 0), first, kStoreSize)};
+}
+
 }  // namespace
 
-PixelBit LocatePixel(int index, int ncol, int vert) {
-  if (vert == 1) {
-    const int band = index / kBandBoxes;
-    const int rest = index - kBandBoxes * band;
-    return {ncol * band + rest % kGridSide, rest / kGridSide};
-  }
-  const int row = index / kGridSide;
-  const int column = index % kGridSide;
-  return {RowBytes(ncol) * row + column / 8, 7 - index % 8};
+PixelBit LocatePixel(int index, const Layout& layout) {
+  const BitPlace p = layout.Locate(index % kGridSide, index / kGridSide);
+  return {p.byte, p.bit};
+}
+
+std::span<const std::uint8_t> StoreGlyph(const GlyphStore& store, int sb, int cb) {
+  const auto [first, last] = GlyphRange(sb, cb);
+  return std::span<const std::uint8_t>(store).subspan(static_cast<std::size_t>(first),
+                                                      static_cast<std::size_t>(last - first));
+}
+
+std::span<std::uint8_t> StoreGlyph(GlyphStore& store, int sb, int cb) {
+  const auto [first, last] = GlyphRange(sb, cb);
+  return std::span<std::uint8_t>(store).subspan(static_cast<std::size_t>(first),
+                                                static_cast<std::size_t>(last - first));
 }
 
 void ClearFont(FontModel& m) {
@@ -37,25 +51,24 @@ void ClearFont(FontModel& m) {
 
 int MarginWidth(int ncol) { return ncol > 8 ? 2 : 1; }
 
-bool IsMarginBox(int row, int col, int ncol, int nstr) {
-  const int width = MarginWidth(ncol);
-  return row >= nstr - width || col >= ncol - width;
+bool IsMarginBox(int row, int col, const Layout& layout) {
+  const int width = MarginWidth(layout.width);
+  return row >= layout.height - width || col >= layout.width - width;
 }
 
-void LayoutGrid(FontModel& m, int ncol, int nstr) {
-  PaintCell(m, ncol, nstr);
-  const int first = Clamp(m.sb, 0, kStoreSize);
-  const int last = Clamp(m.sb + m.cb, first, kStoreSize);
-  std::fill(m.glyphStore.begin() + first, m.glyphStore.begin() + last, std::uint8_t{0});
+void LayoutGrid(FontModel& m, const Layout& layout) {
+  PaintCell(m, layout);
+  const auto glyph = StoreGlyph(m.glyphStore, m.sb, m.cb);
+  std::fill(glyph.begin(), glyph.end(), std::uint8_t{0});
 }
 
-void PaintCell(FontModel& m, int ncol, int nstr) {
-  const int rows = Clamp(nstr, 0, kGridSide);
-  const int cols = Clamp(ncol, 0, kGridSide);
+void PaintCell(FontModel& m, const Layout& layout) {
+  const int rows = Clamp(layout.height, 0, kGridSide);
+  const int cols = Clamp(layout.width, 0, kGridSide);
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) {
       const int i = r * kGridSide + c;
-      const Color back = IsMarginBox(r, c, ncol, nstr) ? kYellow : kWhite;
+      const Color back = IsMarginBox(r, c, layout) ? kYellow : kWhite;
       m.pixelBoxColor[i] = back;
       m.pixelBackColor[i] = back;
       m.pixelOn[i] = 0;
@@ -63,31 +76,20 @@ void PaintCell(FontModel& m, int ncol, int nstr) {
   }
 }
 
-void RenderGlyph(FontModel& m, int sb, int cb, int ncol, int vert) {
-  if (ncol <= 0) return;
-  const int w = RowBytes(ncol);
-  for (int n = 0; n < cb; ++n) {
-    if (!InGlyph(sb, cb, n)) continue;
-    const unsigned v = m.glyphStore[sb + n];
-    if (vert == 1) {
-      const int first = n % ncol + kBandBoxes * (n / ncol);
-      if (n % ncol >= kGridSide) continue;
-      for (int b = 0; b < 8; ++b) DrawBit(m, first + kGridSide * b, (v >> b) & 1U);
-    } else {
-      const int row = n / w;
-      if (row >= kGridSide) continue;
-      const int firstCol = 8 * (n % w);
-      for (int j = 0; j < 8; ++j) {
-        const int col = firstCol + j;
-        if (col >= std::min(ncol, kGridSide)) break;
-        DrawBit(m, row * kGridSide + col, (v >> (7 - j)) & 1U);
-      }
-    }
+void RenderGlyph(FontModel& m, int sb, int cb, const Layout& layout) {
+  // Only the glyph's own bytes are read: a cell larger than cb bytes shows
+  // the pixels beyond them off.
+  const auto glyph = StoreGlyph(std::as_const(m.glyphStore), sb, cb);
+  const int rows = Clamp(layout.height, 0, kGridSide);
+  const int cols = Clamp(layout.width, 0, kGridSide);
+  for (int r = 0; r < rows; ++r) {
+    for (int c = 0; c < cols; ++c) DrawBit(m, r * kGridSide + c, GetPixel(layout, glyph, c, r));
   }
 }
 
-void StorePixelAt(FontModel& m, int sb, int cb, int ncol, int vert, int index, bool on) {
-  const PixelBit p = LocatePixel(index, ncol, vert);
+void StorePixelAt(FontModel& m, int sb, int cb, const Layout& layout, int index, bool on) {
+  if (!InGrid(index)) return;
+  const PixelBit p = LocatePixel(index, layout);
   if (!InGlyph(sb, cb, p.n) || p.b < 0 || p.b > 7) return;
   auto& byte = m.glyphStore[sb + p.n];
   const auto mask = static_cast<std::uint8_t>(1U << p.b);
@@ -95,7 +97,7 @@ void StorePixelAt(FontModel& m, int sb, int cb, int ncol, int vert, int index, b
 }
 
 void StorePixel(FontModel& m, int index, bool on) {
-  StorePixelAt(m, m.sb, m.cb, m.ncol, m.vert, index, on);
+  StorePixelAt(m, m.sb, m.cb, LayoutOf(m), index, on);
 }
 
 }  // namespace zg

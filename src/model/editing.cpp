@@ -30,7 +30,7 @@ void SelectSymbol(FontModel& m, int i) {
   m.sb = static_cast<std::int16_t>(m.cb * m.simb);
   TakeBackup(m);
   m.nb = m.sb;
-  RenderGlyph(m, m.sb, m.cb, m.ncol, m.vert);
+  RenderGlyph(m, m.sb, m.cb, LayoutOf(m));
 }
 
 void TogglePixel(FontModel& m, int i) {
@@ -42,7 +42,7 @@ void TogglePixel(FontModel& m, int i) {
   m.pixelBoxColor[i] = on ? OnColor(m.pixelBackColor[i]) : m.pixelBackColor[i];
   m.pixelOn[i] = on ? -1 : 0;
   StorePixel(m, i, on);
-  m.nb = static_cast<std::int16_t>(m.sb + LocatePixel(i, m.ncol, m.vert).n);
+  m.nb = static_cast<std::int16_t>(m.sb + LocatePixel(i, LayoutOf(m)).n);
 }
 
 void SetNegative(FontModel& m, int checkValue) { m.pos = checkValue == 1 ? 0 : -1; }

@@ -1,5 +1,6 @@
 #include "model/font_document.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace zg {
@@ -16,30 +17,27 @@ std::span<std::uint8_t> FontDocument::Glyph(int i) {
   return std::span<std::uint8_t>(glyphs).subspan(static_cast<std::size_t>(i) * n, n);
 }
 
-int CellSizeBytes(int ncol, int nstr) {
-  for (const auto& size : kCellSizes) {
-    if (size.ncol == ncol && size.nstr == nstr) return size.cb;
-  }
-  return 0;
-}
-
-FontDocument EmptyDocument(int ncol, int nstr, int vert, bool negative) {
-  FontDocument d{ncol, nstr, vert == 1 ? 1 : 0, negative, {}};
-  d.glyphs.assign(static_cast<std::size_t>(CellSizeBytes(ncol, nstr)) * kSymbolCount, 0);
+FontDocument EmptyDocument(const Layout& layout, bool negative) {
+  FontDocument d{layout, negative, {}};
+  if (layout.Valid())
+    d.glyphs.assign(static_cast<std::size_t>(layout.BytesPerGlyph()) * kSymbolCount, 0);
   return d;
 }
 
 FontDocument DocumentOf(const FontModel& m, bool negative) {
-  FontDocument d{m.ncol, m.nstr, m.vert == 1 ? 1 : 0, negative, {}};
+  FontDocument d{LayoutOf(m), negative, {}};
   const int bytes = m.cb > 0 ? std::min(m.cb * kSymbolCount, kStoreSize) : 0;
   d.glyphs.assign(m.glyphStore.begin(), m.glyphStore.begin() + bytes);
   return d;
 }
 
 std::string Describe(const FontDocument& d) {
-  return std::to_string(d.ncol) + " x " + std::to_string(d.nstr) +
-         (d.vert == 1 ? " vertical" : " horizontal") + (d.negative ? " negative" : " positive") +
-         ", " + std::to_string(d.glyphs.size()) + " bytes";
+  return std::to_string(d.layout.width) + " x " + std::to_string(d.layout.height) +
+         (d.layout.Vertical() ? " vertical" : " horizontal") +
+         (d.layout.bitOrder == BitOrder::Reversed ? " reversed bits" : "") +
+         (d.layout.bandOrder == BandOrder::Columns ? " column bands" : "") +
+         (d.negative ? " negative" : " positive") + ", " + std::to_string(d.glyphs.size()) +
+         " bytes";
 }
 
 std::string Picture(const FontDocument& d, const FontDocument* other) {
@@ -56,11 +54,8 @@ std::string Picture(const FontDocument& d, const FontDocument* other) {
   }
   std::string text = Describe(d);
   if (!d.HasCell() || d.cb() == 0) return text;
-  GlyphStore store{};
-  const auto glyph = d.Glyph(shown);
-  std::copy(glyph.begin(), glyph.end(), store.begin());
   text += "; glyph " + std::to_string(shown) + ":\n";
-  text += GlyphPicture(store, 0, d.cb(), d.ncol, d.nstr, d.vert);
+  text += PixelPicture(d.layout, d.Glyph(shown));
   return text;
 }
 

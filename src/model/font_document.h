@@ -1,7 +1,6 @@
 #pragma once
-// A font as a value: the cell, the scan, the polarity and the 224 glyphs'
-// bytes. What the files hold, what the converter passes from reader to
-// writer, and what the tests compare.
+// A font as a value: its layout, the polarity and the 224 glyphs' bytes. What the files hold, what
+// the converter passes from reader to writer, and what the tests compare.
 
 #include <cstdint>
 #include <iosfwd>
@@ -14,26 +13,22 @@
 namespace zg {
 
 struct FontDocument {
-  int ncol = 0;  // 0 x 0: no font
-  int nstr = 0;
-  int vert = 1;           // 1 vertical, 0 horizontal
+  Layout layout;          // 0 x 0: no font
   bool negative = false;  // the files hold the complement of every byte
   // 224 glyphs of cb bytes each, glyph i at i * cb, a set bit a lit pixel.
   std::vector<std::uint8_t> glyphs;
 
   int cb() const { return static_cast<int>(glyphs.size()) / kSymbolCount; }
-  bool HasCell() const { return ncol > 0 && nstr > 0 && !glyphs.empty(); }
+  bool HasCell() const { return layout.width > 0 && layout.height > 0 && !glyphs.empty(); }
   std::span<const std::uint8_t> Glyph(int i) const;
   std::span<std::uint8_t> Glyph(int i);
 
   friend bool operator==(const FontDocument&, const FontDocument&) = default;
 };
 
-// An empty font of one of the seven cells; cb from the cell-size table.
-FontDocument EmptyDocument(int ncol, int nstr, int vert, bool negative);
-
-// Bytes per glyph of a cell of the table, 0 for any other cell.
-int CellSizeBytes(int ncol, int nstr);
+// An empty font of the layout's cell; no glyph bytes for a cell the editor
+// cannot hold.
+FontDocument EmptyDocument(const Layout& layout, bool negative);
 
 // The font the editor holds: its parameters and the first 224 * cb store bytes.
 FontDocument DocumentOf(const FontModel& m, bool negative);

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/layout.h"
+
 namespace zg {
 
 using Color = std::uint32_t;  // 0x00BBGGRR
@@ -68,33 +70,40 @@ struct FontModel {
   friend bool operator==(const FontModel&, const FontModel&) = default;
 };
 
-// The seven cell sizes in the order the parameters dialog lists them.
+// The cells the parameters dialog lists, in its order: the classic seven,
+// then the two most asked for; any other cell up to 24 x 24 is entered by
+// its width and height.
 struct CellSize {
   const char* name;
   std::int16_t ncol;
   std::int16_t nstr;
-  std::int16_t cb;
 };
-inline constexpr std::array<CellSize, 7> kCellSizes{{
-    {"6 x 8", 6, 8, 6},
-    {"8 x 8", 8, 8, 8},
-    {"12 x 16", 12, 16, 24},
-    {"16 x 16", 16, 16, 32},
-    {"16 x 24", 16, 24, 48},
-    {"24 x 16", 24, 16, 48},
-    {"24 x 24", 24, 24, 72},
+inline constexpr std::array<CellSize, 9> kCellSizes{{
+    {"6 x 8", 6, 8},
+    {"8 x 8", 8, 8},
+    {"12 x 16", 12, 16},
+    {"16 x 16", 16, 16},
+    {"16 x 24", 16, 24},
+    {"24 x 16", 24, 16},
+    {"24 x 24", 24, 24},
+    {"8 x 16", 8, 16},
+    {"5 x 8", 5, 8},
 }};
 
-// True when (ncol, nstr) is one of the seven cell sizes.
+// True when (ncol, nstr) is one of the listed cells.
 bool IsCellSize(int ncol, int nstr);
-// True when the width packs into whole bytes per row (8, 16, 24).
-constexpr bool AllowsHorizontal(int ncol) { return ncol > 0 && ncol % 8 == 0; }
+
+// The window variables ncol, nstr and vert as the layout of the editor's
+// own bytes (classic bit and band order).
+constexpr Layout LayoutOf(const FontModel& m) {
+  return Layout::Classic(m.ncol, m.nstr, ScanOf(m.vert));
+}
 
 // The status line text: "Шрифт 8 x 8 вертикальный  " and the like.
-std::string StatusCaption(int ncol, int nstr, int vert);
+std::string StatusCaption(const Layout& layout);
 
 // The glyph at store index sb drawn as text rows of '#' (on) and '.' (off),
 // for test failure messages and debugging.
-std::string GlyphPicture(const GlyphStore& store, int sb, int cb, int ncol, int nstr, int vert);
+std::string GlyphPicture(const GlyphStore& store, int sb, int cb, const Layout& layout);
 
 }  // namespace zg

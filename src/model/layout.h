@@ -29,6 +29,10 @@ enum class BandOrder : std::uint8_t {
   Columns,  // the column's bytes top to bottom, then the next column
 };
 
+// The scan of the editor's window variable `vert`: 1 vertical, any other
+// value horizontal.
+constexpr Scan ScanOf(int vert) { return vert == 1 ? Scan::Vertical : Scan::Horizontal; }
+
 // The largest cell: the edit grid's side.
 inline constexpr int kMaxCellWidth = 24;
 inline constexpr int kMaxCellHeight = 24;
@@ -57,6 +61,16 @@ struct Layout {
   // A cell the editor can hold: 1 to 24 pixels a side.
   constexpr bool Valid() const {
     return width >= 1 && width <= kMaxCellWidth && height >= 1 && height <= kMaxCellHeight;
+  }
+  // A cell the editor can hold whose glyph fits into `available` bytes.
+  constexpr bool FitsIn(std::size_t available) const {
+    return Valid() && static_cast<std::size_t>(BytesPerGlyph()) <= available;
+  }
+  // The same cell in the other scan, the other orders kept.
+  constexpr Layout WithScan(Scan other) const {
+    Layout l = *this;
+    l.scan = other;
+    return l;
   }
   constexpr int Bands() const { return height > 0 ? (height + 7) / 8 : 0; }
   constexpr int RowBytes() const { return width > 0 ? (width + 7) / 8 : 0; }

@@ -39,7 +39,7 @@ void RevertGlyph(FontModel& m) {
   for (int n = 0; n < m.cb && n < kBackupSize; ++n) {
     if (InGlyph(m.sb, m.cb, n)) m.glyphStore[m.sb + n] = m.glyphBackup[n];
   }
-  RenderGlyph(m, m.sb, m.cb, m.ncol, m.vert);
+  RenderGlyph(m, m.sb, m.cb, LayoutOf(m));
   if (IsSymbol(m.simb)) {
     m.symbols[m.simb].fontSize = kNormalFontSize;
     m.symbols[m.simb].bold = false;
@@ -54,7 +54,7 @@ void ClearWholeFont(FontModel& m) {
     box.backColor = kWhite;
   }
   ClearFont(m);
-  LayoutGrid(m, m.ncol, m.nstr);
+  LayoutGrid(m, LayoutOf(m));
   if (IsSymbol(m.simb)) m.symbols[m.simb].backColor = kRed;
 }
 

@@ -15,12 +15,13 @@ std::size_t GlyphCount(std::size_t bytes, int cb) {
 
 }  // namespace
 
-std::optional<int> FirstGlyphBlockingShift(std::span<const std::uint8_t> glyphs, int cb, int ncol,
-                                           int nstr, int vert, ShiftDirection dir) {
+std::optional<int> FirstGlyphBlockingShift(std::span<const std::uint8_t> glyphs,
+                                           const Layout& layout, ShiftDirection dir) {
+  const int cb = layout.Valid() ? layout.BytesPerGlyph() : 0;
   const std::size_t count = GlyphCount(glyphs.size(), cb);
   const auto size = static_cast<std::size_t>(cb);
   for (std::size_t i = 0; i < count; ++i) {
-    if (!CanShift(glyphs.subspan(i * size, size), ncol, nstr, vert, dir)) {
+    if (!CanShift(glyphs.subspan(i * size, size), layout, dir)) {
       return static_cast<int>(i);
     }
   }
@@ -28,12 +29,12 @@ std::optional<int> FirstGlyphBlockingShift(std::span<const std::uint8_t> glyphs,
   return std::nullopt;
 }
 
-void ShiftFont(std::span<std::uint8_t> glyphs, int cb, int ncol, int nstr, int vert,
-               ShiftDirection dir) {
+void ShiftFont(std::span<std::uint8_t> glyphs, const Layout& layout, ShiftDirection dir) {
+  const int cb = layout.Valid() ? layout.BytesPerGlyph() : 0;
   const std::size_t count = GlyphCount(glyphs.size(), cb);
   const auto size = static_cast<std::size_t>(cb);
   for (std::size_t i = 0; i < count; ++i) {
-    ShiftBytes(glyphs.subspan(i * size, size), ncol, nstr, vert, dir);
+    ShiftBytes(glyphs.subspan(i * size, size), layout, dir);
   }
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "ops/glyph_bytes.h"
 #include "ops/glyph_pixels.h"
 
 namespace zg {
@@ -11,10 +10,6 @@ namespace {
 
 constexpr std::string_view kMagic = "zgedit-glyph 1 ";
 constexpr char kDigits[] = "0123456789abcdef";
-
-bool ValidCell(int ncol, int nstr, int vert) {
-  return IsCellSize(ncol, nstr) && (vert == 1 || AllowsHorizontal(ncol));
-}
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -43,12 +38,12 @@ bool TakeChar(std::string_view& text, char c) {
 
 }  // namespace
 
-std::string EncodeGlyphClip(int ncol, int nstr, int vert, std::span<const std::uint8_t> glyph) {
-  vert = vert == 1 ? 1 : 0;
-  const auto cb = static_cast<std::size_t>(CellBytes(ncol, nstr));
-  if (!ValidCell(ncol, nstr, vert) || glyph.size() < cb) return {};
+std::string EncodeGlyphClip(const Layout& layout, std::span<const std::uint8_t> glyph) {
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
+  if (!layout.Valid() || glyph.size() < cb) return {};
   std::string text(kMagic);
-  text += std::to_string(ncol) + 'x' + std::to_string(nstr) + (vert == 1 ? " v\n" : " h\n");
+  text += std::to_string(layout.width) + 'x' + std::to_string(layout.height) +
+          (layout.Vertical() ? " v\n" : " h\n");
   for (std::size_t i = 0; i < cb; ++i) {
     text += kDigits[glyph[i] >> 4U];
     text += kDigits[glyph[i] & 0xFU];
@@ -65,19 +60,19 @@ std::optional<GlyphClip> DecodeGlyphClip(std::string_view text) {
   if (!ncol || !TakeChar(text, 'x')) return std::nullopt;
   const auto nstr = TakeNumber(text);
   if (!nstr || !TakeChar(text, ' ')) return std::nullopt;
-  if (TakeChar(text, 'v')) {
-    clip.vert = 1;
-  } else if (!TakeChar(text, 'h')) {
+  Scan scan = Scan::Vertical;
+  if (TakeChar(text, 'h')) {
+    scan = Scan::Horizontal;
+  } else if (!TakeChar(text, 'v')) {
     return std::nullopt;
   }
   // Clipboards on some systems turn line ends into CR LF.
   TakeChar(text, '\r');
   if (!TakeChar(text, '\n')) return std::nullopt;
-  clip.ncol = *ncol;
-  clip.nstr = *nstr;
-  if (!ValidCell(clip.ncol, clip.nstr, clip.vert)) return std::nullopt;
+  clip.layout = Layout::Classic(*ncol, *nstr, scan);
+  if (!clip.layout.Valid()) return std::nullopt;
 
-  const auto cb = static_cast<std::size_t>(CellBytes(clip.ncol, clip.nstr));
+  const auto cb = static_cast<std::size_t>(clip.layout.BytesPerGlyph());
   clip.bytes.reserve(cb);
   std::size_t i = 0;
   while (i < text.size()) {
@@ -98,16 +93,13 @@ std::optional<GlyphClip> DecodeGlyphClip(std::string_view text) {
   return clip;
 }
 
-void PlaceGlyph(const GlyphClip& clip, std::span<std::uint8_t> target, int ncol, int nstr,
-                int vert) {
-  if (!CellPacks(ncol, nstr, vert, target.size())) return;
+void PlaceGlyph(const GlyphClip& clip, std::span<std::uint8_t> target, const Layout& layout) {
+  if (!layout.FitsIn(target.size())) return;
   PixelPlane plane{};
-  if (CellPacks(clip.ncol, clip.nstr, clip.vert, clip.bytes.size())) {
-    plane = UnpackGlyph(clip.bytes, clip.ncol, clip.nstr, clip.vert);
-  }
+  if (clip.layout.FitsIn(clip.bytes.size())) plane = UnpackGlyph(clip.bytes, clip.layout);
   // Both cells start at the plane's top left, so the cut is the target's own
   // cell: PackGlyph writes only its pixels.
-  PackGlyph(plane, target, ncol, nstr, vert);
+  PackGlyph(plane, target, layout);
 }
 
 }  // namespace zg

@@ -5,8 +5,8 @@
 // The text form is one header line and the glyph's bytes in hexadecimal:
 //   zgedit-glyph 1 8x8 v
 //   7c 7e 13 13 7e 7c 00 00
-// "1" is the form's version; the cell is one of the seven, the scan "v" or
-// "h" (horizontal only for widths 8, 16 and 24).
+// "1" is the form's version; the cell any from 1 x 1 to 24 x 24, the scan
+// "v" or "h", the bits in the editor's own order.
 
 #include <cstdint>
 #include <optional>
@@ -15,27 +15,27 @@
 #include <string_view>
 #include <vector>
 
+#include "model/layout.h"
+
 namespace zg {
 
 struct GlyphClip {
-  int ncol = 0;
-  int nstr = 0;
-  int vert = 0;                     // 1 vertical, 0 horizontal
-  std::vector<std::uint8_t> bytes;  // the cell's bytes in scan order
+  Layout layout;                    // classic bit and band order
+  std::vector<std::uint8_t> bytes;  // the glyph's bytes in that layout
   friend bool operator==(const GlyphClip&, const GlyphClip&) = default;
 };
 
-// The text form; `glyph` holds at least the cell's bytes (more are ignored).
-// Empty when the cell, scan or byte count do not make a glyph.
-std::string EncodeGlyphClip(int ncol, int nstr, int vert, std::span<const std::uint8_t> glyph);
+// The text form of a glyph in `layout` (its bit and band order are taken as
+// classic); `glyph` holds at least the glyph's bytes (more are ignored).
+// Empty when the cell or byte count do not make a glyph.
+std::string EncodeGlyphClip(const Layout& layout, std::span<const std::uint8_t> glyph);
 
 // Reads the text form back; nullopt for anything but exactly one valid glyph.
 std::optional<GlyphClip> DecodeGlyphClip(std::string_view text);
 
-// Puts the clip's pixels into the ncol x nstr cell of `target` (scan `vert`)
-// from the top left: what does not fit is cut off, the rest of the cell is
-// empty. Does nothing when the target cell has no byte layout.
-void PlaceGlyph(const GlyphClip& clip, std::span<std::uint8_t> target, int ncol, int nstr,
-                int vert);
+// Puts the clip's pixels into the cell of `target` (in `layout`) from the
+// top left: what does not fit is cut off, the rest of the cell is empty.
+// Does nothing when the target glyph does not fit its bytes.
+void PlaceGlyph(const GlyphClip& clip, std::span<std::uint8_t> target, const Layout& layout);
 
 }  // namespace zg

@@ -1,7 +1,7 @@
 #pragma once
 // A glyph's pixels laid out like the edit grid (row * 24 + column), for the
-// operations that move pixels to places no simple byte rule reaches: flips,
-// rotations and placing a glyph into a cell of another size or scan.
+// operations that move pixels: shifts, flips, rotations, inversion and
+// placing a glyph into a cell of another size or layout.
 
 #include <array>
 #include <cstdint>
@@ -13,13 +13,13 @@ namespace zg {
 
 using PixelPlane = std::array<bool, kGridBoxes>;
 
-// The pixels of the ncol x nstr cell; the rest of the plane stays clear.
-// Callers check CellPacks first; bits beyond the span read as clear.
-PixelPlane UnpackGlyph(std::span<const std::uint8_t> glyph, int ncol, int nstr, int vert);
+// The pixels of the layout's cell; the rest of the plane stays clear. Bits
+// beyond the span read as clear.
+PixelPlane UnpackGlyph(std::span<const std::uint8_t> glyph, const Layout& layout);
 
-// Writes every pixel of the cell from the plane; bytes beyond the cell's own
-// keep their values.
-void PackGlyph(const PixelPlane& plane, std::span<std::uint8_t> glyph, int ncol, int nstr,
-               int vert);
+// Writes the cell's glyph bytes from the plane, padding bits zero; bytes
+// beyond the layout's own keep their values, and bytes the span does not
+// hold are not written.
+void PackGlyph(const PixelPlane& plane, std::span<std::uint8_t> glyph, const Layout& layout);
 
 }  // namespace zg

@@ -13,17 +13,15 @@ namespace zg {
 enum class ShiftDirection { Up, Down, Left, Right };
 
 // The edge test on one glyph's bytes: true when the glyph can move one pixel
-// in `dir` without pushing a set pixel out of the ncol x nstr cell. False as
-// well when the bytes have no layout for these parameters (see CellPacks),
-// such as a horizontal cell of width 6 or 12.
-bool CanShift(std::span<const std::uint8_t> glyph, int ncol, int nstr, int vert,
-              ShiftDirection dir);
+// in `dir` without pushing a set pixel out of the layout's cell. False as
+// well when the glyph does not fit the bytes (Layout::FitsIn).
+bool CanShift(std::span<const std::uint8_t> glyph, const Layout& layout, ShiftDirection dir);
 
 // Moves every pixel of the glyph one place in `dir`; the row or column on
 // the opposite side becomes empty and pixels on the leading edge are dropped,
 // so callers test CanShift first. Bytes beyond the cell's own are untouched;
-// without a layout nothing changes.
-void ShiftBytes(std::span<std::uint8_t> glyph, int ncol, int nstr, int vert, ShiftDirection dir);
+// a glyph that does not fit the bytes is left as it is.
+void ShiftBytes(std::span<std::uint8_t> glyph, const Layout& layout, ShiftDirection dir);
 
 // The whole shift command on the current glyph: edge test, edited mark,
 // nosave and nosavesimb set, bytes moved, grid redrawn. Returns false, with

@@ -27,7 +27,7 @@ struct ExportChoice {
 inline void ApplyTableChoice(const ExportChoice& c, Scan fontScan, OutputOptions& o) {
   o.scan = c.scan;
   const Scan scan = c.scan.value_or(fontScan);
-  o.bitOrder = c.msbFirst ? BitOrderOfMacro(scan, *c.msbFirst ? 1 : 0) : BitOrder::Classic;
+  if (c.msbFirst) o.bitOrder = BitOrderOfMacro(scan, *c.msbFirst ? 1 : 0);
   o.bandOrder = c.bandOrder;
   o.firstCode = c.fullTable ? 0x00 : 0x20;
 }

@@ -61,7 +61,8 @@ std::string NameContradictionQuestion(std::string_view path, const FontFileParam
                                       const FontDocument& d) {
   std::string question = Replace(text::kNameContradiction, "%1", std::string(path));
   question = Replace(question, "%2", Params(named.ncol, named.nstr, named.vert, named.pos == 0));
-  return Replace(question, "%3", Params(d.ncol, d.nstr, d.vert, d.negative));
+  return Replace(question, "%3",
+                 Params(d.layout.width, d.layout.height, d.layout.Vert(), d.negative));
 }
 
 }  // namespace zg

@@ -31,13 +31,11 @@ constexpr std::size_t kClippedShown = 12;
 
 }  // namespace
 
-GlyphImportRequest ImportRequest(const FontImportChoice& c, int ncol, int nstr, int vert) {
+GlyphImportRequest ImportRequest(const FontImportChoice& c, const Layout& layout) {
   GlyphRenderOptions o;
   o.faceIndex = c.faceIndex;
   o.pixelSize = c.pixelSize;
-  o.ncol = ncol;
-  o.nstr = nstr;
-  o.vert = vert;
+  o.layout = layout;
   o.mode = c.mode;
   o.threshold = c.threshold;
   o.align = c.align;

@@ -23,8 +23,8 @@ struct FontImportChoice {
   friend bool operator==(const FontImportChoice&, const FontImportChoice&) = default;
 };
 
-// The renderer request for a font whose cell and scan are (ncol, nstr, vert).
-GlyphImportRequest ImportRequest(const FontImportChoice& choice, int ncol, int nstr, int vert);
+// The renderer request for a font in `layout`.
+GlyphImportRequest ImportRequest(const FontImportChoice& choice, const Layout& layout);
 
 // "1 символ", "2 символа", "5 символов", "21 символ"...
 std::string CountedNoun(int n, const char* one, const char* few, const char* many);

@@ -37,12 +37,6 @@ constexpr std::array<Ctl, 11> kFontControls{
 constexpr const char* kFolderSetting = "dialogs/folder";
 constexpr const char* kCodePageSetting = "view/codePage";
 
-// cb for a cell of the table; any other cell keeps the previous value.
-std::int16_t BytesPerGlyph(int ncol, int nstr, std::int16_t previous) {
-  const int cb = CellSizeBytes(ncol, nstr);
-  return cb > 0 ? static_cast<std::int16_t>(cb) : previous;
-}
-
 std::string Fill(std::string text, const std::string& path, const std::string& why = {}) {
   if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
   if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, why);
@@ -186,9 +180,8 @@ void Form1::RestoreAll(const Saved& saved) {
 // --- The edit history -----------------------------------------------------
 
 HistoryView Form1::View() const {
-  return {model.ncol, model.nstr, model.cb,
-          model.vert, model.pos,  static_cast<std::int16_t>(window.check1Value),
-          model.simb, HasFont()};
+  return {LayoutOf(model), model.pos, static_cast<std::int16_t>(window.check1Value), model.simb,
+          HasFont()};
 }
 
 EditedMarks Form1::CurrentMarks() const {
@@ -226,16 +219,16 @@ void Form1::EnterFont(int simb, bool keepBackup) {
   ResetSymbolBoxes(false);
   for (Ctl c : kFontControls) window.Show(c);
   for (Ctl c : {Ctl::Check1, Ctl::Combo1, Ctl::Combo2}) window.Show(c);
-  window.label19Caption = StatusCaption(model.ncol, model.nstr, model.vert);
+  window.label19Caption = StatusCaption(LayoutOf(model));
   HideAllPixelBoxes();
   ShowCell();
-  PaintCell(model, model.ncol, model.nstr);
+  PaintCell(model, LayoutOf(model));
   model.simb = static_cast<std::int16_t>(simb);
   model.oldsimb = model.simb;
   model.sb = static_cast<std::int16_t>(model.cb * model.simb);
   model.nb = model.sb;
   model.symbols[model.simb].backColor = kRed;
-  RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
+  RenderGlyph(model, model.sb, model.cb, LayoutOf(model));
   if (!keepBackup) {
     TakeBackup(model);
     return;
@@ -245,12 +238,12 @@ void Form1::EnterFont(int simb, bool keepBackup) {
 }
 
 void Form1::ShowView(const HistoryView& v) {
-  const bool sameGlyph = HasFont() && v.fontOpen && v.simb == model.simb && v.ncol == model.ncol &&
-                         v.nstr == model.nstr && v.cb == model.cb && v.vert == model.vert;
-  model.ncol = v.ncol;
-  model.nstr = v.nstr;
-  model.cb = v.cb;
-  model.vert = v.vert;
+  const bool sameGlyph =
+      HasFont() && v.fontOpen && v.simb == model.simb && v.layout == LayoutOf(model);
+  model.ncol = static_cast<std::int16_t>(v.layout.width);
+  model.nstr = static_cast<std::int16_t>(v.layout.height);
+  model.cb = static_cast<std::int16_t>(v.layout.BytesPerGlyph());
+  model.vert = static_cast<std::int16_t>(v.layout.Vert());
   model.pos = v.pos;
   window.check1Value = v.check1Value;
   if (v.fontOpen) {
@@ -549,10 +542,10 @@ void Form1::command2Click() {
     return;
   }
 
-  model.cb = BytesPerGlyph(model.ncol, model.nstr, model.cb);
+  model.cb = static_cast<std::int16_t>(LayoutOf(model).BytesPerGlyph());
   model.sb = 0;
   model.nb = 0;
-  LayoutGrid(model, model.ncol, model.nstr);
+  LayoutGrid(model, LayoutOf(model));
 
   // Read into a scratch copy: the font being edited changes only once the
   // whole file has been read. Glyphs past the file's end keep their bytes.
@@ -674,7 +667,7 @@ void Form1::command10Click() {
   }
   Change(text::kStepScan, [this] {
     ChangeScan(model);
-    window.label19Caption = StatusCaption(model.ncol, model.nstr, model.vert);
+    window.label19Caption = StatusCaption(LayoutOf(model));
   });
   Notify(ScanChangeNotice(model.vert), MsgIcon::Information, text::kInformation);
 }
@@ -731,7 +724,7 @@ void Form1::strokeEnd() {
 void Form1::ShowGlyphChanged() {
   MarkEdited(model);
   model.nosavesimb = 1;
-  RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
+  RenderGlyph(model, model.sb, model.cb, LayoutOf(model));
 }
 
 template <class F>
@@ -745,32 +738,29 @@ void Form1::ChangeGlyph(const char* name, F&& change) {
 }
 
 void Form1::flipHorizontalClick() {
-  ChangeGlyph(text::kStepFlipHorizontal, [this](std::span<std::uint8_t> g) {
-    FlipHorizontal(g, model.ncol, model.nstr, model.vert);
-  });
+  ChangeGlyph(text::kStepFlipHorizontal,
+              [this](std::span<std::uint8_t> g) { FlipHorizontal(g, LayoutOf(model)); });
 }
 
 void Form1::flipVerticalClick() {
-  ChangeGlyph(text::kStepFlipVertical, [this](std::span<std::uint8_t> g) {
-    FlipVertical(g, model.ncol, model.nstr, model.vert);
-  });
+  ChangeGlyph(text::kStepFlipVertical,
+              [this](std::span<std::uint8_t> g) { FlipVertical(g, LayoutOf(model)); });
 }
 
 void Form1::rotateClick(bool clockwise) {
   ChangeGlyph(clockwise ? text::kStepRotateClockwise : text::kStepRotateCounterClockwise,
               [this, clockwise](std::span<std::uint8_t> g) {
                 if (clockwise) {
-                  RotateClockwise(g, model.ncol, model.nstr, model.vert);
+                  RotateClockwise(g, LayoutOf(model));
                 } else {
-                  RotateCounterClockwise(g, model.ncol, model.nstr, model.vert);
+                  RotateCounterClockwise(g, LayoutOf(model));
                 }
               });
 }
 
 void Form1::invertClick() {
-  ChangeGlyph(text::kStepInvert, [this](std::span<std::uint8_t> g) {
-    InvertGlyph(g, model.ncol, model.nstr, model.vert);
-  });
+  ChangeGlyph(text::kStepInvert,
+              [this](std::span<std::uint8_t> g) { InvertGlyph(g, LayoutOf(model)); });
 }
 
 // --- The clipboard --------------------------------------------------------
@@ -779,7 +769,7 @@ void Form1::copyClick() {
   // The glyph twice: in the editor's own form and as a font source line.
   const auto glyph = CurrentGlyph(model);
   if (!HasFont() || glyph.empty()) return;
-  platform_.SetClipboard(EncodeGlyphClip(model.ncol, model.nstr, model.vert, glyph),
+  platform_.SetClipboard(EncodeGlyphClip(LayoutOf(model), glyph),
                          WriteGlyphLine(glyph, LineKeyword(window.combo1Text), window.combo2Text,
                                         window.check1Value == 1));
 }
@@ -798,7 +788,7 @@ void Form1::pasteClick() {
   if (clip.glyph) glyph = DecodeGlyphClip(*clip.glyph);
   if (!glyph && clip.text) {
     if (auto bytes = ReadGlyphText(*clip.text, model.cb, model.pos)) {
-      glyph = GlyphClip{model.ncol, model.nstr, model.vert == 1 ? 1 : 0, std::move(*bytes)};
+      glyph = GlyphClip{LayoutOf(model), std::move(*bytes)};
     }
   }
   if (!glyph) {
@@ -806,7 +796,7 @@ void Form1::pasteClick() {
     return;
   }
   ChangeGlyph(text::kStepPaste, [this, &glyph](std::span<std::uint8_t> g) {
-    PlaceGlyph(*glyph, g, model.ncol, model.nstr, model.vert);
+    PlaceGlyph(*glyph, g, LayoutOf(model));
   });
 }
 
@@ -821,7 +811,7 @@ void Form1::MarkChangedGlyphs(const GlyphStore& before) {
       model.symbols[i].bold = true;
     }
   }
-  RenderGlyph(model, model.sb, model.cb, model.ncol, model.vert);
+  RenderGlyph(model, model.sb, model.cb, LayoutOf(model));
   const auto glyph = CurrentGlyph(model);
   model.nosavesimb = std::equal(glyph.begin(), glyph.end(), model.glyphBackup.begin()) ? 0 : 1;
 }
@@ -830,8 +820,7 @@ void Form1::fontShiftClick(ShiftDirection dir) {
   if (!HasFont()) return;
   const std::size_t bytes = static_cast<std::size_t>(model.cb) * kSymbolCount;
   const auto glyphs = std::span<std::uint8_t>(model.glyphStore).first(bytes);
-  if (const auto blocker =
-          FirstGlyphBlockingShift(glyphs, model.cb, model.ncol, model.nstr, model.vert, dir)) {
+  if (const auto blocker = FirstGlyphBlockingShift(glyphs, LayoutOf(model), dir)) {
     char code[8];
     std::snprintf(code, sizeof code, "%02Xh", kFirstCode + *blocker);
     std::string symbol = zg::SymbolText(codePage_, *blocker);
@@ -845,7 +834,7 @@ void Form1::fontShiftClick(ShiftDirection dir) {
   static constexpr const char* kNames[] = {text::kStepFontShiftUp, text::kStepFontShiftDown,
                                            text::kStepFontShiftLeft, text::kStepFontShiftRight};
   const ChangeStart start = BeginChange();
-  ShiftFont(glyphs, model.cb, model.ncol, model.nstr, model.vert, dir);
+  ShiftFont(glyphs, LayoutOf(model), dir);
   MarkChangedGlyphs(*start.store);
   EndChange(start, kNames[static_cast<int>(dir)]);
 }
@@ -855,11 +844,9 @@ void Form1::importFromFontClick() {
   if (!HasFont()) return;
   const std::size_t bytes = static_cast<std::size_t>(model.cb) * kSymbolCount;
   const auto glyphs = std::span<std::uint8_t>(model.glyphStore).first(bytes);
-  const auto choice =
-      platform_.ShowFontImportDialog(model.ncol, model.nstr, model.vert, codePage_, glyphs);
+  const auto choice = platform_.ShowFontImportDialog(LayoutOf(model), codePage_, glyphs);
   if (!choice) return;
-  const GlyphRenderer::Result opened =
-      GlyphRenderer::Open(ImportRequest(*choice, model.ncol, model.nstr, model.vert));
+  const GlyphRenderer::Result opened = GlyphRenderer::Open(ImportRequest(*choice, LayoutOf(model)));
   if (!opened) {
     Notify(ImportErrorText(opened.failure, choice->pixelSize, choice->faceIndex), MsgIcon::None,
            text::kAppTitle);
@@ -941,8 +928,8 @@ void Form1::ImportTable(const std::string& path) {
   model.ncol = static_cast<std::int16_t>(editor->width);
   model.nstr = static_cast<std::int16_t>(editor->height);
   model.vert = static_cast<std::int16_t>(editor->Vert());
-  model.cb = BytesPerGlyph(model.ncol, model.nstr, model.cb);
-  LayoutGrid(model, model.ncol, model.nstr);
+  model.cb = static_cast<std::int16_t>(editor->BytesPerGlyph());
+  LayoutGrid(model, *editor);
   ApplyCheck1(choice->table.negative ? 1 : 0);
   model.glyphStore.fill(0);
   std::copy(read.glyphs.begin(), read.glyphs.end(), model.glyphStore.begin());

@@ -1,5 +1,7 @@
 #include "ui/form2.h"
 
+#include <algorithm>
+
 #include "ui/platform.h"
 #include "ui/texts.h"
 
@@ -21,19 +23,45 @@ void Form2::Load() {
   state_.option1 = true;
 }
 
+namespace {
+
+// The classic cells 6 x 8 and 12 x 16 are made vertical, as their files
+// always were; every other cell may take either scan.
+bool OnlyVertical(int ncol, int nstr) {
+  return (ncol == 6 && nstr == 8) || (ncol == 12 && nstr == 16);
+}
+
+}  // namespace
+
 void Form2::Combo1Click(const std::string& text) {
+  if (text == kForm2OtherSize) {
+    frm = text;
+    state_.combo1Text = text;
+    state_.sizeEntryVisible = true;
+    state_.option2Visible = true;
+    SizeEntryChange(state_.entryWidth, state_.entryHeight);
+    return;
+  }
   for (const auto& size : kCellSizes) {
     if (text != size.name) continue;
     frm = text;
     state_.combo1Text = text;
+    state_.sizeEntryVisible = false;
     ncol_ = size.ncol;
     nstr_ = size.nstr;
-    cb_ = size.cb;
-    const bool onlyVertical = !AllowsHorizontal(size.ncol);
+    const bool onlyVertical = OnlyVertical(size.ncol, size.nstr);
     if (onlyVertical || (size.ncol == 24 && size.nstr == 16)) state_.option1 = true;
     state_.option2Visible = !onlyVertical;
     return;
   }
+}
+
+void Form2::SizeEntryChange(int width, int height) {
+  state_.entryWidth = std::clamp(width, 1, kMaxCellWidth);
+  state_.entryHeight = std::clamp(height, 1, kMaxCellHeight);
+  if (!state_.sizeEntryVisible) return;
+  ncol_ = static_cast<std::int16_t>(state_.entryWidth);
+  nstr_ = static_cast<std::int16_t>(state_.entryHeight);
 }
 
 void Form2::Option1Click() { state_.option1 = true; }
@@ -53,8 +81,8 @@ void Form2::Command1Click() {
   // dialog leaves the font being edited exactly as it was.
   model_.ncol = ncol_;
   model_.nstr = nstr_;
-  model_.cb = cb_;
   model_.vert = state_.option1 ? 1 : 0;
+  model_.cb = static_cast<std::int16_t>(LayoutOf(model_).BytesPerGlyph());
   model_.sb = 0;
   model_.nb = -1;
   model_.oldsimb = 0;

@@ -1,6 +1,7 @@
 #pragma once
-// The modal parameters dialog: cell size, scan direction and, when a file is
-// imported, polarity. Its controls are data; the Qt dialog shows them.
+// The modal parameters dialog: cell size (one of the listed cells or any
+// other up to 24 x 24), scan direction and, when a file is imported,
+// polarity. Its controls are data; the Qt dialog shows them.
 
 #include <cstdint>
 #include <string>
@@ -20,6 +21,10 @@ struct Form2State {
   bool option2Visible = true;
   int check1Value = 0;
   bool check1Visible = true;
+  // The width and height of another cell, shown when kForm2OtherSize is picked.
+  bool sizeEntryVisible = false;
+  int entryWidth = 8;
+  int entryHeight = 16;
   bool closed = false;
   friend bool operator==(const Form2State&, const Form2State&) = default;
 };
@@ -30,6 +35,8 @@ inline constexpr const char* kForm2Option1 = "вертикально";
 inline constexpr const char* kForm2Option2 = "горизонтально";
 inline constexpr const char* kForm2Check1 = "негативный шрифт";
 inline constexpr const char* kForm2Cancel = "Отмена";
+// The last item of the size list: the cell is entered by its width and height.
+inline constexpr const char* kForm2OtherSize = "другой...";
 
 class Form2 {
  public:
@@ -39,6 +46,8 @@ class Form2 {
 
   void Load();
   void Combo1Click(const std::string& text);
+  // The other cell's width and height, each kept to 1..24.
+  void SizeEntryChange(int width, int height);
   void Option1Click();  // the user selects "вертикально"
   void Option2Click();  // the user selects "горизонтально"
   void Check1Click(int value);
@@ -56,7 +65,7 @@ class Form2 {
   std::string& tip_;
   Platform& platform_;
   Form2State state_;
-  std::int16_t ncol_ = 0, nstr_ = 0, cb_ = 0;
+  std::int16_t ncol_ = 0, nstr_ = 0;
 };
 
 }  // namespace zg

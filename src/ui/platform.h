@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "model/layout.h"
+
 namespace zg {
 
 class ByteSource;
@@ -91,7 +93,7 @@ class Platform {
   // The dialog "Импорт из шрифта...": the user's choice, or nothing when
   // cancelled. It previews the font's first glyphs in the cell given.
   virtual std::optional<FontImportChoice> ShowFontImportDialog(
-      int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) = 0;
+      const Layout& layout, CodePage page, std::span<const std::uint8_t> glyphs) = 0;
 
   // The dialog "Импорт таблицы": the array and layout to read the table
   // with, or nothing when cancelled. It shows the whole table as pictures.

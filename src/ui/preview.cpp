@@ -32,13 +32,13 @@ LookColors ColorsOf(DisplayLook look) {
   return {0xFF000000, 0xFFFFFFFF};
 }
 
-PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, const Layout& layout,
                            bool negative, std::span<const int> symbols, int scale,
                            DisplayLook look) {
-  const int cb = CellBytes(ncol, nstr);
-  if (!CellPacks(ncol, nstr, vert, static_cast<std::size_t>(std::max(cb, 0))) || cb <= 0) {
-    return {};
-  }
+  if (!layout.Valid()) return {};
+  const int cb = layout.BytesPerGlyph();
+  const int ncol = layout.width;
+  const int nstr = layout.height;
   scale = std::clamp(scale, kMinPreviewScale, kMaxPreviewScale);
   const int dot = scale >= 3 ? scale - 1 : scale;
   const LookColors colors = ColorsOf(look);
@@ -57,7 +57,7 @@ PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, int ncol, int n
       continue;
     }
     const PixelPlane plane =
-        UnpackGlyph(glyphs.subspan(first, static_cast<std::size_t>(cb)), ncol, nstr, vert);
+        UnpackGlyph(glyphs.subspan(first, static_cast<std::size_t>(cb)), layout);
     const std::size_t left = i * static_cast<std::size_t>(ncol * scale);
     for (int r = 0; r < nstr; ++r) {
       // One line of dots drawn, then copied to the block's other lines.

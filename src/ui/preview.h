@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/layout.h"
+
 namespace zg {
 
 enum class DisplayLook { YellowGreenLcd, BlueLcd, Oled };
@@ -36,14 +38,12 @@ struct PreviewImage {
   friend bool operator==(const PreviewImage&, const PreviewImage&) = default;
 };
 
-// `glyphs` holds the font's 224 glyphs of ncol * nstr / 8 bytes in scan
-// `vert`; `symbols` the glyph index of each character, -1 for one the font
-// lacks (an unlit cell). Each pixel becomes a scale x scale block (scale is
-// kept to 1..4); from scale 3 on the block's last row and column stay unlit,
-// the gap between the dots of a real panel. A negative font lights the pixels
-// its glyphs leave clear, as its complemented bytes do on the display. A cell
-// without a byte layout gives an empty image.
-PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+// `glyphs` holds the font's 224 glyphs in `layout`; `symbols` the glyph index of each character, -1
+// for one the font lacks (an unlit cell). Each pixel becomes a scale x scale block (scale is kept
+// to 1..4); from scale 3 on the block's last row and column stay unlit, the gap between the dots of
+// a real panel. A negative font lights the pixels its glyphs leave clear, as its complemented bytes
+// do on the display. A layout the editor cannot hold gives an empty image.
+PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, const Layout& layout,
                            bool negative, std::span<const int> symbols, int scale,
                            DisplayLook look);
 

@@ -116,9 +116,9 @@ TablePreview MakeTablePreview(const std::vector<std::uint8_t>& values, const Tab
 }
 
 std::optional<Layout> EditorLayoutFor(const Layout& table) {
-  if (!IsCellSize(table.width, table.height)) return std::nullopt;
-  const bool rows = !table.Vertical() && AllowsHorizontal(table.width);
-  return Layout::Classic(table.width, table.height, rows ? Scan::Horizontal : Scan::Vertical);
+  // The editor holds every cell of its grid, in the table's scan.
+  if (!table.Valid()) return std::nullopt;
+  return Layout::Classic(table.width, table.height, table.scan);
 }
 
 bool IsTableSourcePath(std::string_view path) {

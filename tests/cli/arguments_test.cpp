@@ -106,7 +106,7 @@ TEST(Arguments, BadCommandLinesSayWhatIsWrong) {
        "unknown code page 'utf8' (try cp1251, cp866, koi8-r, latin1)"},
       {{"a.fnt", "-x"}, "unknown option '-x'"},
       {{"a.fnt", "-o", "x", "--cell", "8x25"},
-       "option '--cell' takes WxH with sides 1 to 24 (8x8, 8x16, 6x8, 16x16...), not '8x25'"},
+       "option '--cell' takes a width and height of 1 to 24, as 8x16 or 5x8, not '8x25'"},
       {{"a.fnt", "-o", "x", "--bit-order", "left"},
        "option '--bit-order' takes lsb or msb, not 'left'"},
       {{"a.fnt", "-o", "x", "--to-band-order", "rows"},
@@ -139,8 +139,8 @@ TEST(Arguments, GivenParametersOverrideTheName) {
   };
   EXPECT_EQ(resolve({"d/Font16x24hn.fnt", "-o", "x"}), "16x24 h n");
   EXPECT_EQ(resolve({"Font16x24hn.fnt", "--scan", "v", "--positive", "-o", "x"}), "16x24 v p");
-  EXPECT_EQ(resolve({"Font16x24hn.fnt", "--cell", "6x8", "-o", "x"}),
-            "a cell 6 pixels wide has no horizontal scan: use --scan v");
+  EXPECT_EQ(resolve({"Font16x24hn.fnt", "--cell", "6x8", "-o", "x"}), "6x8 h n");
+  EXPECT_EQ(resolve({"Font05x08hp.fnt", "-o", "x"}), "5x8 h p");
   EXPECT_EQ(resolve({"font.c", "--cell", "12x16", "-o", "x"}), "12x16 v p");
   EXPECT_EQ(resolve({"table.c", "-o", "x"}), "found in the file");
   EXPECT_EQ(resolve({"table.c", "--bit-order", "msb", "-o", "x"}),

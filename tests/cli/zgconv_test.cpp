@@ -13,6 +13,7 @@
 #include <sstream>
 #include <thread>
 
+#include "cells.h"
 #include "document/font_io.h"
 #include "glyphimport/glyph_renderer.h"
 #include "model/code_page.h"
@@ -29,7 +30,7 @@ using test::Scratch;
 
 FontDocument Load(const std::string& path, int ncol, int nstr, int vert, bool negative) {
   FileByteSource in(path);
-  LoadedDocument loaded = LoadFontDocument(in, path, ncol, nstr, vert, negative);
+  LoadedDocument loaded = LoadFontDocument(in, path, test::Cell(ncol, nstr, vert), negative);
   EXPECT_EQ(loaded.result.status, ReadStatus::Completed) << path;
   return loaded.document;
 }
@@ -140,9 +141,8 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
       {{"--bogus"}, 2, "zgconv: unknown option '--bogus'\nTry 'zgconv --help'.\n"},
       {{fnt}, 2, "zgconv: no output: give -o OUTPUT\n"},
       {{fnt, "-o", dir / "x.out"}, 2, "cannot tell the format of '" + (dir / "x.out")},
-      {{fnt, "--cell", "25x8", "-o", dir / "x.h"}, 2, "option '--cell' takes WxH with sides 1"},
+      {{fnt, "--cell", "25x10", "-o", dir / "x.h"}, 2, "option '--cell' takes a width and height"},
       {{dir / "bad.fnt", "-o", dir / "x.h"}, 1, "bad.fnt:2:"},
-      {{fnt, "--cell", "12x16", "--scan", "h", "-o", dir / "x.h"}, 2, "has no horizontal scan"},
       {{"--from-font", "f.ttf", "-o", dir / "x.h"}, 2, "needs its cell: give --cell WxH"},
       // Options that the output's format has no use for.
       {{fnt, "--flash", "progmem", "-o", dir / "x.bdf"},
@@ -157,9 +157,6 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
       {{fnt, "--name", "f", "-o", dir / "x.fnt"},
        2,
        "option '--name' is for a C header, a BDF font or an Adafruit GFX font, not a font source"},
-      {{DataPath("Font06x08vp.fnt"), "--to-scan", "h", "-o", dir / "x.h"},
-       1,
-       "zgconv: cannot change the scan of a 6 x 8 font"},
       {{dir / "bad.fnt", "--cell", "8x8", "-o", dir / "x.h"},
        1,
        "bad.fnt:2:6: value 3 (glyph 20h): not a value of a font source file\n"},
@@ -231,9 +228,7 @@ FontDocument Rendered(const std::string& fontPath, std::optional<int> pixelSize,
   GlyphImportRequest request{fontPath, {}};
   request.options.pixelSize = pixelSize.value_or(0);
   request.options.fitSize = !pixelSize;
-  request.options.ncol = into.ncol;
-  request.options.nstr = into.nstr;
-  request.options.vert = into.vert;
+  request.options.layout = into.layout;
   const GlyphRenderer::Result r = GlyphRenderer::Open(request);
   EXPECT_TRUE(r);
   if (r) FillGlyphs(*r.renderer, CodePageCharacters(page), range, into.glyphs);
@@ -248,7 +243,7 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   EXPECT_EQ(o.status, 0) << o.err;
   EXPECT_EQ(Load(dir / "a.fnt", 16, 16, 0, false),
             Rendered(dejaVu, std::nullopt, kDefaultCodePage, FillRange::All(),
-                     EmptyDocument(16, 16, 0, false)));
+                     EmptyDocument(test::Cell(16, 16, 0), false)));
   EXPECT_EQ(o.err, "") << "the fitting size cuts no glyph";
 
   // Into a font: only its empty glyphs, and the characters of another code page.
@@ -267,7 +262,7 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   EXPECT_NE(o.err.find(" lacks "), std::string::npos) << o.err;
   EXPECT_EQ(Load(dir / "c.fnt", 8, 8, 1, false),
             Rendered(DataPath("Letters8.bdf"), 8, kDefaultCodePage, FillRange::All(),
-                     EmptyDocument(8, 8, 1, false)));
+                     EmptyDocument(test::Cell(8, 8), false)));
 }
 
 TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
@@ -300,7 +295,7 @@ TEST(Zgconv, HelpAndVersion) {
 
 // The 8 x 8 font that test::FontSourceValues(count) makes: the rest empty.
 FontDocument ValuesFont(int count) {
-  FontDocument d = EmptyDocument(8, 8, 1, false);
+  FontDocument d = EmptyDocument(test::Cell(8, 8), false);
   std::fill_n(d.glyphs.begin(), std::min<std::size_t>(count, d.glyphs.size()), 0x81);
   return d;
 }

@@ -25,7 +25,7 @@ char32_t ExpectedCodePoint(const std::array<char32_t, kSymbolCount>& characters,
 
 TEST(BdfExport, EveryCodePageKeepsAll224Glyphs) {
   // Each glyph different from every other: its index in the top two rows.
-  FontDocument d = EmptyDocument(8, 8, 1, false);
+  FontDocument d = EmptyDocument(Layout::Classic(8, 8, Scan::Vertical), false);
   for (std::size_t i = 0; i < kSymbolCount; ++i) {
     for (std::size_t x = 0; x < 8; ++x) d.glyphs[i * 8 + x] = ((i >> x) & 1U) != 0 ? 0x01 : 0x02;
   }
@@ -46,8 +46,7 @@ TEST(BdfExport, EveryCodePageKeepsAll224Glyphs) {
 
     GlyphRenderOptions render;
     render.pixelSize = 8;
-    render.ncol = 8;
-    render.nstr = 8;
+    render.layout = Layout::Classic(8, 8, Scan::Vertical);
     const auto opened = GlyphRenderer::OpenBytes({text.begin(), text.end()}, render);
     ASSERT_TRUE(opened) << "FreeType does not take the font";
     for (int i = 0; i < kSymbolCount; ++i) {

@@ -15,9 +15,7 @@ using testing::OpenOrFail;
 
 GlyphRenderOptions Fitted(int ncol, int nstr) {
   GlyphRenderOptions o;
-  o.ncol = ncol;
-  o.nstr = nstr;
-  o.vert = 1;
+  o.layout = Layout::Classic(ncol, nstr, Scan::Vertical);
   o.fitSize = true;
   return o;
 }
@@ -26,7 +24,7 @@ GlyphRenderOptions Fitted(int ncol, int nstr) {
 FillSummary FillAll(const GlyphRenderer& r) {
   const GlyphRenderOptions& o = r.options();
   std::vector<std::uint8_t> glyphs(kSymbolCount *
-                                   static_cast<std::size_t>(GlyphBytes(o.ncol, o.nstr, o.vert)));
+                                   static_cast<std::size_t>(o.layout.BytesPerGlyph()));
   return FillGlyphs(r, CodePageCharacters(CodePage::Windows1251), FillRange::All(), glyphs);
 }
 

@@ -19,9 +19,7 @@ using testing::RenderPicture;
 
 GlyphRenderOptions Cell(int ncol, int nstr, int vert, int pixelSize) {
   GlyphRenderOptions o;
-  o.ncol = ncol;
-  o.nstr = nstr;
-  o.vert = vert;
+  o.layout = Layout::Classic(ncol, nstr, ScanOf(vert));
   o.pixelSize = pixelSize;
   return o;
 }

@@ -19,17 +19,15 @@ inline const std::string kDejaVuSansMono = ZG_TEST_DATA_DIR "/DejaVuSansMono.ttf
 
 // The glyph as rows of '#' and '.', one line a row.
 inline std::string Picture(std::span<const std::uint8_t> glyph, int ncol, int nstr, int vert) {
-  GlyphStore store{};
-  std::copy(glyph.begin(), glyph.end(), store.begin());
-  return GlyphPicture(store, 0, static_cast<int>(glyph.size()), ncol, nstr, vert);
+  return PixelPicture(Layout::Classic(ncol, nstr, ScanOf(vert)), glyph);
 }
 
 // Renders one character; the picture of an all-'?' cell when the font lacks it.
 inline std::string RenderPicture(const GlyphRenderer& r, char32_t ch) {
   const GlyphRenderOptions& o = r.options();
-  std::vector<std::uint8_t> glyph(static_cast<std::size_t>(GlyphBytes(o.ncol, o.nstr, o.vert)));
+  std::vector<std::uint8_t> glyph(static_cast<std::size_t>(o.layout.BytesPerGlyph()));
   if (!r.Render(ch, glyph)) return "missing";
-  return Picture(glyph, o.ncol, o.nstr, o.vert);
+  return PixelPicture(o.layout, glyph);
 }
 
 inline GlyphRenderer OpenOrFail(const std::string& path, const GlyphRenderOptions& o) {

@@ -17,8 +17,7 @@ namespace {
 
 GlyphRenderOptions Cell8() {
   GlyphRenderOptions o;
-  o.ncol = 8;
-  o.nstr = 8;
+  o.layout = Layout::Classic(8, 8, Scan::Vertical);
   o.pixelSize = 8;
   return o;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cells.h"
 #include "model/codec.h"
 
 namespace zg {
@@ -16,7 +17,7 @@ FontModel OpenFont(int ncol, int nstr, int cb, int vert) {
   for (auto& box : m.symbols) box.locked = false;
   for (int r = 0; r < nstr; ++r)
     for (int c = 0; c < ncol; ++c) m.pixelBoxVisible[r * kGridSide + c] = true;
-  LayoutGrid(m, ncol, nstr);
+  LayoutGrid(m, test::Cell(ncol, nstr));
   m.symbols[0].backColor = kRed;
   return m;
 }
@@ -110,7 +111,7 @@ TEST(Editing, ABoxShowingOffWhileItsBitIsSetTurnsOnThenClearsTheBit) {
 TEST(Editing, TheNegativeBoxSetsPolarityOnly) {
   FontModel m = OpenFont(8, 8, 8, 1);
   m.glyphStore[0] = 0x3C;
-  RenderGlyph(m, 0, 8, 8, 1);
+  RenderGlyph(m, 0, 8, test::Cell(8, m.nstr, 1));
   const auto grid = m.pixelBoxColor;
   SetNegative(m, 1);
   EXPECT_EQ(m.pos, 0);
@@ -121,13 +122,13 @@ TEST(Editing, TheNegativeBoxSetsPolarityOnly) {
 }
 
 TEST(Model, StatusCaptionAndPicture) {
-  EXPECT_EQ(StatusCaption(8, 8, 1), "Шрифт 8 x 8 вертикальный  ");
-  EXPECT_EQ(StatusCaption(24, 16, 0), "Шрифт 24 x 16 горизонтальный");
-  EXPECT_EQ(StatusCaption(12, 16, 7), "Шрифт 12 x 16 горизонтальный");
+  EXPECT_EQ(StatusCaption(test::Cell(8, 8, 1)), "Шрифт 8 x 8 вертикальный  ");
+  EXPECT_EQ(StatusCaption(test::Cell(24, 16, 0)), "Шрифт 24 x 16 горизонтальный");
+  EXPECT_EQ(StatusCaption(test::Cell(12, 16, 7)), "Шрифт 12 x 16 горизонтальный");
   GlyphStore store{};
   store[0] = 0x01;
   store[7] = 0x80;
-  EXPECT_EQ(GlyphPicture(store, 0, 8, 8, 8, 1),
+  EXPECT_EQ(GlyphPicture(store, 0, 8, test::Cell(8, 8, 1)),
             "#.......\n........\n........\n........\n"
             "........\n........\n........\n.......#\n");
   EXPECT_TRUE(IsCellSize(16, 24));

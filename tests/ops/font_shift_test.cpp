@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cells.h"
 #include "ops_test_support.h"
 
 namespace zg {
@@ -28,10 +29,9 @@ TEST(FontShift, MovesEveryGlyphOrNamesTheOneInTheWay) {
       const auto bytes = PackPicture(dot, s);
       font.insert(font.end(), bytes.begin(), bytes.end());
     }
-    EXPECT_EQ(FirstGlyphBlockingShift(font, cb, s.ncol, s.nstr, s.vert, ShiftDirection::Right),
-              std::nullopt)
+    EXPECT_EQ(FirstGlyphBlockingShift(font, s.layout(), ShiftDirection::Right), std::nullopt)
         << Describe(s);
-    ShiftFont(font, cb, s.ncol, s.nstr, s.vert, ShiftDirection::Right);
+    ShiftFont(font, s.layout(), ShiftDirection::Right);
     EXPECT_EQ(PictureOf(Glyph(font, 0, cb), s), moved) << Describe(s);
     EXPECT_EQ(PictureOf(Glyph(font, 223, cb), s), moved) << Describe(s);
 
@@ -40,18 +40,16 @@ TEST(FontShift, MovesEveryGlyphOrNamesTheOneInTheWay) {
     low[s.nstr - 1][0] = '#';
     const auto lowBytes = PackPicture(low, s);
     std::copy(lowBytes.begin(), lowBytes.end(), font.begin() + 57 * cb);
-    EXPECT_EQ(FirstGlyphBlockingShift(font, cb, s.ncol, s.nstr, s.vert, ShiftDirection::Down), 57)
-        << Describe(s);
-    EXPECT_EQ(FirstGlyphBlockingShift(font, cb, s.ncol, s.nstr, s.vert, ShiftDirection::Up),
-              std::nullopt)
+    EXPECT_EQ(FirstGlyphBlockingShift(font, s.layout(), ShiftDirection::Down), 57) << Describe(s);
+    EXPECT_EQ(FirstGlyphBlockingShift(font, s.layout(), ShiftDirection::Up), std::nullopt)
         << Describe(s);
   }
 }
 
 TEST(FontShift, ACellWithoutLayoutBlocksAtTheFirstGlyph) {
-  const std::vector<std::uint8_t> font(224 * 12, 0);
-  EXPECT_EQ(FirstGlyphBlockingShift(font, 12, 12, 8, 0, ShiftDirection::Left), 0);
-  EXPECT_EQ(FirstGlyphBlockingShift({}, 8, 8, 8, 1, ShiftDirection::Left), 0);
+  const std::vector<std::uint8_t> font(224 * 32, 0);
+  EXPECT_EQ(FirstGlyphBlockingShift(font, test::Cell(32, 8), ShiftDirection::Left), 0);
+  EXPECT_EQ(FirstGlyphBlockingShift({}, test::Cell(8, 8), ShiftDirection::Left), 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "cells.h"
 #include "ops_test_support.h"
 
 namespace zg {
@@ -26,13 +27,13 @@ TEST(GlyphClip, CarriesAGlyphBetweenEveryPairOfCellsAndScans) {
   for (const Shape& from : test::AllShapes()) {
     const Picture p = test::RandomPicture(from, rng, 0.5);
     const auto bytes = test::PackPicture(p, from);
-    const std::string text = EncodeGlyphClip(from.ncol, from.nstr, from.vert, bytes);
+    const std::string text = EncodeGlyphClip(from.layout(), bytes);
     const auto clip = DecodeGlyphClip(text);
     ASSERT_TRUE(clip) << text;
-    EXPECT_EQ(*clip, (GlyphClip{from.ncol, from.nstr, from.vert, bytes})) << text;
+    EXPECT_EQ(*clip, (GlyphClip{from.layout(), bytes})) << text;
     for (const Shape& to : test::AllShapes()) {
       std::vector<std::uint8_t> target(static_cast<std::size_t>(test::BytesOf(to)), 0xFF);
-      PlaceGlyph(*clip, target, to.ncol, to.nstr, to.vert);
+      PlaceGlyph(*clip, target, to.layout());
       EXPECT_EQ(test::PictureOf(target, to), Fit(p, to))
           << Describe(from) << " -> " << Describe(to);
     }
@@ -41,9 +42,12 @@ TEST(GlyphClip, CarriesAGlyphBetweenEveryPairOfCellsAndScans) {
 
 TEST(GlyphClip, WritesAShortReadableForm) {
   const std::vector<std::uint8_t> a{0x7C, 0x7E, 0x13, 0x13, 0x7E, 0x7C, 0x00, 0x00};
-  EXPECT_EQ(EncodeGlyphClip(8, 8, 1, a), "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00 00\n");
-  EXPECT_EQ(EncodeGlyphClip(6, 8, 0, a), "");  // 6 wide has no horizontal scan
-  EXPECT_EQ(EncodeGlyphClip(8, 8, 1, std::span(a).first(7)), "");
+  EXPECT_EQ(EncodeGlyphClip(test::Cell(8, 8), a),
+            "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00 00\n");
+  EXPECT_EQ(EncodeGlyphClip(test::Cell(5, 8, 0), a),
+            "zgedit-glyph 1 5x8 h\n7c 7e 13 13 7e 7c 00 00\n");
+  EXPECT_EQ(EncodeGlyphClip(test::Cell(25, 8), a), "");
+  EXPECT_EQ(EncodeGlyphClip(test::Cell(8, 8), std::span(a).first(7)), "");
   // Blanks are free, either letter case is read.
   const auto loose = DecodeGlyphClip("zgedit-glyph 1 8x8 v\r\n7C 7E\t13 13\r\n7e 7c 00 00");
   ASSERT_TRUE(loose);
@@ -57,8 +61,9 @@ TEST(GlyphClip, RefusesAnythingButOneWholeGlyph) {
       "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00",        // one short
       "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00 00 00",  // one over
       "zgedit-glyph 2 8x8 v\n7c 7e 13 13 7e 7c 00 00",     // unknown version
-      "zgedit-glyph 1 8x9 v\n7c 7e 13 13 7e 7c 00 00 00",  // not a cell size
-      "zgedit-glyph 1 6x8 h\n7c 7e 13 13 7e 7c",           // no horizontal 6 x 8
+      "zgedit-glyph 1 8x9 v\n7c 7e 13 13 7e 7c 00 00 00",  // two bands take 16
+      "zgedit-glyph 1 6x8 h\n7c 7e 13 13 7e 7c",           // padded rows take 8
+      "zgedit-glyph 1 25x8 v\n7c 7e 13 13 7e 7c 00 00",    // wider than the grid
       "zgedit-glyph 1 8x8 x\n7c 7e 13 13 7e 7c 00 00",     // unknown scan
       "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00 0g",     // not a digit
       "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00 000",    // three digits

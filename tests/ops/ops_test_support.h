@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "cells.h"
 #include "model/codec.h"
 #include "model/editing.h"
 #include "model/font_model.h"
@@ -22,20 +23,21 @@ struct Shape {
   int ncol;
   int nstr;
   int vert;
+  Layout layout() const { return Cell(ncol, nstr, vert); }
 };
 
-inline int BytesOf(const Shape& s) { return s.ncol * s.nstr / 8; }
+inline int BytesOf(const Shape& s) { return s.layout().BytesPerGlyph(); }
 
 inline std::string Describe(const Shape& s) {
   return std::to_string(s.ncol) + "x" + std::to_string(s.nstr) + (s.vert == 1 ? "v" : "h");
 }
 
-// Every cell size in every scan direction it allows.
+// Every listed cell in both scans.
 inline std::vector<Shape> AllShapes() {
   std::vector<Shape> shapes;
   for (const auto& size : kCellSizes) {
     shapes.push_back({size.ncol, size.nstr, 1});
-    if (AllowsHorizontal(size.ncol)) shapes.push_back({size.ncol, size.nstr, 0});
+    shapes.push_back({size.ncol, size.nstr, 0});
   }
   return shapes;
 }
@@ -53,7 +55,7 @@ inline FontModel NewFont(const Shape& s) {
   for (int r = 0; r < s.nstr; ++r) {
     for (int c = 0; c < s.ncol; ++c) m.pixelBoxVisible[r * kGridSide + c] = true;
   }
-  LayoutGrid(m, s.ncol, s.nstr);
+  LayoutGrid(m, test::Cell(s.ncol, s.nstr));
   for (auto& box : m.symbols) box.locked = false;
   m.symbols[0].backColor = kRed;
   TakeBackup(m);
@@ -80,7 +82,7 @@ inline std::vector<std::uint8_t> PackPicture(const Picture& p, const Shape& s) {
   for (int r = 0; r < s.nstr; ++r) {
     for (int c = 0; c < s.ncol; ++c) {
       if (p[r][c] != '#') continue;
-      const PixelBit bit = LocatePixel(r * kGridSide + c, s.ncol, s.vert);
+      const PixelBit bit = LocatePixel(r * kGridSide + c, test::Cell(s.ncol, kGridSide, s.vert));
       bytes[bit.n] = static_cast<std::uint8_t>(bytes[bit.n] | (1U << bit.b));
     }
   }
@@ -90,8 +92,7 @@ inline std::vector<std::uint8_t> PackPicture(const Picture& p, const Shape& s) {
 inline Picture PictureOf(const std::vector<std::uint8_t>& bytes, const Shape& s) {
   GlyphStore store{};
   std::copy(bytes.begin(), bytes.end(), store.begin());
-  const std::string text =
-      GlyphPicture(store, 0, static_cast<int>(bytes.size()), s.ncol, s.nstr, s.vert);
+  const std::string text = GlyphPicture(store, 0, static_cast<int>(bytes.size()), s.layout());
   Picture p;
   std::string row;
   for (char ch : text) {

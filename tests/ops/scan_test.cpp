@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "cells.h"
 #include "ops/erase_revert_clear.h"
 #include "ops_test_support.h"
 
@@ -33,12 +34,13 @@ FontModel ChangeScanByDrawing(FontModel m) {
   m.memsimb = m.simb;
   const std::int16_t vrt = m.vert == 1 ? 0 : 1;
   auto redraw = [&](FontModel& f, int sb) {
-    RenderGlyph(f, sb, f.cb, f.ncol, f.vert);
+    RenderGlyph(f, sb, f.cb, LayoutOf(f));
     std::fill_n(f.glyphStore.begin() + sb, f.cb, std::uint8_t{0});
     for (int r = 0; r < f.nstr; ++r) {
       for (int c = 0; c < f.ncol; ++c) {
         const int box = r * kGridSide + c;
-        if (f.pixelOn[box] == -1) StorePixelAt(f, sb, f.cb, f.ncol, vrt, box, true);
+        if (f.pixelOn[box] == -1)
+          StorePixelAt(f, sb, f.cb, test::Cell(f.ncol, f.nstr, vrt), box, true);
       }
     }
   };
@@ -58,7 +60,7 @@ FontModel ChangeScanByDrawing(FontModel m) {
   m.symbols[m.simb].backColor = kRed;
   m.vert = vrt;
   m.sb = static_cast<std::int16_t>(m.simb * m.cb);
-  RenderGlyph(m, m.sb, m.cb, m.ncol, m.vert);
+  RenderGlyph(m, m.sb, m.cb, LayoutOf(m));
   return m;
 }
 
@@ -185,15 +187,13 @@ TEST(ChangeScan, ConvertsTheSampleFontsIntoEachOther) {
   }
 }
 
-TEST(ChangeScan, RefusesWidthsThatAreNotWholeBytes) {
+TEST(ChangeScan, RefusesParametersThatAreNoCellOfTheGrid) {
   struct Case {
     const char* what;
     std::int16_t ncol, nstr, cb, vert;
   };
   const Case cases[] = {
-      {"6 x 8", 6, 8, 6, 1},
-      {"12 x 16", 12, 16, 24, 1},
-      {"12 x 16 horizontal", 12, 16, 24, 0},
+      {"12 x 16 horizontal with the vertical byte count", 12, 16, 24, 0},
       {"16 x 8 with the 48 bytes a file name gives it", 16, 8, 48, 1},
       {"8 x 16 with 8 bytes", 8, 16, 8, 1},
       {"32 wide", 32, 8, 32, 1},
@@ -211,7 +211,7 @@ TEST(ChangeScan, RefusesWidthsThatAreNotWholeBytes) {
     m.memsimb = 100;
     EXPECT_FALSE(CanChangeScan(m));
     FontModel want = m;
-    want.memsimb = 3;  // the command notes the symbol before it tests the width
+    want.memsimb = 3;  // the command notes the symbol before it tests the cell
     ChangeScan(m);
     EXPECT_TRUE(m == want);
   }
@@ -284,21 +284,38 @@ TEST(ScanChangeNotice, NamesTheNewDirection) {
   EXPECT_EQ(ScanChangeNotice(0), "Для текущего шрифта установлен \rгоризонтальный вид  развертки");
 }
 
-TEST(ConvertScan, LeavesGlyphsAloneWhenThereIsNothingToConvert) {
+TEST(ChangeScan, NarrowCellsPadTheirRowsAndComeBack) {
+  // 6 x 8: six column bytes a glyph vertical, eight row bytes horizontal
+  // with the two low bits of each row byte zero.
+  FontModel m = test::NewFont({6, 8, 1});
+  const Picture ell = {"#.....", "#.....", "#.....", "#.....",
+                       "#.....", "#.....", "######", "......"};
+  const auto vertical = test::PackPicture(ell, {6, 8, 1});
+  test::SetGlyph(m, 0, vertical);
+  test::SetGlyph(m, 223, vertical);
+  ChangeScan(m);
+  ASSERT_EQ(m.vert, 0);
+  ASSERT_EQ(m.cb, 8);
+  EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, 223), {6, 8, 0}), ell);
+  EXPECT_EQ(test::GlyphBytes(m, 0),
+            (std::vector<std::uint8_t>{0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0xFC, 0x00}));
+  ChangeScan(m);
+  EXPECT_EQ(m.cb, 6);
+  EXPECT_EQ(test::GlyphBytes(m, 223), vertical);
+  EXPECT_TRUE(std::all_of(m.glyphStore.begin() + kSymbolCount * 6, m.glyphStore.end(),
+                          [](std::uint8_t v) { return v == 0; }));
+}
+
+TEST(RepackFont, RepacksWholeGlyphsOnly) {
   std::vector<std::uint8_t> bytes(2 * 32 + 5);
   std::iota(bytes.begin(), bytes.end(), std::uint8_t{1});
-  const auto before = bytes;
-  ConvertScan(bytes, 32, 16, 16, 1, 1);  // same order
-  ConvertScan(bytes, 32, 16, 16, 0, 7);  // 7 is horizontal as well
-  ConvertScan(bytes, 24, 12, 16, 1, 0);  // width 12
-  ConvertScan(bytes, 48, 16, 16, 1, 0);  // cb not the cell's
-  EXPECT_EQ(bytes, before);
-  // A real conversion touches the two whole glyphs but not the 5 bytes after them.
-  ConvertScan(bytes, 32, 16, 16, 1, 0);
-  EXPECT_NE(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 64),
-            std::vector<std::uint8_t>(before.begin(), before.begin() + 64));
-  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + 64, bytes.end()),
-            std::vector<std::uint8_t>(before.begin() + 64, before.end()));
+  const Layout v = test::Cell(16, 16, 1);
+  const Layout h = test::Cell(16, 16, 0);
+  const auto converted = RepackFont(bytes, v, h);
+  ASSERT_EQ(converted.size(), 64U);  // the 5 bytes after the two glyphs are no glyph
+  EXPECT_EQ(RepackFont(converted, h, v),
+            std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 64));
+  EXPECT_TRUE(RepackFont(bytes, test::Cell(32, 8, 1), h).empty());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <map>
 #include <random>
 
+#include "cells.h"
 #include "ops_test_support.h"
 
 namespace zg {
@@ -135,9 +136,9 @@ TEST(ShiftBytes, MovesBitsAcrossBandsAndBytes) {
     SCOPED_TRACE(c.what);
     const int cb = test::BytesOf(c.shape);
     auto bytes = Bytes(cb, c.before);
-    EXPECT_EQ(CanShift(bytes, c.shape.ncol, c.shape.nstr, c.shape.vert, c.dir), !c.refused);
+    EXPECT_EQ(CanShift(bytes, c.shape.layout(), c.dir), !c.refused);
     if (c.refused) continue;
-    ShiftBytes(bytes, c.shape.ncol, c.shape.nstr, c.shape.vert, c.dir);
+    ShiftBytes(bytes, c.shape.layout(), c.dir);
     EXPECT_EQ(bytes, Bytes(cb, c.after));
   }
 }
@@ -153,9 +154,9 @@ TEST(ShiftBytes, MovesEveryPixelOnePlaceOrRefuses) {
         if (trial % 2 == 0) ClearEdge(p, d);
         auto bytes = test::PackPicture(p, s);
         const bool free = !EdgeOccupied(p, d);
-        ASSERT_EQ(CanShift(bytes, s.ncol, s.nstr, s.vert, d), free) << test::Join(p);
+        ASSERT_EQ(CanShift(bytes, s.layout(), d), free) << test::Join(p);
         if (!free) continue;
-        ShiftBytes(bytes, s.ncol, s.nstr, s.vert, d);
+        ShiftBytes(bytes, s.layout(), d);
         EXPECT_EQ(test::PictureOf(bytes, s), Moved(p, d)) << test::Join(p);
       }
     }
@@ -176,11 +177,11 @@ TEST(ShiftBytes, ThereAndBackGivesTheSameBytes) {
       ClearEdge(p, there);
       const auto original = test::PackPicture(p, s);
       auto bytes = original;
-      ASSERT_TRUE(CanShift(bytes, s.ncol, s.nstr, s.vert, there));
-      ShiftBytes(bytes, s.ncol, s.nstr, s.vert, there);
+      ASSERT_TRUE(CanShift(bytes, s.layout(), there));
+      ShiftBytes(bytes, s.layout(), there);
       EXPECT_NE(bytes, original);
-      ASSERT_TRUE(CanShift(bytes, s.ncol, s.nstr, s.vert, back));
-      ShiftBytes(bytes, s.ncol, s.nstr, s.vert, back);
+      ASSERT_TRUE(CanShift(bytes, s.layout(), back));
+      ShiftBytes(bytes, s.layout(), back);
       EXPECT_EQ(bytes, original);
     }
   }
@@ -191,10 +192,10 @@ TEST(ShiftBytes, NoLayoutMeansNoShift) {
     int ncol, nstr, vert, size;
   };
   const Case cases[] = {
-      {6, 8, 0, 6},     // horizontal 6 x 8: rows are not whole bytes
-      {12, 16, 0, 24},  // horizontal 12 x 16
+      {6, 8, 0, 6},     // horizontal 6 x 8 takes a padded byte a row: 8
+      {12, 16, 0, 24},  // horizontal 12 x 16 takes 32
       {8, 16, 1, 8},    // fewer bytes than the cell needs
-      {16, 12, 1, 32},  // height not whole bands
+      {16, 12, 1, 16},  // height 12 takes two bands
       {0, 8, 1, 8},    {32, 8, 1, 32}, {8, 0, 0, 8}, {-8, 8, 0, 8},
   };
   for (const auto& c : cases) {
@@ -205,8 +206,8 @@ TEST(ShiftBytes, NoLayoutMeansNoShift) {
     bytes[bytes.size() / 2] = 0x18;
     const auto before = bytes;
     for (ShiftDirection d : kAllDirections) {
-      EXPECT_FALSE(CanShift(bytes, c.ncol, c.nstr, c.vert, d)) << Name(d);
-      ShiftBytes(bytes, c.ncol, c.nstr, c.vert, d);
+      EXPECT_FALSE(CanShift(bytes, test::Cell(c.ncol, c.nstr, c.vert), d)) << Name(d);
+      ShiftBytes(bytes, test::Cell(c.ncol, c.nstr, c.vert), d);
       EXPECT_EQ(bytes, before) << Name(d);
     }
   }
@@ -217,7 +218,7 @@ TEST(ShiftBytes, LeavesBytesBeyondTheCellAlone) {
   std::vector<std::uint8_t> bytes(48, 0xEE);
   std::fill(bytes.begin(), bytes.begin() + 16, std::uint8_t{0});
   bytes[4] = 0x3C;
-  ShiftBytes(bytes, 16, 8, 1, ShiftDirection::Down);
+  ShiftBytes(bytes, test::Cell(16, 8), ShiftDirection::Down);
   EXPECT_EQ(bytes[4], 0x78);
   EXPECT_TRUE(
       std::all_of(bytes.begin() + 16, bytes.end(), [](std::uint8_t v) { return v == 0xEE; }));
@@ -332,10 +333,12 @@ TEST(ShiftGlyph, RepeatedUpStopsAtRowZero) {
   EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, 5), s), want);
 }
 
-TEST(ShiftGlyph, HorizontalFontOfWidth6Or12IsRefused) {
+TEST(ShiftGlyph, HorizontalCellGivenTheVerticalByteCountIsRefused) {
+  // Padded rows need more bytes than the columns of 6 x 8 and 12 x 16.
   for (const Shape& s : {Shape{6, 8, 0}, Shape{12, 16, 0}}) {
     SCOPED_TRACE(test::Describe(s));
     FontModel m = test::NewFont(s);
+    m.cb = static_cast<std::int16_t>(test::BytesOf({s.ncol, s.nstr, 1}));
     m.glyphStore[1] = 0x10;  // a pixel somewhere inside, nowhere near an edge
     const FontModel before = m;
     for (ShiftDirection d : kAllDirections) EXPECT_FALSE(ShiftGlyph(m, d)) << Name(d);

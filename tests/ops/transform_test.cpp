@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 
+#include "cells.h"
 #include "ops_test_support.h"
 
 namespace zg {
@@ -16,23 +17,23 @@ using test::Picture;
 using test::PictureOf;
 using test::Shape;
 
-using Transform = std::function<void(std::span<std::uint8_t>, int, int, int)>;
+using Transform = std::function<void(std::span<std::uint8_t>, const Layout&)>;
 
 // Applies `t` to the picture packed for `s` and reads the result back.
 Picture Apply(const Transform& t, const Picture& p, const Shape& s) {
   auto bytes = PackPicture(p, s);
-  t(bytes, s.ncol, s.nstr, s.vert);
+  t(bytes, s.layout());
   return PictureOf(bytes, s);
 }
 
 const Transform kFlipH = FlipHorizontal;
 const Transform kFlipV = FlipVertical;
 const Transform kInvert = InvertGlyph;
-const Transform kTurnRight = [](std::span<std::uint8_t> g, int c, int r, int v) {
-  EXPECT_TRUE(RotateClockwise(g, c, r, v));
+const Transform kTurnRight = [](std::span<std::uint8_t> g, const Layout& l) {
+  EXPECT_TRUE(RotateClockwise(g, l));
 };
-const Transform kTurnLeft = [](std::span<std::uint8_t> g, int c, int r, int v) {
-  EXPECT_TRUE(RotateCounterClockwise(g, c, r, v));
+const Transform kTurnLeft = [](std::span<std::uint8_t> g, const Layout& l) {
+  EXPECT_TRUE(RotateCounterClockwise(g, l));
 };
 
 TEST(Transform, FlipsAndInvertsANonSquareCell) {
@@ -72,8 +73,8 @@ TEST(Transform, RefusesToTurnANonSquareCell) {
   for (const Shape& s : {Shape{6, 8, 1}, Shape{16, 24, 1}, Shape{16, 24, 0}, Shape{24, 16, 0}}) {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(test::BytesOf(s)), 0x5A);
     const auto before = bytes;
-    EXPECT_FALSE(RotateClockwise(bytes, s.ncol, s.nstr, s.vert)) << Describe(s);
-    EXPECT_FALSE(RotateCounterClockwise(bytes, s.ncol, s.nstr, s.vert)) << Describe(s);
+    EXPECT_FALSE(RotateClockwise(bytes, s.layout())) << Describe(s);
+    EXPECT_FALSE(RotateCounterClockwise(bytes, s.layout())) << Describe(s);
     EXPECT_EQ(bytes, before) << Describe(s);
   }
 }
@@ -109,19 +110,20 @@ TEST(Transform, MatchesItsPixelMeaningForEveryShape) {
     auto bytes = PackPicture(p, s);
     bytes.push_back(0xA5);
     for (const auto& t : {kFlipH, kFlipV, kInvert}) {
-      t(bytes, s.ncol, s.nstr, s.vert);
+      t(bytes, s.layout());
       EXPECT_EQ(bytes.back(), 0xA5) << Describe(s);
     }
   }
 }
 
 TEST(Transform, LeavesACellWithoutLayoutAlone) {
-  std::vector<std::uint8_t> bytes(12, 0x3C);  // 12 x 8 cannot scan horizontally
+  std::vector<std::uint8_t> bytes(12, 0x3C);  // 12 x 8 horizontal takes 16
   const auto before = bytes;
-  FlipHorizontal(bytes, 12, 8, 0);
-  FlipVertical(bytes, 12, 8, 0);
-  InvertGlyph(bytes, 12, 8, 0);
-  InvertGlyph(std::span(bytes).first(5), 6, 8, 1);  // too few bytes for the cell
+  FlipHorizontal(bytes, test::Cell(12, 8, 0));
+  FlipVertical(bytes, test::Cell(12, 8, 0));
+  InvertGlyph(bytes, test::Cell(12, 8, 0));
+  InvertGlyph(std::span(bytes).first(5), test::Cell(6, 8));  // too few bytes for the cell
+  InvertGlyph(bytes, test::Cell(25, 8));                     // wider than the grid
   EXPECT_EQ(bytes, before);
 }
 

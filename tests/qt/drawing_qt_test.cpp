@@ -44,7 +44,7 @@ struct Window {
   }
   std::string Shown() const {
     const FontModel& m = window.form.model;
-    return GlyphPicture(m.glyphStore, m.sb, m.cb, m.ncol, m.nstr, m.vert);
+    return GlyphPicture(m.glyphStore, m.sb, m.cb, LayoutOf(m));
   }
 };
 

@@ -56,7 +56,7 @@ int LitPixels(const GlyphPreviewWidget& preview, int index, int ncol, int nstr) 
 }
 
 TEST_F(FontImportDialogTest, PreviewShowsTheFontInTheCell) {
-  FontImportDialog dialog(16, 16, 1, CodePage::Windows1251, glyphs);
+  FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), Q("Импорт из шрифта"));
   EXPECT_EQ(dialog.importButton()->text(), Q("Импортировать"));
@@ -91,7 +91,7 @@ TEST_F(FontImportDialogTest, PreviewShowsTheFontInTheCell) {
 }
 
 TEST_F(FontImportDialogTest, EachFontFitsTheCellUntilTheUserSetsASize) {
-  FontImportDialog dialog(16, 16, 1, CodePage::Windows1251, glyphs);
+  FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
   dialog.pathEdit()->setText(kDejaVu);
   EXPECT_EQ(dialog.sizeBox()->value(), 11);
   EXPECT_EQ(dialog.clipLabel()->text(), QString());
@@ -106,7 +106,7 @@ TEST_F(FontImportDialogTest, EachFontFitsTheCellUntilTheUserSetsASize) {
 }
 
 TEST_F(FontImportDialogTest, FontsThatCannotBeUsedSayWhyAndKeepImportOff) {
-  FontImportDialog dialog(8, 8, 1, CodePage::Windows1251, glyphs);
+  FontImportDialog dialog(Layout::Classic(8, 8, Scan::Vertical), CodePage::Windows1251, glyphs);
   const struct {
     QString path;
     int size;
@@ -131,7 +131,7 @@ TEST_F(FontImportDialogTest, FontsThatCannotBeUsedSayWhyAndKeepImportOff) {
 
 TEST_F(FontImportDialogTest, OnlyEmptyKeepsDrawnGlyphsInThePreview) {
   std::fill_n(glyphs.begin() + 32 * (0x41 - 0x20), 32, std::uint8_t{0xFF});
-  FontImportDialog dialog(16, 16, 1, CodePage::Windows1251, glyphs);
+  FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
   FontImportChoice c;
   c.fontPath = kDejaVu.toStdString();
   c.range = FillRange::EmptyOnly();
@@ -151,7 +151,8 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
     QTest::keyClicks(dialog->sizeBox(), "12");
     QTest::mouseClick(dialog->importButton(), Qt::LeftButton);
   });
-  const auto choice = FontImportDialog::Ask(nullptr, 16, 16, 0, CodePage::Windows1251, glyphs);
+  const auto choice = FontImportDialog::Ask(nullptr, Layout::Classic(16, 16, Scan::Horizontal),
+                                            CodePage::Windows1251, glyphs);
   ASSERT_TRUE(choice.has_value());
   FontImportChoice expected;
   expected.fontPath = kDejaVu.toStdString();
@@ -166,7 +167,9 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
     EXPECT_EQ(dialog->sizeBox()->value(), 12);
     dialog->reject();
   });
-  EXPECT_EQ(FontImportDialog::Ask(nullptr, 16, 16, 0, CodePage::Windows1251, glyphs), std::nullopt);
+  EXPECT_EQ(FontImportDialog::Ask(nullptr, Layout::Classic(16, 16, Scan::Horizontal),
+                                  CodePage::Windows1251, glyphs),
+            std::nullopt);
 }
 
 TEST_F(FontImportDialogTest, InstalledFamiliesResolveToTheirFile) {
@@ -177,7 +180,7 @@ TEST_F(FontImportDialogTest, InstalledFamiliesResolveToTheirFile) {
   EXPECT_EQ(found->faceIndex, 0);
   EXPECT_EQ(FindInstalledFont(QStringLiteral("No Such Family Here"), QString()), std::nullopt);
 
-  FontImportDialog dialog(8, 8, 1, CodePage::Windows1251, glyphs);
+  FontImportDialog dialog(Layout::Classic(8, 8, Scan::Vertical), CodePage::Windows1251, glyphs);
   dialog.setInstalledFont(QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Book"));
   ASSERT_TRUE(dialog.choice().has_value());
   EXPECT_EQ(QString::fromStdString(dialog.choice()->fontPath), found->path);

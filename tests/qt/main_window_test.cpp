@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "cells.h"
 #include "dialog_scripts.h"
 #include "qt_test_support.h"
 #include "ui/qt/grid_widget.h"
@@ -175,7 +176,7 @@ TEST(MainWindow, ADragPaintsEveryBoxOnItsWayAsOneUndoStep) {
   QTest::mousePress(&grid, Qt::LeftButton, {}, CentreOf(grid, 0));
   QTest::mouseMove(&grid, CentreOf(grid, 3 * 24 + 6));
   QTest::mouseRelease(&grid, Qt::LeftButton, {}, CentreOf(grid, 3 * 24 + 6));
-  EXPECT_EQ(GlyphPicture(window.form.model.glyphStore, 0, 8, 8, 8, 1),
+  EXPECT_EQ(GlyphPicture(window.form.model.glyphStore, 0, 8, test::Cell(8, 8, 1)),
             "##......\n"
             "..##....\n"
             "....##..\n"

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
+#include <array>
 
 #include "qt_test_support.h"
 #include "ui/qt/grid_widget.h"
@@ -55,10 +57,11 @@ TEST(ParamsDialog, ShowsTheDesignedControlsInNewMode) {
 
   QComboBox& list = *dialog.sizeList();
   EXPECT_FALSE(list.isEditable());
-  const char* const sizes[] = {"6 x 8",   "8 x 8",   "12 x 16", "16 x 16",
-                               "16 x 24", "24 x 16", "24 x 24"};
-  ASSERT_EQ(list.count(), 7);
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(list.itemText(i), Q(sizes[i]));
+  const char* const sizes[] = {"6 x 8",   "8 x 8",   "12 x 16", "16 x 16", "16 x 24",
+                               "24 x 16", "24 x 24", "8 x 16",  "5 x 8",   "другой..."};
+  ASSERT_EQ(list.count(), 10);
+  for (int i = 0; i < 10; ++i) EXPECT_EQ(list.itemText(i), Q(sizes[i]));
+  EXPECT_FALSE(dialog.widthBox()->isVisible());
   EXPECT_EQ(list.currentIndex(), -1);
   EXPECT_TRUE(list.currentText().isEmpty());
 
@@ -100,6 +103,18 @@ TEST(ParamsDialog, SizesSteerTheScanOptions) {
   EXPECT_TRUE(dialog.verticalOption()->isChecked());
   EXPECT_TRUE(dialog.horizontalOption()->isVisible());
   EXPECT_EQ(f.form2.frm, "24 x 16");
+
+  // Another cell: its width and height, either scan.
+  PickSize(list, 9);
+  ASSERT_TRUE(dialog.widthBox()->isVisible());
+  EXPECT_TRUE(dialog.horizontalOption()->isVisible());
+  dialog.widthBox()->setValue(7);
+  dialog.heightBox()->setValue(30);  // kept to the grid
+  EXPECT_EQ(dialog.heightBox()->value(), 24);
+  QTest::mouseClick(dialog.horizontalOption(), Qt::LeftButton);
+  QTest::mouseClick(dialog.confirmButton(), Qt::LeftButton);
+  EXPECT_EQ((std::array{f.model.ncol, f.model.nstr, f.model.vert, f.model.cb}),
+            (std::array<std::int16_t, 4>{7, 24, 0, 24}));
 }
 
 TEST(ParamsDialog, OnlyItsTwoButtonsCloseIt) {

@@ -90,18 +90,21 @@ TEST(Commands, ShiftsMoveTheGlyphSilently) {
   EXPECT_TRUE(e.platform.messages.empty());
 }
 
-TEST(Commands, ScanChangeRefusesNarrowCellsAndAnnouncesTheNewScan) {
+TEST(Commands, ScanChangeWorksForNarrowCellsAndAnnouncesTheNewScan) {
   {
+    // 12 x 16: 24 column bytes a glyph become 16 rows of two bytes, padded.
     Editor e("12 x 16");
-    e.form.picture1Click(0);
-    const FontModel before = e.form.model;
+    e.form.text1Click(1);
+    e.form.picture1Click(11);  // pixel (0, 11)
     e.form.command10Click();
-    ASSERT_EQ(e.platform.messages.size(), 1U);
-    EXPECT_EQ(e.platform.messages[0],
-              (MessageRequest{"Изменение вида развертки невозможно", MsgButtons::Ok,
-                              MsgIcon::Warning, "Внимание!"}));
-    EXPECT_EQ(e.form.model.glyphStore, before.glyphStore);
-    EXPECT_EQ(e.form.model.vert, 1);
+    EXPECT_EQ(e.form.model.vert, 0);
+    EXPECT_EQ(e.form.model.cb, 32);
+    EXPECT_EQ(e.form.model.glyphStore[32 + 1], 0x10);
+    EXPECT_EQ(e.form.model.pixelOn[11], -1);
+    EXPECT_EQ(e.platform.messages.at(0).icon, MsgIcon::Information);
+    e.form.undoClick();
+    EXPECT_EQ(e.form.model.cb, 24);
+    EXPECT_EQ(e.form.model.glyphStore[24 + 11], 0x01);
   }
   Editor e("24 x 16");
   e.form.text1Click(5);

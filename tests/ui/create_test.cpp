@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "cells.h"
 #include "fake_platform.h"
 #include "model/codec.h"
 #include "ui/form1.h"
@@ -145,7 +146,7 @@ TEST(Form2Dialog, TheNegativeBoxReachesTheMainWindowOnlyWhenConfirmed) {
 TEST(Creation, EverySizeOpensAnEmptyFontWithItsCellShown) {
   for (const auto& size : kCellSizes) {
     for (bool horizontal : {false, true}) {
-      if (horizontal && !AllowsHorizontal(size.ncol)) continue;
+      if (horizontal && !test::WholeByteRows(size.ncol)) continue;
       FakePlatform platform;
       Form1 form(platform);
       form.Load();
@@ -155,7 +156,7 @@ TEST(Creation, EverySizeOpensAnEmptyFontWithItsCellShown) {
       const FontModel& m = form.model;
       EXPECT_EQ(m.ncol, size.ncol);
       EXPECT_EQ(m.nstr, size.nstr);
-      EXPECT_EQ(m.cb, size.cb);
+      EXPECT_EQ(m.cb, test::CellBytes(size));
       EXPECT_EQ(m.vert, horizontal ? 0 : 1);
       EXPECT_EQ(m.pos, -1);
       EXPECT_EQ(m.simb, 0);
@@ -169,8 +170,9 @@ TEST(Creation, EverySizeOpensAnEmptyFontWithItsCellShown) {
         EXPECT_EQ(m.pixelBoxVisible[k], inCell) << size.name << " box " << k;
         visible += m.pixelBoxVisible[k];
         if (inCell) {
-          EXPECT_EQ(m.pixelBoxColor[k],
-                    IsMarginBox(k / 24, k % 24, size.ncol, size.nstr) ? kYellow : kWhite);
+          EXPECT_EQ(
+              m.pixelBoxColor[k],
+              IsMarginBox(k / 24, k % 24, test::Cell(size.ncol, size.nstr)) ? kYellow : kWhite);
         }
       }
       EXPECT_EQ(visible, size.ncol * size.nstr);

@@ -16,8 +16,7 @@ namespace {
 using testing::Editor;
 
 std::string Shown(const Form1& f) {
-  return GlyphPicture(f.model.glyphStore, f.model.sb, f.model.cb, f.model.ncol, f.model.nstr,
-                      f.model.vert);
+  return GlyphPicture(f.model.glyphStore, f.model.sb, f.model.cb, LayoutOf(f.model));
 }
 
 // An 8 x 8 font with an "L" drawn in symbol 1.
@@ -152,11 +151,11 @@ TEST(Drawing, ImportFromAFontFillsTheFontInOneStep) {
   EXPECT_NE(Shown(e.form).find("#"), std::string::npos);
   EXPECT_EQ(At(e.form.Menus(), MenuCommand::Undo).text, "Отменить: импорт из шрифта");
   e.form.undoClick();
-  EXPECT_EQ(e.Doc(), EmptyDocument(16, 16, 1, false));
+  EXPECT_EQ(e.Doc(), EmptyDocument(Layout::Classic(16, 16, Scan::Vertical), false));
   choice.fontPath = test::DataPath("Font08x08vp.fnt");  // not a font
   e.platform.fontImportChoices.push_back(choice);
   e.form.importFromFontClick();
-  EXPECT_EQ(e.Doc(), EmptyDocument(16, 16, 1, false));
+  EXPECT_EQ(e.Doc(), EmptyDocument(Layout::Classic(16, 16, Scan::Vertical), false));
   EXPECT_EQ(e.platform.messages.size(), 2U);
 }
 
@@ -226,7 +225,7 @@ TEST(Drawing, AHeaderInAnotherLayoutImportsWithoutQuestions) {
   EXPECT_TRUE(other.platform.messages.empty());
   // The font comes back in the scan it was written in, its pixels as drawn.
   FontDocument drawn = e.Doc();
-  drawn.vert = 1;
+  drawn.layout = Layout::Classic(8, 8, Scan::Vertical);
   drawn.glyphs = PackTable(e.Doc(), {Layout::Classic(8, 8, Scan::Vertical), kFirstCode});
   EXPECT_EQ(other.Doc(), drawn);
 }

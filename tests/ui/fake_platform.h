@@ -121,7 +121,7 @@ class FakePlatform : public Platform {
   }
   ClipboardContents ReadClipboard() override { return clipboard; }
 
-  std::optional<FontImportChoice> ShowFontImportDialog(int, int, int, CodePage,
+  std::optional<FontImportChoice> ShowFontImportDialog(const Layout&, CodePage,
                                                        std::span<const std::uint8_t>) override {
     if (fontImportChoices.empty()) {
       ADD_FAILURE() << "unexpected font import dialog";

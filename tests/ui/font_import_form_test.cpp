@@ -92,12 +92,12 @@ TEST(FontImportForm, TheChoiceBecomesARendererRequestForTheCell) {
   c.align = HAlign::Left;
   c.offsetX = -1;
   c.offsetY = 3;
-  const GlyphImportRequest r = ImportRequest(c, 12, 16, 1);
+  const GlyphImportRequest r = ImportRequest(c, Layout::Classic(12, 16, Scan::Vertical));
   EXPECT_EQ(r.fontPath, "/fonts/a.ttc");
   const GlyphRenderOptions& o = r.options;
-  EXPECT_EQ((std::array{o.faceIndex, o.pixelSize, o.ncol, o.nstr, o.vert, o.threshold, o.offsetX,
-                        o.offsetY}),
-            (std::array{2, 13, 12, 16, 1, 90, -1, 3}));
+  EXPECT_EQ((std::array{o.faceIndex, o.pixelSize, o.threshold, o.offsetX, o.offsetY}),
+            (std::array{2, 13, 90, -1, 3}));
+  EXPECT_EQ(o.layout, Layout::Classic(12, 16, Scan::Vertical));
   EXPECT_EQ(o.mode, RenderMode::AntiAliased);
   EXPECT_EQ(o.align, HAlign::Left);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cells.h"
 #include "model/codec.h"
 
 namespace zg {
@@ -22,7 +23,7 @@ std::vector<std::uint8_t> FontWith(const Picture& p, int vert) {
   for (int r = 0; r < 8; ++r) {
     for (int c = 0; c < 8; ++c) {
       if (p[r][c] != '#') continue;
-      const PixelBit bit = LocatePixel(r * kGridSide + c, 8, vert);
+      const PixelBit bit = LocatePixel(r * kGridSide + c, test::Cell(8, kGridSide, vert));
       font[33 * 8 + bit.n] = static_cast<std::uint8_t>(font[33 * 8 + bit.n] | (1U << bit.b));
     }
   }
@@ -53,8 +54,8 @@ TEST(RenderPreview, DrawsEachCellAtTheScaleWithNoGapBetween) {
   };
   const int text[] = {33, -1, 33};
   for (const int vert : {1, 0}) {
-    const auto image =
-        RenderPreview(FontWith(kLetterA, vert), 8, 8, vert, false, text, 2, DisplayLook::Oled);
+    const auto image = RenderPreview(FontWith(kLetterA, vert), test::Cell(8, 8, vert), false, text,
+                                     2, DisplayLook::Oled);
     ASSERT_EQ(image.width, 48);
     ASSERT_EQ(image.height, 16);
     Picture expected;
@@ -65,8 +66,8 @@ TEST(RenderPreview, DrawsEachCellAtTheScaleWithNoGapBetween) {
 
 TEST(RenderPreview, ShowsANegativeFontInvertedAndALackingCharacterUnlit) {
   const int text[] = {33, -1};
-  const auto image =
-      RenderPreview(FontWith(kLetterA, 1), 8, 8, 1, true, text, 1, DisplayLook::YellowGreenLcd);
+  const auto image = RenderPreview(FontWith(kLetterA, 1), test::Cell(8, 8, 1), true, text, 1,
+                                   DisplayLook::YellowGreenLcd);
   const Picture p = Lit(image, DisplayLook::YellowGreenLcd);
   ASSERT_EQ(p.size(), 8U);
   for (std::size_t r = 0; r < 8; ++r) {
@@ -80,7 +81,7 @@ TEST(RenderPreview, LeavesAGapBetweenDotsFromScaleThree) {
   const Picture full(8, std::string(8, '#'));
   const int text[] = {33};
   const auto image =
-      RenderPreview(FontWith(full, 1), 8, 8, 1, false, text, 3, DisplayLook::BlueLcd);
+      RenderPreview(FontWith(full, 1), test::Cell(8, 8, 1), false, text, 3, DisplayLook::BlueLcd);
   const Picture p = Lit(image, DisplayLook::BlueLcd);
   ASSERT_EQ(p.size(), 24U);
   EXPECT_EQ(p[0], "##.##.##.##.##.##.##.##.");
@@ -88,11 +89,15 @@ TEST(RenderPreview, LeavesAGapBetweenDotsFromScaleThree) {
   EXPECT_EQ(p[2], std::string(24, '.'));
   EXPECT_EQ(ColorsOf(DisplayLook::BlueLcd).pixel, image.argb[0]);
 
-  // Scale is kept to 1..4; a cell with no byte layout draws nothing.
-  EXPECT_EQ(RenderPreview(FontWith(full, 1), 8, 8, 1, false, text, 9, DisplayLook::Oled).width, 32);
-  EXPECT_EQ(RenderPreview(FontWith(full, 1), 6, 8, 0, false, text, 1, DisplayLook::Oled),
+  // Scale is kept to 1..4; a cell wider than the grid draws nothing.
+  EXPECT_EQ(RenderPreview(FontWith(full, 1), test::Cell(8, 8, 1), false, text, 9, DisplayLook::Oled)
+                .width,
+            32);
+  EXPECT_EQ(
+      RenderPreview(FontWith(full, 1), test::Cell(25, 8, 1), false, text, 1, DisplayLook::Oled),
+      PreviewImage{});
+  EXPECT_EQ(RenderPreview({}, test::Cell(0, 0, 1), false, text, 1, DisplayLook::Oled),
             PreviewImage{});
-  EXPECT_EQ(RenderPreview({}, 0, 0, 1, false, text, 1, DisplayLook::Oled), PreviewImage{});
 }
 
 }  // namespace

@@ -52,12 +52,12 @@ QLineEdit* CodeEdit(QWidget* parent) {
 
 }  // namespace
 
-FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePage,
+FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
                                    std::span<const std::uint8_t> currentGlyphs, QWidget* parent)
-    : QDialog(parent), ncol_(ncol), nstr_(nstr), vert_(vert), codePage_(codePage) {
+    : QDialog(parent), layout_(layout), codePage_(codePage) {
   setWindowTitle(Q(text::kFontImportTitle));
   setModal(true);
-  const auto cb = static_cast<std::size_t>(std::max(0, GlyphBytes(ncol, nstr, vert)));
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   current_.assign(currentGlyphs.begin(),
                   currentGlyphs.begin() + static_cast<std::ptrdiff_t>(
                                               std::min(currentGlyphs.size(), kSymbolCount * cb)));
@@ -80,7 +80,7 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
 
   face_ = SpinBox(0, 0, this);
   size_ = SpinBox(1, 255, this);
-  size_->setValue(std::clamp(nstr, 1, 255));
+  size_->setValue(std::clamp(layout.height, 1, 255));
   mode_ = new QComboBox(this);
   mode_->addItem(Q(text::kFontImportMono));
   mode_->addItem(Q(text::kFontImportAntiAliased));
@@ -104,7 +104,7 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
   to_->setText(Q(CodeText(kFirstCode + kSymbolCount - 1)));
 
   preview_ = new GlyphPreviewWidget(this);
-  preview_->setCell(ncol, nstr, vert);
+  preview_->setCell(layout);
   message_ = new QLabel(this);
   message_->setTextFormat(Qt::PlainText);
   message_->setWordWrap(true);
@@ -153,14 +153,14 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
   rangeRow->addStretch();
   form->addRow(Q(text::kFontImportSymbols), rangeRow);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(grid);
-  layout->addLayout(form);
-  layout->addWidget(new QLabel(Q(text::kFontImportPreview), this));
-  layout->addWidget(preview_);
-  layout->addWidget(clip_);
-  layout->addWidget(message_);
-  layout->addWidget(buttons);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(grid);
+  column->addLayout(form);
+  column->addWidget(new QLabel(Q(text::kFontImportPreview), this));
+  column->addWidget(preview_);
+  column->addWidget(clip_);
+  column->addWidget(message_);
+  column->addWidget(buttons);
 
   const auto changed = [this] { refresh(); };
   connect(fromFile_, &QRadioButton::toggled, this, changed);
@@ -194,10 +194,10 @@ FontImportDialog::FontImportDialog(int ncol, int nstr, int vert, CodePage codePa
   refresh();
 }
 
-std::optional<FontImportChoice> FontImportDialog::Ask(QWidget* parent, int ncol, int nstr, int vert,
+std::optional<FontImportChoice> FontImportDialog::Ask(QWidget* parent, const Layout& layout,
                                                       CodePage codePage,
                                                       std::span<const std::uint8_t> currentGlyphs) {
-  FontImportDialog dialog(ncol, nstr, vert, codePage, currentGlyphs, parent);
+  FontImportDialog dialog(layout, codePage, currentGlyphs, parent);
   dialog.loadSettings();
   if (dialog.exec() != QDialog::Accepted || !dialog.choice()) return std::nullopt;
   dialog.saveSettings();
@@ -256,8 +256,9 @@ void FontImportDialog::loadSettings() {
   c.fontPath = settings.value("path").toString().toStdString();
   c.faceIndex = settings.value("faceIndex", 0).toInt();
   // A size the user set is kept for the same cell; else each font fits.
-  const bool sizeChosen = settings.contains("pixelSize") &&
-                          settings.value("sizeCell").toString() == CellKey(ncol_, nstr_);
+  const bool sizeChosen =
+      settings.contains("pixelSize") &&
+      settings.value("sizeCell").toString() == CellKey(layout_.width, layout_.height);
   c.pixelSize = sizeChosen ? settings.value("pixelSize").toInt() : size_->value();
   c.mode =
       settings.value("antiAliased", false).toBool() ? RenderMode::AntiAliased : RenderMode::Mono;
@@ -290,7 +291,7 @@ void FontImportDialog::saveSettings() const {
   settings.setValue("faceIndex", face_->value());
   if (sizeChosen_) {
     settings.setValue("pixelSize", size_->value());
-    settings.setValue("sizeCell", CellKey(ncol_, nstr_));
+    settings.setValue("sizeCell", CellKey(layout_.width, layout_.height));
   } else {
     settings.remove("pixelSize");
     settings.remove("sizeCell");
@@ -384,7 +385,7 @@ void FontImportDialog::refresh() {
     message_->setText(Q(why));
   };
   if (!c) return fail(problem);
-  GlyphImportRequest request = ImportRequest(*c, ncol_, nstr_, vert_);
+  GlyphImportRequest request = ImportRequest(*c, layout_);
   request.options.fitSize = !sizeChosen_;
   const GlyphRenderer::Result opened = GlyphRenderer::Open(request);
   if (!opened) return fail(ImportErrorText(opened.failure, c->pixelSize, c->faceIndex));

@@ -31,11 +31,11 @@ class FontImportDialog : public QDialog {
  public:
   // `currentGlyphs`: the font being edited (224 glyphs of the cell), so that
   // the preview shows what "only empty" keeps.
-  FontImportDialog(int ncol, int nstr, int vert, CodePage codePage,
+  FontImportDialog(const Layout& layout, CodePage codePage,
                    std::span<const std::uint8_t> currentGlyphs, QWidget* parent = nullptr);
 
   // Shows the dialog with the options of its last use; nothing on cancel.
-  static std::optional<FontImportChoice> Ask(QWidget* parent, int ncol, int nstr, int vert,
+  static std::optional<FontImportChoice> Ask(QWidget* parent, const Layout& layout,
                                              CodePage codePage,
                                              std::span<const std::uint8_t> currentGlyphs);
 
@@ -65,9 +65,7 @@ class FontImportDialog : public QDialog {
   // The choice as typed, before the font is opened.
   std::optional<FontImportChoice> readControls(std::string& problem) const;
 
-  int ncol_;
-  int nstr_;
-  int vert_;
+  Layout layout_;
   CodePage codePage_;
   std::vector<std::uint8_t> current_;
   std::optional<FontImportChoice> choice_;

@@ -24,10 +24,12 @@ GlyphPreviewWidget::GlyphPreviewWidget(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GlyphPreviewWidget::setCell(int ncol, int nstr, int vert) {
-  ncol_ = std::clamp(ncol, 1, kGridSide);
-  nstr_ = std::clamp(nstr, 1, kGridSide);
-  vert_ = vert;
+void GlyphPreviewWidget::setCell(const Layout& layout) {
+  layout_ = layout;
+  layout_.width = std::clamp(layout.width, 1, kGridSide);
+  layout_.height = std::clamp(layout.height, 1, kGridSide);
+  ncol_ = layout_.width;
+  nstr_ = layout_.height;
   updateGeometry();
   update();
 }
@@ -55,10 +57,7 @@ QSize GlyphPreviewWidget::sizeHint() const {
 bool GlyphPreviewWidget::pixelOn(int index, int row, int col) const {
   if (index < 0 || index >= static_cast<int>(glyphs_.size())) return false;
   if (row < 0 || row >= nstr_ || col < 0 || col >= ncol_) return false;
-  const PixelBit p = LocatePixel(row * kGridSide + col, ncol_, vert_);
-  const auto& bytes = glyphs_[static_cast<std::size_t>(index)].bytes;
-  if (p.n < 0 || p.n >= static_cast<int>(bytes.size())) return false;
-  return (bytes[static_cast<std::size_t>(p.n)] >> p.b & 1U) != 0;
+  return GetPixel(layout_, glyphs_[static_cast<std::size_t>(index)].bytes, col, row);
 }
 
 QRect GlyphPreviewWidget::pixelRect(int index, int row, int col) const {
@@ -74,7 +73,7 @@ void GlyphPreviewWidget::paintEvent(QPaintEvent*) {
   for (int i = 0; i < count; ++i) {
     for (int row = 0; row < nstr_; ++row) {
       for (int col = 0; col < ncol_; ++col) {
-        const Color back = IsMarginBox(row, col, ncol_, nstr_) ? kYellow : kWhite;
+        const Color back = IsMarginBox(row, col, layout_) ? kYellow : kWhite;
         painter.fillRect(pixelRect(i, row, col),
                          ToQColor(pixelOn(i, row, col) ? OnColor(back) : back));
       }

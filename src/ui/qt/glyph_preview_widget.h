@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/layout.h"
+
 namespace zg {
 
 struct PreviewGlyph {
@@ -20,7 +22,7 @@ class GlyphPreviewWidget : public QWidget {
  public:
   explicit GlyphPreviewWidget(QWidget* parent = nullptr);
 
-  void setCell(int ncol, int nstr, int vert);
+  void setCell(const Layout& layout);
   void setGlyphs(std::vector<PreviewGlyph> glyphs);
   const std::vector<PreviewGlyph>& glyphs() const { return glyphs_; }
 
@@ -38,9 +40,9 @@ class GlyphPreviewWidget : public QWidget {
   int box() const;
   QPoint cellOrigin(int index) const;
 
-  int ncol_ = 8;
+  Layout layout_ = Layout::Classic(8, 8, Scan::Vertical);
+  int ncol_ = 8;  // the layout's cell
   int nstr_ = 8;
-  int vert_ = 1;
   std::vector<PreviewGlyph> glyphs_;
 };
 

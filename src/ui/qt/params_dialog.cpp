@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 #include "ui/qt/face_button.h"
 #include "ui/qt/geometry.h"
@@ -48,6 +49,11 @@ ParamsDialog::ParamsDialog(Form2& form2, QWidget* parent)
   Place(MakeLabel(kForm2Label3, this), {0, 240, 1092, 612});
   combo1_ = Place(new QComboBox(this), {1200, 360, 1452, 315});
   for (const CellSize& size : kCellSizes) combo1_->addItem(Q(size.name));
+  combo1_->addItem(Q(kForm2OtherSize));
+  width_ = Place(new QSpinBox(this), {2760, 360, 660, 315});
+  times_ = Place(MakeLabel("x", this), {3450, 390, 150, 315});
+  height_ = Place(new QSpinBox(this), {3630, 360, 660, 315});
+  for (QSpinBox* box : {width_, height_}) box->setRange(1, kGridSide);
   Place(MakeLabel(kForm2Label19, this), {60, 1080, 975, 375});
   option1_ = Place(new QRadioButton(Q(kForm2Option1), this), {1200, 1080, 1515, 255});
   option2_ = Place(new QRadioButton(Q(kForm2Option2), this), {1200, 1320, 1515, 375});
@@ -61,6 +67,8 @@ ParamsDialog::ParamsDialog(Form2& form2, QWidget* parent)
   setTabOrder(option1_, option2_);
   setTabOrder(option2_, command2_);
   setTabOrder(command2_, check1_);
+  setTabOrder(check1_, width_);
+  setTabOrder(width_, height_);
   command1_->setAutoDefault(false);
   command2_->setAutoDefault(false);
 
@@ -70,6 +78,12 @@ ParamsDialog::ParamsDialog(Form2& form2, QWidget* parent)
     form2_.Combo1Click(text);
     sync();
   });
+  for (QSpinBox* box : {width_, height_}) {
+    connect(box, &QSpinBox::valueChanged, this, [this] {
+      form2_.SizeEntryChange(width_->value(), height_->value());
+      sync();
+    });
+  }
   connect(option1_, &QRadioButton::clicked, this, [this] { run(&Form2::Option1Click); });
   connect(option2_, &QRadioButton::clicked, this, [this] { run(&Form2::Option2Click); });
   connect(check1_, &QCheckBox::clicked, this, [this](bool checked) {
@@ -100,6 +114,16 @@ void ParamsDialog::sync() {
   // The two options are exclusive: checking one clears the other.
   (state.option1 ? option1_ : option2_)->setChecked(true);
   option2_->setVisible(state.option2Visible);
+  {
+    const QSignalBlocker blockWidth(width_);
+    const QSignalBlocker blockHeight(height_);
+    width_->setValue(state.entryWidth);
+    height_->setValue(state.entryHeight);
+  }
+  for (QWidget* w : {static_cast<QWidget*>(width_), static_cast<QWidget*>(times_),
+                     static_cast<QWidget*>(height_)}) {
+    w->setVisible(state.sizeEntryVisible);
+  }
   check1_->setChecked(state.check1Value != 0);
   check1_->setVisible(state.check1Visible);
   if (state.closed) QDialog::done(QDialog::Accepted);

@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace zg {
 
@@ -24,6 +25,8 @@ class ParamsDialog : public QDialog {
   QRadioButton* verticalOption() const { return option1_; }
   QRadioButton* horizontalOption() const { return option2_; }
   QCheckBox* negativeBox() const { return check1_; }
+  QSpinBox* widthBox() const { return width_; }
+  QSpinBox* heightBox() const { return height_; }
   QPushButton* confirmButton() const { return command1_; }
   QPushButton* cancelButton() const { return command2_; }
 
@@ -42,6 +45,9 @@ class ParamsDialog : public QDialog {
   QRadioButton* option1_ = nullptr;
   QRadioButton* option2_ = nullptr;
   QCheckBox* check1_ = nullptr;
+  QSpinBox* width_ = nullptr;  // another cell's width and height
+  QSpinBox* height_ = nullptr;
+  QLabel* times_ = nullptr;
   QPushButton* command1_ = nullptr;
   QPushButton* command2_ = nullptr;
 };

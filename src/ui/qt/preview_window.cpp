@@ -109,12 +109,12 @@ PreviewWindow::PreviewWindow(const FontModel& model, std::function<int(char32_t)
 PreviewWindow::~PreviewWindow() { saveSettings(); }
 
 PreviewImage PreviewWindow::render() const {
-  const auto bytes = static_cast<std::size_t>(std::max(0, CellBytes(model_.ncol, model_.nstr)));
+  const Layout layout = LayoutOf(model_);
+  const auto bytes = static_cast<std::size_t>(layout.BytesPerGlyph());
   const auto glyphs = std::span<const std::uint8_t>(model_.glyphStore)
                           .first(std::min(bytes * kSymbolCount, model_.glyphStore.size()));
   if (model_.cb <= 0) return {};
-  return RenderPreview(glyphs, model_.ncol, model_.nstr, model_.vert, model_.pos == 0, symbols_,
-                       scale_->value(),
+  return RenderPreview(glyphs, layout, model_.pos == 0, symbols_, scale_->value(),
                        kDisplayLooks[static_cast<std::size_t>(look_->currentIndex())]);
 }
 

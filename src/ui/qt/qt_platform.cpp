@@ -246,9 +246,9 @@ Platform::ClipboardContents QtPlatform::ReadClipboard() {
 }
 
 std::optional<FontImportChoice> QtPlatform::ShowFontImportDialog(
-    int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) {
+    const Layout& layout, CodePage page, std::span<const std::uint8_t> glyphs) {
   beforeModal();
-  return FontImportDialog::Ask(dialogParent(), ncol, nstr, vert, page, glyphs);
+  return FontImportDialog::Ask(dialogParent(), layout, page, glyphs);
 }
 
 std::optional<TableImportChoice> QtPlatform::ShowTableImportDialog(

@@ -28,7 +28,7 @@ class QtPlatform : public Platform {
   void SetClipboard(const std::string& glyph, const std::string& text) override;
   ClipboardContents ReadClipboard() override;
   std::optional<FontImportChoice> ShowFontImportDialog(
-      int ncol, int nstr, int vert, CodePage page, std::span<const std::uint8_t> glyphs) override;
+      const Layout& layout, CodePage page, std::span<const std::uint8_t> glyphs) override;
   std::optional<TableImportChoice> ShowTableImportDialog(
       const TableImportRequest& request) override;
   std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) override;
