@@ -597,13 +597,8 @@ std::optional<CHeaderParams> Form1::HeaderParamsOf(const std::string& path) {
   FileError ignored;  // the import's own opening reports what fails
   const std::unique_ptr<ByteSource> source = platform_.OpenForReading(path, ignored);
   if (!source) return std::nullopt;
-  auto header = ReadCHeaderParams(*source);
-  // Only a cell the editor holds, in a scan it can take.
-  if (header && (!IsCellSize(header->layout.width, header->layout.height) ||
-                 (!header->layout.Vertical() && !AllowsHorizontal(header->layout.width)))) {
-    return std::nullopt;
-  }
-  return header;
+  // Any cell the macros describe is one the editor holds (up to 24 x 24).
+  return ReadCHeaderParams(*source);
 }
 
 void Form1::command3Click() {
