@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ostream>
@@ -223,7 +224,7 @@ class Conversion {
     LoadedTable loaded = zg::LoadTable(in, a_.input, given, p.array);
     if (loaded.result.status != ReadStatus::Completed) {
       Fail(shown + ReadFailurePlace(loaded.result) + ": " +
-           ReadFailureText(loaded.result, p.Table().stride));
+           ReadFailureText(loaded.result, p.Table().stride, p.Table().firstCode, p.Table().skip));
       return false;
     }
     if (!loaded.found) {
@@ -363,14 +364,18 @@ std::string ReadFailurePlace(const ReadResult& r) {
   return ":" + std::to_string(r.line) + ":" + std::to_string(r.column);
 }
 
-std::string ReadFailureText(const ReadResult& r, int cb) {
-  // The font source reader's values are named with their glyph as well.
+std::string ReadFailureText(const ReadResult& r, int cb, int firstCode, int skip) {
+  // The font source reader's values are named with their glyph as well: the
+  // code the table gives it, none for a value of the table's header.
   std::string at;
   if (r.status == ReadStatus::SyntaxError) {
     at = "value " + std::to_string(r.valuesStored + 1);
-    constexpr auto kGlyphs = static_cast<std::size_t>(kSymbolCount);
-    const std::size_t glyph = cb > 0 ? r.valuesStored / static_cast<std::size_t>(cb) : kGlyphs;
-    if (glyph < kGlyphs) at += " (glyph " + Hex(kFirstCode + static_cast<int>(glyph)) + ")";
+    const auto header = static_cast<std::size_t>(std::max(skip, 0));
+    if (cb > 0 && r.valuesStored >= header) {
+      const std::size_t code = static_cast<std::size_t>(firstCode) +
+                               (r.valuesStored - header) / static_cast<std::size_t>(cb);
+      if (code <= 0xFF) at += " (glyph " + Hex(static_cast<int>(code)) + ")";
+    }
     at += ": ";
   }
   switch (r.status) {

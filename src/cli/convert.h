@@ -20,7 +20,7 @@ int Run(std::span<const std::string_view> argv, std::ostream& out, std::ostream&
 
 // Why reading a font file failed, in a sentence; a bad value of a font
 // source also names its number and glyph ("value 34 (glyph 24h): ...").
-std::string ReadFailureText(const ReadResult& result, int cb);
+std::string ReadFailureText(const ReadResult& result, int cb, int firstCode = 0x20, int skip = 0);
 // ":LINE:COLUMN" of a failure that has a place in the file, or nothing: put
 // after the file name, it gives the form editors and build logs link to.
 std::string ReadFailurePlace(const ReadResult& result);

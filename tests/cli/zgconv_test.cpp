@@ -160,6 +160,10 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
       {{dir / "bad.fnt", "--cell", "8x8", "-o", dir / "x.h"},
        1,
        "bad.fnt:2:6: value 3 (glyph 20h): not a value of a font source file\n"},
+      // In a table, the glyph of a bad value is the one the table's own codes give it.
+      {{dir / "bad.fnt", "--cell", "1x8", "--first-code", "0x40", "--skip", "1", "-o", dir / "x.h"},
+       1,
+       "bad.fnt:2:6: value 3 (glyph 41h): not a value"},
       {{dir / "bad.c", "--cell", "8x8", "-o", dir / "x.h"}, 1, "bad.c:3:3: a value outside"},
       {{dir / "none.fnt", "--cell", "8x8", "-o", dir / "x.h"}, 1, "none.fnt: No such file"},
       {{"--from-font", fnt, "--cell", "8x8", "-o", dir / "x.h"}, 1, "not a font FreeType can"},
