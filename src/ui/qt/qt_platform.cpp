@@ -26,8 +26,8 @@
 #include "ui/qt/export_dialog.h"
 #include "ui/qt/font_import_dialog.h"
 #include "ui/qt/params_dialog.h"
-#include "ui/qt/table_import_dialog.h"
 #include "ui/qt/qt_texts.h"
+#include "ui/qt/table_import_dialog.h"
 
 namespace zg {
 namespace {
