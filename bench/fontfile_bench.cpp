@@ -95,14 +95,15 @@ BENCHMARK(BM_WriteCHeader)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteBdf(benchmark::State& state) {
   WriteForm(state, [](auto glyphs, const auto& characters) {
-    return zg::WriteBdf(glyphs, 24, 24, 1, characters, {});
+    return zg::WriteBdf(glyphs, zg::Layout::Classic(24, 24, zg::Scan::Vertical), characters, {});
   });
 }
 BENCHMARK(BM_WriteBdf)->Unit(benchmark::kMicrosecond);
 
 void BM_WriteGfxHeader(benchmark::State& state) {
   WriteForm(state, [](auto glyphs, const auto& characters) {
-    return zg::WriteGfxHeader(glyphs, 24, 24, 1, characters, {"Font24x24"});
+    return zg::WriteGfxHeader(glyphs, zg::Layout::Classic(24, 24, zg::Scan::Vertical), characters,
+                              {"Font24x24"});
   });
 }
 BENCHMARK(BM_WriteGfxHeader)->Unit(benchmark::kMicrosecond);
@@ -144,14 +145,17 @@ void BM_WriteProportional(benchmark::State& state) {
   WriteForm(state, [&](auto glyphs, const auto& characters) {
     switch (form) {
       case 0:
-        return zg::WriteGfxHeader(glyphs, 24, 24, 1, characters, {"Font24x24", widths});
+        return zg::WriteGfxHeader(glyphs, zg::Layout::Classic(24, 24, zg::Scan::Vertical),
+                                  characters, {"Font24x24", widths});
       case 1:
-        return zg::WriteBdf(glyphs, 24, 24, 1, characters, {"zgedit", false, widths});
+        return zg::WriteBdf(glyphs, zg::Layout::Classic(24, 24, zg::Scan::Vertical), characters,
+                            {"zgedit", false, widths});
       case 2:
         return zg::WriteCHeader(glyphs, 24, 24, 1, false, characters,
                                 {"Font24x24vp", zg::FlashAttribute::Progmem, false, false, widths});
       default:
-        return zg::WriteLvglFont(glyphs, 24, 24, 1, characters, {"font_24x24", widths});
+        return zg::WriteLvglFont(glyphs, zg::Layout::Classic(24, 24, zg::Scan::Vertical),
+                                 characters, {"font_24x24", widths});
     }
   });
   constexpr const char* kForms[] = {"gfx", "bdf", "c header", "lvgl"};
@@ -163,9 +167,10 @@ void BM_ReadGfxFont(benchmark::State& state) {
   const auto store = RandomStore();
   const std::span<const std::uint8_t> glyphs(store.data(), kLargestCb * 224);
   const std::string text =
-      zg::WriteGfxHeader(glyphs, 24, 24, 1, Characters(), {"Font24x24", Widths(24)});
+      zg::WriteGfxHeader(glyphs, zg::Layout::Classic(24, 24, zg::Scan::Vertical), Characters(),
+                         {"Font24x24", Widths(24)});
   for (auto _ : state) {
-    const zg::GfxFont font = zg::ReadGfxFont(text, 24, 24, 1);
+    const zg::GfxFont font = zg::ReadGfxFont(text, zg::Layout::Classic(24, 24, zg::Scan::Vertical));
     if (font.status != zg::GfxReadStatus::Completed) state.SkipWithError("read failed");
     benchmark::DoNotOptimize(font.glyphs.data());
   }
@@ -185,18 +190,19 @@ void BM_GfxBitmapSize16x16(benchmark::State& state) {
   }
   const std::span<const std::uint8_t> glyphs(store.data(), 32 * 224);
   const bool proportional = state.range(0) != 0;
+  const zg::Layout cell = zg::Layout::Classic(16, 16, zg::Scan::Horizontal);
   std::array<std::uint8_t, 224> widths{};
   for (std::size_t i = 0; i < widths.size(); ++i) {
-    const zg::GlyphRows rows = zg::DecodeRows(zg::GlyphAt(glyphs, 32, i), 16, 16, 0);
-    const zg::InkBox box = zg::FindInk(rows, 16, 16);
+    const zg::GlyphRows rows = zg::DecodeRows(zg::GlyphAt(glyphs, 32, i), cell);
+    const zg::InkBox box = zg::FindInk(rows, cell);
     widths[i] = static_cast<std::uint8_t>(std::min(16, box.width == 0 ? 8 : box.x + box.width + 1));
   }
   const std::span<const std::uint8_t> given =
       proportional ? std::span<const std::uint8_t>(widths) : std::span<const std::uint8_t>();
   zg::GfxBitmapSize size;
   for (auto _ : state) {
-    size = zg::MeasureGfxBitmaps(glyphs, 16, 16, 0);
-    benchmark::DoNotOptimize(zg::WriteGfxHeader(glyphs, 16, 16, 0, Characters(), {"f", given}));
+    size = zg::MeasureGfxBitmaps(glyphs, cell);
+    benchmark::DoNotOptimize(zg::WriteGfxHeader(glyphs, cell, Characters(), {"f", given}));
   }
   state.counters["whole_cell_bytes"] = static_cast<double>(size.wholeCells);
   state.counters["cropped_bytes"] = static_cast<double>(size.cropped);

@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(p->vert == 1 || (p->vert == 0 && p->ncol % 8 == 0), "bad scan");
   Check(p->pos == -1 || p->pos == 0, "bad polarity");
 
-  const std::string name = zg::DefaultFontFileName(p->ncol, p->nstr, p->vert, p->pos == 0);
+  const std::string name = zg::DefaultFontFileName(zg::LayoutOf(*p), p->pos == 0);
   Check(name.size() == 11, "proposed name of the wrong length");
   Check(zg::ParseFontFileName(name) == p, "proposed name not recognised as the same font");
   Check(zg::ParseFontFileName("/some/dir/" + name + ".fnt") == p, "extension changed it");

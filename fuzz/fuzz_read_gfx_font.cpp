@@ -14,29 +14,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int ncol = 1 + (data[0] & 0x0F);
   const int nstr = 1 + (data[1] & 0x0F);
   const int vert = (data[0] >> 4) & 1;
+  const zg::Layout cell = zg::Layout::Classic(ncol, nstr, zg::ScanOf(vert));
   const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
-  const zg::GfxFont font = zg::ReadGfxFont(text, ncol, nstr, vert);
+  const zg::GfxFont font = zg::ReadGfxFont(text, cell);
   if (font.status == zg::GfxReadStatus::TooLarge) {
     zg_fuzz::Check(font.neededWidth > ncol || font.neededHeight > nstr, "refused a font that fits");
   }
   if (font.status != zg::GfxReadStatus::Completed) return 0;
   zg_fuzz::Check(font.neededWidth <= ncol && font.neededHeight <= nstr, "took a font too large");
-  zg_fuzz::Check(font.glyphs.size() == zg::GlyphByteCount(ncol, nstr, vert) * 224, "glyph bytes");
+  zg_fuzz::Check(font.glyphs.size() == static_cast<std::size_t>(cell.BytesPerGlyph()) * 224,
+                 "glyph bytes");
   for (const std::uint8_t w : font.widths) {
     zg_fuzz::Check(w >= 1 && w <= ncol, "a width outside the cell");
   }
   std::array<char32_t, 224> characters{};
   const std::string again =
-      zg::WriteGfxHeader(font.glyphs, ncol, nstr, vert, characters, {"again", font.widths});
-  const zg::GfxFont back = zg::ReadGfxFont(again, ncol, nstr, vert);
+      zg::WriteGfxHeader(font.glyphs, cell, characters, {"again", font.widths});
+  const zg::GfxFont back = zg::ReadGfxFont(again, cell);
   zg_fuzz::Check(back.status == zg::GfxReadStatus::Completed, "its own export refused");
   zg_fuzz::Check(back.widths == font.widths, "widths changed through the export");
   for (std::size_t i = 0; i < 224; ++i) {
     for (int y = 0; y < nstr; ++y) {
       for (int x = 0; x < ncol; ++x) {
-        const std::size_t cb = zg::GlyphByteCount(ncol, nstr, vert);
-        zg_fuzz::Check(zg::GlyphPixel(zg::GlyphAt(font.glyphs, cb, i), ncol, nstr, vert, x, y) ==
-                           zg::GlyphPixel(zg::GlyphAt(back.glyphs, cb, i), ncol, nstr, vert, x, y),
+        const auto cb = static_cast<std::size_t>(cell.BytesPerGlyph());
+        zg_fuzz::Check(zg::GlyphPixel(zg::GlyphAt(font.glyphs, cb, i), cell, x, y) ==
+                           zg::GlyphPixel(zg::GlyphAt(back.glyphs, cb, i), cell, x, y),
                        "a pixel changed through the export");
       }
     }

@@ -115,11 +115,10 @@ std::string FormatFontDocument(const FontDocument& d, const OutputOptions& optio
           PackTable(d, form), {form.layout, form.firstCode}, d.negative, options.characters,
           {options.name, options.flash, options.pictures, options.singleDefinition});
     case OutputFormat::Bdf:
-      return WriteBdf(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
-                      options.characters, {options.name, options.rawEncoding}, unwrittenCodes);
+      return WriteBdf(d.glyphs, d.layout, options.characters, {options.name, options.rawEncoding},
+                      unwrittenCodes);
     case OutputFormat::Gfx:
-      return WriteGfxHeader(d.glyphs, d.layout.width, d.layout.height, d.layout.Vert(),
-                            options.characters, {options.name});
+      return WriteGfxHeader(d.glyphs, d.layout, options.characters, {options.name});
     case OutputFormat::FontSource:
       break;
   }

@@ -34,8 +34,9 @@ std::string Hex(char32_t v, int digits) {
 
 // SWIDTH to ENDCHAR of a glyph of its own advance, its BBX round its ink:
 // the box's bottom row lies (nstr - 1 - bottom) rows above the baseline.
-void AppendTightGlyph(std::string& out, const GlyphRows& rows, int ncol, int nstr, int advance) {
-  const InkBox box = FindInk(rows, ncol, nstr);
+void AppendTightGlyph(std::string& out, const GlyphRows& rows, const Layout& layout, int advance) {
+  const int nstr = layout.height;
+  const InkBox box = FindInk(rows, layout);
   const int above = box.height == 0 ? 0 : nstr - box.y - box.height;
   out += "SWIDTH " + std::to_string(1000 * advance / nstr) + " 0\nDWIDTH " +
          std::to_string(advance) + " 0\nBBX " + std::to_string(box.width) + " " +
@@ -44,7 +45,7 @@ void AppendTightGlyph(std::string& out, const GlyphRows& rows, int ncol, int nst
   const auto bw = static_cast<std::size_t>(box.width);
   const std::size_t rowBytes = (bw + 7) / 8;
   for (int y = box.y; y < box.y + box.height; ++y) {
-    const std::uint64_t row = std::uint64_t{BoxRow(rows, ncol, box, y)} << (8 * rowBytes - bw);
+    const std::uint64_t row = std::uint64_t{BoxRow(rows, layout, box, y)} << (8 * rowBytes - bw);
     for (std::size_t d = 2 * rowBytes; d-- > 0;) out += kHexDigits[(row >> (4 * d)) & 0xF];
     out += '\n';
   }
@@ -59,11 +60,13 @@ struct Entry {
 
 }  // namespace
 
-std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+std::string WriteBdf(std::span<const std::uint8_t> glyphs, const Layout& layout,
                      const std::array<char32_t, 224>& characters, const BdfOptions& options,
                      std::vector<int>* unwrittenCodes) {
   if (unwrittenCodes != nullptr) unwrittenCodes->clear();
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  const int ncol = layout.width;
+  const int nstr = layout.height;
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   // A character given by several codes belongs to the first of them.
   std::array<std::pair<char32_t, int>, kGlyphCount> byCharacter{};
@@ -109,13 +112,13 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
   const auto w0 = static_cast<std::size_t>(ncol);
   const std::size_t rowBytes = (w0 + 7) / 8;
   const bool tight = !options.widths.empty();
-  const bool proportional = IsProportional(options.widths, ncol);
+  const bool proportional = IsProportional(options.widths, layout);
   std::string spacing = "C";
   std::string averageWidth = w + "0";
   if (proportional) {
     int sum = 0;
     for (const Entry& e : entries)
-      sum += GlyphAdvance(options.widths, static_cast<std::size_t>(e.index), ncol);
+      sum += GlyphAdvance(options.widths, static_cast<std::size_t>(e.index), layout);
     spacing = "P";
     averageWidth =
         std::to_string(entries.empty() ? 10 * ncol
@@ -153,10 +156,10 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, i
         e.named ? "uni" + Hex(c, c > 0xFFFF ? 6 : 4) : "C0x" + Hex(static_cast<char32_t>(code), 2);
     out += "\nENCODING " + std::to_string(e.encoding) + "\n";
     const GlyphRows rows =
-        DecodeRows(GlyphAt(glyphs, cb, static_cast<std::size_t>(e.index)), ncol, nstr, vert);
+        DecodeRows(GlyphAt(glyphs, cb, static_cast<std::size_t>(e.index)), layout);
     if (tight) {
-      AppendTightGlyph(out, rows, ncol, nstr,
-                       GlyphAdvance(options.widths, static_cast<std::size_t>(e.index), ncol));
+      AppendTightGlyph(out, rows, layout,
+                       GlyphAdvance(options.widths, static_cast<std::size_t>(e.index), layout));
       continue;
     }
     out += metrics;

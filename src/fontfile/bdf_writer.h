@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/layout.h"
+
 namespace zg {
 
 struct BdfOptions {
@@ -14,7 +16,7 @@ struct BdfOptions {
   // ENCODING is the code 20h..FFh itself instead of the character's Unicode
   // code point; the font is then "FontSpecific" and keeps every code.
   bool rawEncoding = false;
-  // Glyph i's advance in pixels (1..ncol). Given, every glyph gets its own
+  // Glyph i's advance in pixels (1 to the cell's width). Given, every glyph gets its own
   // DWIDTH and a BBX tight round its ink; empty: every glyph its whole cell.
   std::span<const std::uint8_t> widths = {};
 };
@@ -29,7 +31,7 @@ struct BdfOptions {
 // point at all are not written and are listed in `unwrittenCodes`.
 // With widths, a glyph without ink has a 0 x 0 BBX and no bitmap rows, and a
 // font whose widths differ is SPACING "P" with its AVERAGE_WIDTH from them.
-std::string WriteBdf(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+std::string WriteBdf(std::span<const std::uint8_t> glyphs, const Layout& layout,
                      const std::array<char32_t, 224>& characters, const BdfOptions& options,
                      std::vector<int>* unwrittenCodes = nullptr);
 

@@ -39,13 +39,7 @@ void AppendPicture(std::string& out, const GlyphRows& rows, int ncol, int nstr) 
 
 // The glyph's rows for its picture, whatever the table's bit and band order.
 GlyphRows PictureRows(std::span<const std::uint8_t> glyph, const Layout& layout) {
-  const int vert = layout.Vert();
-  const Layout classic = Layout::Classic(layout.width, layout.height, layout.scan);
-  if (layout == classic) return DecodeRows(glyph, layout.width, layout.height, vert);
-  std::array<std::uint8_t, kMaxCellSide * kMaxCellSide / 8> bytes{};
-  const auto n = static_cast<std::size_t>(classic.BytesPerGlyph());
-  Repack(layout, glyph, classic, std::span(bytes).first(n));
-  return DecodeRows(std::span(bytes).first(n), layout.width, layout.height, vert);
+  return DecodeRows(glyph, layout);
 }
 
 // "bit 7 at the top, column by column" for the opening comment; nothing for
@@ -188,7 +182,7 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, const CHeaderTabl
     for (std::size_t i = 0; i < kGlyphCount; i += 16) {
       out += " ";
       for (std::size_t k = i; k < i + 16; ++k) {
-        out += ' ' + std::to_string(GlyphAdvance(options.widths, k, ncol));
+        out += ' ' + std::to_string(GlyphAdvance(options.widths, k, layout));
         if (k + 1 < kGlyphCount) out += ',';
       }
       out += "  /* from ";  // the line's first code

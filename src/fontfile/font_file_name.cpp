@@ -19,10 +19,10 @@ std::optional<int> TwoDigits(char high, char low) {
 
 }  // namespace
 
-std::string DefaultFontFileName(int ncol, int nstr, int vert, bool negative) {
+std::string DefaultFontFileName(const Layout& layout, bool negative) {
   char name[48];
-  const int n = std::snprintf(name, sizeof name, "Font%02dx%02d%c%c", ncol, nstr,
-                              vert == 1 ? 'v' : 'h', negative ? 'n' : 'p');
+  const int n = std::snprintf(name, sizeof name, "Font%02dx%02d%c%c", layout.width, layout.height,
+                              layout.Vertical() ? 'v' : 'h', negative ? 'n' : 'p');
   return std::string(name, n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 

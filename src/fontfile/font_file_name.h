@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/layout.h"
+
 namespace zg {
 
 struct FontFileParams {
@@ -18,7 +20,7 @@ struct FontFileParams {
 };
 
 // "Font08x08vp", "Font24x16hn": the name the save dialog proposes, without extension.
-std::string DefaultFontFileName(int ncol, int nstr, int vert, bool negative);
+std::string DefaultFontFileName(const Layout& layout, bool negative);
 
 // Recognises that name in the last component of a path ('/' and '\' both
 // separate folders), with any extension or other text after it: widths and

@@ -169,18 +169,6 @@ struct GfxGlyph {
   int offset, width, height, advance, xOffset, yOffset;
 };
 
-void SetPixel(std::span<std::uint8_t> glyph, int ncol, int vert, int x, int y) {
-  const auto ux = static_cast<std::size_t>(x);
-  const auto uy = static_cast<std::size_t>(y);
-  if (vert == 1) {
-    glyph[static_cast<std::size_t>(ncol) * (uy / 8) + ux] |=
-        static_cast<std::uint8_t>(1U << (uy % 8));
-  } else {
-    glyph[(static_cast<std::size_t>(ncol) + 7) / 8 * uy + ux / 8] |=
-        static_cast<std::uint8_t>(0x80U >> (ux % 8));
-  }
-}
-
 }  // namespace
 
 std::string_view ToString(GfxReadStatus status) {
@@ -201,7 +189,9 @@ std::string_view ToString(GfxReadStatus status) {
   return "unknown";
 }
 
-GfxFont ReadGfxFont(std::string_view text, int ncol, int nstr, int vert) {
+GfxFont ReadGfxFont(std::string_view text, const Layout& layout) {
+  const int ncol = layout.width;
+  const int nstr = layout.height;
   GfxFont font;
   const std::string code = CodeOnly(text);
   std::optional<std::vector<std::string_view>> fontItems;
@@ -297,7 +287,7 @@ GfxFont ReadGfxFont(std::string_view text, int ncol, int nstr, int vert) {
     font.status = GfxReadStatus::TooLarge;
     return font;
   }
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   font.glyphs.assign(cb * kGlyphCount, 0);
   font.widths.fill(static_cast<std::uint8_t>(ncol));
   const int baselineRow = nstr - 1 - bottom;
@@ -311,7 +301,7 @@ GfxFont ReadGfxFont(std::string_view text, int ncol, int nstr, int vert) {
     for (int y = 0; y < g.height; ++y) {
       for (int x = 0; x < g.width; ++x, ++bit) {
         if (((bitmap[bit / 8] >> (7 - bit % 8)) & 1U) != 0) {
-          SetPixel(glyph, ncol, vert, g.xOffset - left + x, baselineRow + g.yOffset + y);
+          SetPixel(layout, glyph, g.xOffset - left + x, baselineRow + g.yOffset + y, true);
         }
       }
     }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/layout.h"
+
 namespace zg {
 
 enum class GfxReadStatus : std::uint8_t {
@@ -30,20 +32,19 @@ struct GfxFont {
   // The cell all glyphs of codes 20h..FFh fit (also when it is too large).
   int neededWidth = 0;
   int neededHeight = 0;
-  // Completed only: 224 glyphs in the editor's byte order for the cell asked
-  // for, and each glyph's width (its xAdvance; the cell's width for a code
-  // the font does not hold).
+  // Completed only: 224 glyphs packed in the layout asked for, and each glyph's width (its
+  // xAdvance; the cell's width for a code the font does not hold).
   std::vector<std::uint8_t> glyphs;
   std::array<std::uint8_t, 224> widths{};
 };
 
 // Takes the first GFXfont initialiser of `text` (comments and preprocessor
 // lines skipped), then its bitmaps and glyph arrays by the names it gives,
-// PROGMEM or not. The glyphs of codes 20h..FFh are placed in an ncol x nstr
-// cell (vert 1 vertical, 0 horizontal scan) on a common baseline: the cell's
+// PROGMEM or not. The glyphs of codes 20h..FFh are placed in the cell of
+// `layout`, packed in its scan, bit and band order, on a common baseline: the cell's
 // bottom row is the lowest row any glyph reaches (the baseline row when none
 // goes below it), and column 0 is the pen's start (or the leftmost pixel a
 // glyph reaches left of it). Codes outside 20h..FFh are passed over.
-GfxFont ReadGfxFont(std::string_view text, int ncol, int nstr, int vert);
+GfxFont ReadGfxFont(std::string_view text, const Layout& layout);
 
 }  // namespace zg

@@ -13,9 +13,11 @@ std::size_t BoxBytes(const InkBox& box) {
 
 }  // namespace
 
-std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, const Layout& layout,
                            const std::array<char32_t, 224>& characters, const GfxOptions& options) {
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  const int ncol = layout.width;
+  const int nstr = layout.height;
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
@@ -41,11 +43,11 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int n
   out += "const uint8_t " + name + "Bitmaps[] PROGMEM = {\n";
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
     out += "  ";
-    const GlyphRows rows = DecodeRows(GlyphAt(glyphs, cb, i), ncol, nstr, vert);
-    const InkBox box = FindInk(rows, ncol, nstr);
+    const GlyphRows rows = DecodeRows(GlyphAt(glyphs, cb, i), layout);
+    const InkBox box = FindInk(rows, layout);
     boxes[i] = box;
     // The box's rows run on without padding; only the glyph's last byte is padded.
-    AppendBoxBits(out, rows, ncol, box);
+    AppendBoxBits(out, rows, layout, box);
     offset += BoxBytes(box);
     if (i + 1 == kGlyphCount && offset == 0) out += "0x00,";  // C has no empty array
     out += ' ';
@@ -61,7 +63,7 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int n
     const int yOffset = box.height == 0 ? 0 : box.y + 1 - nstr;
     out += "  {" + std::to_string(offset) + ", " + std::to_string(box.width) + ", " +
            std::to_string(box.height) + ", " +
-           std::to_string(GlyphAdvance(options.widths, i, ncol)) + ", " + std::to_string(box.x) +
+           std::to_string(GlyphAdvance(options.widths, i, layout)) + ", " + std::to_string(box.x) +
            ", " + std::to_string(yOffset) + "}" + (i + 1 < kGlyphCount ? ", " : "  ");
     AppendCodeComment(out, kFirstGlyphCode + static_cast<int>(i), characters[i]);
     out += '\n';
@@ -74,15 +76,15 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, int ncol, int n
   return out;
 }
 
-GfxBitmapSize MeasureGfxBitmaps(std::span<const std::uint8_t> glyphs, int ncol, int nstr,
-                                int vert) {
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+GfxBitmapSize MeasureGfxBitmaps(std::span<const std::uint8_t> glyphs, const Layout& layout) {
+  const int ncol = layout.width;
+  const int nstr = layout.height;
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   GfxBitmapSize size;
   size.wholeCells = kGlyphCount * BoxBytes({0, 0, ncol, nstr});
   for (std::size_t i = 0; i < kGlyphCount; ++i) {
-    size.cropped +=
-        BoxBytes(FindInk(DecodeRows(GlyphAt(glyphs, cb, i), ncol, nstr, vert), ncol, nstr));
+    size.cropped += BoxBytes(FindInk(DecodeRows(GlyphAt(glyphs, cb, i), layout), layout));
   }
   return size;
 }

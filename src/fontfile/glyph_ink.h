@@ -11,6 +11,7 @@
 
 #include "fontfile/c_text.h"
 #include "fontfile/glyph_pixels.h"
+#include "model/layout.h"
 
 namespace zg {
 
@@ -24,7 +25,9 @@ struct InkBox {
   friend bool operator==(const InkBox&, const InkBox&) = default;
 };
 
-inline InkBox FindInk(const GlyphRows& rows, int ncol, int nstr) {
+inline InkBox FindInk(const GlyphRows& rows, const Layout& layout) {
+  const int ncol = layout.width;
+  const int nstr = std::min(layout.height, kMaxCellSide);
   std::uint32_t any = 0;
   int top = -1;
   int bottom = -1;
@@ -36,28 +39,28 @@ inline InkBox FindInk(const GlyphRows& rows, int ncol, int nstr) {
     any |= row;
   }
   if (any == 0) return {};
-  // Bit ncol - 1 is the leftmost column.
+  // Bit width - 1 is the leftmost column.
   const int left = ncol - std::bit_width(any);
   const int right = ncol - 1 - std::countr_zero(any);
   return {left, top, right - left + 1, bottom - top + 1};
 }
 
 // Row y of the box as its own bits, bit width - 1 the box's leftmost column.
-inline std::uint32_t BoxRow(const GlyphRows& rows, int ncol, const InkBox& box, int y) {
-  const std::uint32_t row = rows[static_cast<std::size_t>(y)] >> (ncol - box.x - box.width);
+inline std::uint32_t BoxRow(const GlyphRows& rows, const Layout& layout, const InkBox& box, int y) {
+  const std::uint32_t row = rows[static_cast<std::size_t>(y)] >> (layout.width - box.x - box.width);
   return box.width >= 32 ? row : row & ((1U << box.width) - 1U);
 }
 
 // The box's pixels row after row, most significant bit first, rows running
 // on without padding and only the last byte padded, as "0x..," each: the
 // bitmaps of Adafruit GFX and of LVGL's 1 bit per pixel fonts.
-inline std::size_t AppendBoxBits(std::string& out, const GlyphRows& rows, int ncol,
+inline std::size_t AppendBoxBits(std::string& out, const GlyphRows& rows, const Layout& layout,
                                  const InkBox& box) {
   std::uint64_t pending = 0;
   int bits = 0;
   std::size_t bytes = 0;
   for (int y = box.y; y < box.y + box.height; ++y) {
-    pending = (pending << box.width) | BoxRow(rows, ncol, box, y);
+    pending = (pending << box.width) | BoxRow(rows, layout, box, y);
     for (bits += box.width; bits >= 8; bits -= 8, ++bytes) {
       AppendHexByte(out, static_cast<std::uint8_t>(pending >> (bits - 8)));
       out += ',';
@@ -71,17 +74,17 @@ inline std::size_t AppendBoxBits(std::string& out, const GlyphRows& rows, int nc
   return bytes;
 }
 
-// Glyph i's advance in pixels: widths[i] kept to 1..ncol; the cell's width
+// Glyph i's advance in pixels: widths[i] kept to 1..width; the cell's width
 // for every glyph of a monospaced font (no widths given).
-inline int GlyphAdvance(std::span<const std::uint8_t> widths, std::size_t i, int ncol) {
-  if (i >= widths.size()) return ncol;
-  return std::clamp(static_cast<int>(widths[i]), 1, ncol);
+inline int GlyphAdvance(std::span<const std::uint8_t> widths, std::size_t i, const Layout& layout) {
+  if (i >= widths.size()) return layout.width;
+  return std::clamp(static_cast<int>(widths[i]), 1, layout.width);
 }
 
 // True when widths are given and any of them differs from the cell's width.
-inline bool IsProportional(std::span<const std::uint8_t> widths, int ncol) {
+inline bool IsProportional(std::span<const std::uint8_t> widths, const Layout& layout) {
   for (std::size_t i = 0; i < widths.size(); ++i) {
-    if (GlyphAdvance(widths, i, ncol) != ncol) return true;
+    if (GlyphAdvance(widths, i, layout) != layout.width) return true;
   }
   return false;
 }

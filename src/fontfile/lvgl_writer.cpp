@@ -91,9 +91,11 @@ std::vector<int> CodesLeftOutOfLvgl(const std::array<char32_t, 224>& characters)
   return codes;
 }
 
-std::string WriteLvglFont(std::span<const std::uint8_t> glyphs, int ncol, int nstr, int vert,
+std::string WriteLvglFont(std::span<const std::uint8_t> glyphs, const Layout& layout,
                           const std::array<char32_t, 224>& characters, const LvglOptions& options) {
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  const int ncol = layout.width;
+  const int nstr = layout.height;
+  const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
   if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
@@ -127,11 +129,11 @@ std::string WriteLvglFont(std::span<const std::uint8_t> glyphs, int ncol, int ns
   out += "static LV_ATTRIBUTE_LARGE_CONST const uint8_t glyph_bitmap[] = {\n";
   for (std::size_t k = 0; k < entries.size(); ++k) {
     const auto i = static_cast<std::size_t>(entries[k].index);
-    const GlyphRows rows = DecodeRows(GlyphAt(glyphs, cb, i), ncol, nstr, vert);
-    boxes[k] = FindInk(rows, ncol, nstr);
+    const GlyphRows rows = DecodeRows(GlyphAt(glyphs, cb, i), layout);
+    boxes[k] = FindInk(rows, layout);
     offsets[k] = offset;
     out += "    ";
-    offset += AppendBoxBits(out, rows, ncol, boxes[k]);
+    offset += AppendBoxBits(out, rows, layout, boxes[k]);
     out += ' ';
     AppendCodeComment(out, entries[k].index + kFirstGlyphCode, entries[k].character);
     out += '\n';
@@ -146,7 +148,7 @@ std::string WriteLvglFont(std::span<const std::uint8_t> glyphs, int ncol, int ns
   for (std::size_t k = 0; k < entries.size(); ++k) {
     const InkBox& box = boxes[k];
     const int advance =
-        GlyphAdvance(options.widths, static_cast<std::size_t>(entries[k].index), ncol);
+        GlyphAdvance(options.widths, static_cast<std::size_t>(entries[k].index), layout);
     const int above = box.height == 0 ? 0 : nstr - box.y - box.height;
     out += "    {.bitmap_index = " + std::to_string(offsets[k]) +
            ", .adv_w = " + std::to_string(advance * 16) +

@@ -618,8 +618,7 @@ void Form1::command5Click() {
   if (!HasFont()) return;  // a font without a cell has nothing to save
   const auto path = platform_.SaveFileDialog(
       {DialogFolder(), text::kSaveFilter,
-       DefaultFontFileName(model.ncol, model.nstr, model.vert, window.check1Value != 0),
-       text::kSaveTitle, true});
+       DefaultFontFileName(LayoutOf(model), window.check1Value != 0), text::kSaveTitle, true});
   if (!path) return;
   if (!NameAgreed(*path)) return;
   const std::string contents = FormatFontDocument(
@@ -969,7 +968,7 @@ void Form1::exportClick() {
   const std::string proposed =
       (choice->format == OutputFormat::FontSource && !ownLayout
            ? "table" + std::to_string(model.ncol) + "x" + std::to_string(model.nstr)
-           : DefaultFontFileName(model.ncol, model.nstr, model.vert, window.check1Value != 0)) +
+           : DefaultFontFileName(LayoutOf(model), window.check1Value != 0)) +
       extension;
   const auto path =
       platform_.SaveFileDialog({DialogFolder(), filter, proposed, text::kExportTitle, true});

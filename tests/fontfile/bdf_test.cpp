@@ -37,8 +37,8 @@ TEST(WriteBdf, HeaderPropertiesAndOneCharacter) {
                                             "############\n"
                                             "#..........#\n"
                                             "#.#.......##\n"}});
-  const std::string text =
-      WriteBdf(f.glyphs, 12, 16, 1, test::TestCharacters(), {"My-Font", false});
+  const std::string text = WriteBdf(f.glyphs, Layout::Classic(12, 16, Scan::Vertical),
+                                    test::TestCharacters(), {"My-Font", false});
   const std::vector<std::string> lines = Lines(text);
   ASSERT_GE(lines.size(), 5U);
   EXPECT_EQ(lines[0], "STARTFONT 2.1");
@@ -78,7 +78,8 @@ TEST(WriteBdf, DuplicateAndMissingCharactersOrRawCodes) {
   chars[0xC2 - 0x20] = U'\xC0';  // takes U+00C0, where code C0h would go
 
   std::vector<int> unwritten{0x20};
-  const std::string unicode = WriteBdf(f.glyphs, 8, 8, 0, chars, {}, &unwritten);
+  const std::string unicode =
+      WriteBdf(f.glyphs, Layout::Classic(8, 8, Scan::Horizontal), chars, {}, &unwritten);
   EXPECT_NE(unicode.find("CHARS 223\n"), std::string::npos);
   EXPECT_EQ(unwritten, std::vector<int>{0xC0});
   EXPECT_EQ(CountPrefix(Lines(unicode), "ENCODING 65"), 1U);
@@ -89,7 +90,8 @@ TEST(WriteBdf, DuplicateAndMissingCharactersOrRawCodes) {
             std::string::npos);
 
   // Raw codes keep every glyph; those without a first character are named by code.
-  const std::string raw = WriteBdf(f.glyphs, 8, 8, 0, chars, {"raw", true});
+  const std::string raw =
+      WriteBdf(f.glyphs, Layout::Classic(8, 8, Scan::Horizontal), chars, {"raw", true});
   EXPECT_NE(raw.find("CHARS 224\n"), std::string::npos);
   EXPECT_NE(raw.find("-FontSpecific-0\n"), std::string::npos);
   EXPECT_NE(raw.find("STARTCHAR C0x98\nENCODING 152\n"), std::string::npos);
@@ -97,18 +99,43 @@ TEST(WriteBdf, DuplicateAndMissingCharactersOrRawCodes) {
   EXPECT_NE(CharBlock(raw, "\nENCODING 192\n").find("BITMAP\n40\n00\n"), std::string::npos);
   EXPECT_NE(raw.find("STARTCHAR uni0041\nENCODING 65\n"), std::string::npos);
 
-  EXPECT_EQ(WriteBdf(f.glyphs, 8, 0, 0, chars, {}), "");
+  EXPECT_EQ(WriteBdf(f.glyphs, Layout::Classic(8, 0, Scan::Horizontal), chars, {}), "");
 }
 
 // FreeType's BDF driver, through fontconfig, takes the file as a bitmap font
 // of the cell's pixel size. (fontconfig lists only fonts with Unicode codes,
 // so a font of raw codes is not asked.)
+TEST(WriteBdf, AnyBitAndBandOrderWritesAsTheClassicLayout) {
+  const test::TestFont f = test::PatternFont(12, 16, 1);
+  const test::Bytes widths = test::PatternWidths(12);
+  const Layout others[] = {
+      {12, 16, Scan::Vertical, BitOrder::Reversed, BandOrder::Columns},
+      {12, 16, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands},
+  };
+  for (const Layout& other : others) {
+    const auto cb = static_cast<std::size_t>(f.layout().BytesPerGlyph());
+    const auto otherCb = static_cast<std::size_t>(other.BytesPerGlyph());
+    test::Bytes packed(otherCb * 224, 0);
+    for (std::size_t i = 0; i < 224; ++i) {
+      Repack(f.layout(), GlyphAt(f.glyphs, cb, i), other,
+             std::span(packed).subspan(otherCb * i, otherCb));
+    }
+    for (const test::Bytes& given : {test::Bytes{}, widths}) {
+      const BdfOptions options{"T", false, given};
+      EXPECT_EQ(WriteBdf(packed, other, test::TestCharacters(), options),
+                WriteBdf(f.glyphs, f.layout(), test::TestCharacters(), options))
+          << other.Vert() << " proportional " << !given.empty();
+    }
+  }
+}
+
 TEST(WriteBdf, FreeTypeReadsIt) {
   if (!test::HasCommand("fc-query")) GTEST_SKIP() << "no fc-query on this machine";
   test::TempFolder dir;
   const test::TestFont f = test::MakeFont(16, 24, 0, {{0x41, "#\n"}});
   const std::string path =
-      dir.Write("font.bdf", WriteBdf(f.glyphs, 16, 24, 0, test::TestCharacters(), {"T", false}));
+      dir.Write("font.bdf", WriteBdf(f.glyphs, Layout::Classic(16, 24, Scan::Horizontal),
+                                     test::TestCharacters(), {"T", false}));
   const test::CommandResult r = test::Run("fc-query " + path);
   EXPECT_EQ(r.status, 0) << r.output;
   EXPECT_NE(r.output.find("fontformat: \"BDF\""), std::string::npos) << r.output;
@@ -155,8 +182,8 @@ TEST(WriteBdf, ProportionalGlyphsDrawInFreeType) {
   test::TempFolder dir;
   const test::TestFont f = test::PatternFont(12, 16, 1);
   const test::Bytes widths = test::PatternWidths(12);
-  const std::string bdf =
-      WriteBdf(f.glyphs, 12, 16, 1, test::TestCharacters(), {"P", false, widths});
+  const std::string bdf = WriteBdf(f.glyphs, Layout::Classic(12, 16, Scan::Vertical),
+                                   test::TestCharacters(), {"P", false, widths});
   EXPECT_NE(bdf.find("SPACING \"P\"\n"), std::string::npos);
   EXPECT_NE(bdf.find("STARTCHAR uni0020\nENCODING 32\nSWIDTH 62 0\nDWIDTH 1 0\nBBX 0 0 0 "
                      "0\nBITMAP\nENDCHAR\n"),

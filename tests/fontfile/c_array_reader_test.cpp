@@ -149,7 +149,8 @@ TEST(ReadCArray, ReadsWhatWriteCHeaderWrites) {
     for (int vert : {1, 0}) {
       if (vert == 0 && cell.ncol % 8 != 0) continue;
       for (bool negative : {false, true}) {
-        const std::size_t count = GlyphByteCount(cell.ncol, cell.nstr, vert) * 224;
+        const std::size_t count =
+            static_cast<std::size_t>(test::Cell(cell.ncol, cell.nstr, vert).BytesPerGlyph()) * 224;
         Bytes glyphs(count);
         for (std::size_t i = 0; i < count; ++i) {
           glyphs[i] = static_cast<std::uint8_t>((i * 131 + 7 * variant) >> 2);
@@ -169,8 +170,8 @@ TEST(ReadCArray, ReadsWhatWriteCHeaderWrites) {
   }
   // The GFX header's first array is its bitmaps, each cropped to its ink.
   const test::TestFont f = test::MakeFont(8, 8, 1, {{0x20, "#.......\n.......#\n"}});
-  const test::ReadBack gfx =
-      test::ReadCText(WriteGfxHeader(f.glyphs, 8, 8, 1, test::TestCharacters(), {"g"}));
+  const test::ReadBack gfx = test::ReadCText(WriteGfxHeader(
+      f.glyphs, Layout::Classic(8, 8, Scan::Vertical), test::TestCharacters(), {"g"}));
   EXPECT_EQ(gfx.result.valuesStored, 2U);
   EXPECT_EQ(Head(gfx.store, 2), (Bytes{0x80, 0x01}));
 }

@@ -24,8 +24,13 @@ using Bytes = std::vector<std::uint8_t>;
 // byte order: vertical scan column bytes per band of 8 rows with bit 0 on top,
 // horizontal scan row bytes with bit 7 on the left. Written out here rather
 // than through GlyphPixel, so the two check each other.
+// The classic layout of a cell, vert 1 vertical, 0 horizontal.
+inline Layout Cell(int ncol, int nstr, int vert) {
+  return Layout::Classic(ncol, nstr, ScanOf(vert));
+}
+
 inline Bytes EncodeGlyph(std::string_view picture, int ncol, int nstr, int vert) {
-  Bytes bytes(GlyphByteCount(ncol, nstr, vert), 0);
+  Bytes bytes(static_cast<std::size_t>(Cell(ncol, nstr, vert).BytesPerGlyph()), 0);
   const auto w = static_cast<std::size_t>(ncol);
   std::size_t y = 0;
   std::size_t x = 0;
@@ -64,11 +69,12 @@ struct TestFont {
   int nstr;
   int vert;
   Bytes glyphs;
+  Layout layout() const { return Cell(ncol, nstr, vert); }
 };
 
 inline TestFont MakeFont(int ncol, int nstr, int vert,
                          std::initializer_list<std::pair<int, std::string_view>> drawn) {
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  const auto cb = static_cast<std::size_t>(Cell(ncol, nstr, vert).BytesPerGlyph());
   TestFont f{ncol, nstr, vert, Bytes(cb * 224, 0)};
   for (const auto& [code, picture] : drawn) {
     const Bytes g = EncodeGlyph(picture, ncol, nstr, vert);
@@ -81,7 +87,7 @@ inline TestFont MakeFont(int ncol, int nstr, int vert,
 // A different pattern for every glyph, in every corner of the cell, and
 // every seventh glyph empty.
 inline TestFont PatternFont(int ncol, int nstr, int vert) {
-  const std::size_t cb = GlyphByteCount(ncol, nstr, vert);
+  const auto cb = static_cast<std::size_t>(Cell(ncol, nstr, vert).BytesPerGlyph());
   TestFont f{ncol, nstr, vert, Bytes(cb * 224, 0)};
   for (std::size_t i = 0; i < f.glyphs.size(); ++i) {
     if (i / cb % 7 != 0) f.glyphs[i] = static_cast<std::uint8_t>((i * 2654435761U) >> 13);
@@ -100,10 +106,9 @@ inline Bytes PatternWidths(int ncol) {
 
 // The glyph of code `code` as its picture.
 inline std::string GlyphPicture(const TestFont& f, int code) {
-  const std::size_t cb = GlyphByteCount(f.ncol, f.nstr, f.vert);
+  const auto cb = static_cast<std::size_t>(f.layout().BytesPerGlyph());
   const auto glyph = GlyphAt(f.glyphs, cb, static_cast<std::size_t>(code - 0x20));
-  return Picture(f.ncol, f.nstr,
-                 [&](int x, int y) { return GlyphPixel(glyph, f.ncol, f.nstr, f.vert, x, y); });
+  return Picture(f.ncol, f.nstr, [&](int x, int y) { return GlyphPixel(glyph, f.layout(), x, y); });
 }
 
 // Windows-1251 in short: ASCII, the Cyrillic letters from C0h, 98h undefined,

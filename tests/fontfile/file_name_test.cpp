@@ -9,13 +9,13 @@ namespace zg {
 namespace {
 
 TEST(DefaultFontFileName, EncodesSizeScanAndPolarity) {
-  EXPECT_EQ(DefaultFontFileName(8, 8, 1, false), "Font08x08vp");
-  EXPECT_EQ(DefaultFontFileName(24, 16, 0, true), "Font24x16hn");
-  EXPECT_EQ(DefaultFontFileName(6, 8, 1, true), "Font06x08vn");
-  EXPECT_EQ(DefaultFontFileName(12, 16, 1, false), "Font12x16vp");
-  EXPECT_EQ(DefaultFontFileName(16, 24, 0, false), "Font16x24hp");
-  // Only 1 means vertical.
-  EXPECT_EQ(DefaultFontFileName(16, 16, -1, false), "Font16x16hp");
+  constexpr Scan v = Scan::Vertical;
+  constexpr Scan h = Scan::Horizontal;
+  EXPECT_EQ(DefaultFontFileName(Layout::Classic(8, 8, v), false), "Font08x08vp");
+  EXPECT_EQ(DefaultFontFileName(Layout::Classic(24, 16, h), true), "Font24x16hn");
+  EXPECT_EQ(DefaultFontFileName(Layout::Classic(6, 8, v), true), "Font06x08vn");
+  EXPECT_EQ(DefaultFontFileName(Layout::Classic(12, 16, v), false), "Font12x16vp");
+  EXPECT_EQ(DefaultFontFileName(Layout::Classic(16, 24, h), false), "Font16x24hp");
 }
 
 TEST(ParseFontFileName, RecognisesTheProposedNameInTheFileNameOnly) {
@@ -86,7 +86,8 @@ TEST(ParseFontFileName, GivesBackWhatTheProposedNameEncodes) {
   for (const auto& cell : cells) {
     for (int vert : {1, 0}) {
       for (bool negative : {false, true}) {
-        const std::string name = DefaultFontFileName(cell[0], cell[1], vert, negative);
+        const std::string name =
+            DefaultFontFileName(Layout::Classic(cell[0], cell[1], ScanOf(vert)), negative);
         const std::optional<FontFileParams> p = ParseFontFileName("/tmp/x/" + name + ".fnt");
         ASSERT_TRUE(p) << name;
         EXPECT_EQ(

@@ -34,7 +34,7 @@ std::string Picture(const GfxFont& font, int ncol, int nstr, int vert, int code)
 }
 
 TEST(ReadGfxFont, PlacesGlyphsOnACommonBaseline) {
-  const GfxFont font = ReadGfxFont(kTinyFont, 6, 6, 0);
+  const GfxFont font = ReadGfxFont(kTinyFont, Layout::Classic(6, 6, Scan::Horizontal));
   ASSERT_EQ(font.status, GfxReadStatus::Completed) << ToString(font.status);
   EXPECT_EQ(font.name, "Tiny");
   EXPECT_EQ(font.first, 0x41);
@@ -63,7 +63,7 @@ TEST(ReadGfxFont, PlacesGlyphsOnACommonBaseline) {
   EXPECT_EQ(font.widths[0x43 - 0x20], 2);
   EXPECT_EQ(font.widths[0x44 - 0x20], 6);  // not in the font: the cell's width
 
-  const GfxFont small = ReadGfxFont(kTinyFont, 4, 6, 1);
+  const GfxFont small = ReadGfxFont(kTinyFont, Layout::Classic(4, 6, Scan::Vertical));
   EXPECT_EQ(small.status, GfxReadStatus::TooLarge);
   EXPECT_EQ(small.neededWidth, 5);
   EXPECT_EQ(small.neededHeight, 5);
@@ -75,9 +75,11 @@ TEST(ReadGfxFont, RefusesWhatIsNoFont) {
   auto replaced = [&](std::string_view from, std::string_view to) {
     std::string text = font;
     text.replace(text.find(from), from.size(), to);
-    return ReadGfxFont(text, 8, 8, 1).status;
+    return ReadGfxFont(text, Layout::Classic(8, 8, Scan::Vertical)).status;
   };
-  EXPECT_EQ(ReadGfxFont("const uint8_t font[] = {1, 2};", 8, 8, 1).status, GfxReadStatus::NoFont);
+  EXPECT_EQ(
+      ReadGfxFont("const uint8_t font[] = {1, 2};", Layout::Classic(8, 8, Scan::Vertical)).status,
+      GfxReadStatus::NoFont);
   EXPECT_EQ(replaced("(GFXglyph *)TinyGlyphs", "(GFXglyph *)OtherGlyphs"), GfxReadStatus::NoArray);
   EXPECT_EQ(replaced("0xF7", "0x1F7"), GfxReadStatus::BadValue);
   EXPECT_EQ(replaced("-3 }", "x }"), GfxReadStatus::BadValue);
@@ -95,9 +97,9 @@ TEST(ReadGfxFont, ReadsWhatTheExportWrites) {
                         Case{24, 24, 0, true}, Case{11, 13, 0, true}}) {
     const test::TestFont f = test::PatternFont(c.ncol, c.nstr, c.vert);
     const test::Bytes widths = c.proportional ? test::PatternWidths(c.ncol) : test::Bytes{};
-    const std::string text = WriteGfxHeader(f.glyphs, c.ncol, c.nstr, c.vert,
-                                            test::TestCharacters(), {"round trip", widths});
-    const GfxFont font = ReadGfxFont(text, c.ncol, c.nstr, c.vert);
+    const std::string text =
+        WriteGfxHeader(f.glyphs, f.layout(), test::TestCharacters(), {"round trip", widths});
+    const GfxFont font = ReadGfxFont(text, test::Cell(c.ncol, c.nstr, c.vert));
     ASSERT_EQ(font.status, GfxReadStatus::Completed) << ToString(font.status);
     for (int code = 0x20; code <= 0xFF; ++code) {
       const auto i = static_cast<std::size_t>(code - 0x20);

@@ -10,7 +10,8 @@ namespace {
 
 TEST(WriteGfxHeader, GlyphTableAndFont) {
   const test::TestFont f = test::MakeFont(6, 8, 1, {{0x41, "#....#\n.#..#.\n"}});
-  const std::string text = WriteGfxHeader(f.glyphs, 6, 8, 1, test::TestCharacters(), {"Font6x8"});
+  const std::string text = WriteGfxHeader(f.glyphs, Layout::Classic(6, 8, Scan::Vertical),
+                                          test::TestCharacters(), {"Font6x8"});
   // Only the ink's box is stored: 6 x 2 pixels, rows running on without padding.
   for (const char* piece : {
            "#ifndef _GFXFONT_H_\n",
@@ -27,7 +28,7 @@ TEST(WriteGfxHeader, GlyphTableAndFont) {
     EXPECT_NE(text.find(piece), std::string::npos) << piece << "\nin\n" << text;
   }
   // Whole cells would take 6 bytes a glyph.
-  const GfxBitmapSize size = MeasureGfxBitmaps(f.glyphs, 6, 8, 1);
+  const GfxBitmapSize size = MeasureGfxBitmaps(f.glyphs, Layout::Classic(6, 8, Scan::Vertical));
   EXPECT_EQ(size.wholeCells, 224U * 6);
   EXPECT_EQ(size.cropped, 2U);
 }
@@ -87,8 +88,8 @@ TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
       expected += code + std::to_string(widths.empty() ? c.ncol : widths[i]) + "\n";
       expected += test::GlyphPicture(f, static_cast<int>(i) + 0x20);
     }
-    dir.Write("font.h", WriteGfxHeader(f.glyphs, c.ncol, c.nstr, c.vert, test::TestCharacters(),
-                                       {"gfx_font", widths}));
+    dir.Write("font.h",
+              WriteGfxHeader(f.glyphs, f.layout(), test::TestCharacters(), {"gfx_font", widths}));
     dir.Write("draw.cpp", kDrawProgram);
     const std::string program = dir.Path("draw");
     const test::CommandResult build =

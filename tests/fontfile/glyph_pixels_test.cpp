@@ -29,13 +29,13 @@ TEST(GlyphPixels, OneBitLightsOnePixel) {
       {24, 16, 0, 3 * 15 + 2, 0, 23, 15},
   };
   for (const Case& c : cases) {
-    Bytes glyph(GlyphByteCount(c.ncol, c.nstr, c.vert), 0);
+    const Layout layout = test::Cell(c.ncol, c.nstr, c.vert);
+    Bytes glyph(static_cast<std::size_t>(layout.BytesPerGlyph()), 0);
     glyph[c.byte] = static_cast<std::uint8_t>(1U << c.bit);
     const std::string expected =
         test::Picture(c.ncol, c.nstr, [&](int x, int y) { return x == c.x && y == c.y; });
-    EXPECT_EQ(test::Picture(
-                  c.ncol, c.nstr,
-                  [&](int x, int y) { return GlyphPixel(glyph, c.ncol, c.nstr, c.vert, x, y); }),
+    EXPECT_EQ(test::Picture(c.ncol, c.nstr,
+                            [&](int x, int y) { return GlyphPixel(glyph, layout, x, y); }),
               expected)
         << c.ncol << "x" << c.nstr << " vert " << c.vert << " byte " << c.byte << " bit " << c.bit;
   }
@@ -58,21 +58,21 @@ TEST(GlyphPixels, LetterAInBothScansAndShortSpans) {
   for (int vert : {1, 0}) {
     const Bytes& bytes = vert == 1 ? vertical : horizontal;
     EXPECT_EQ(
-        test::Picture(8, 8, [&](int x, int y) { return GlyphPixel(bytes, 8, 8, vert, x, y); }), a);
+        test::Picture(
+            8, 8, [&](int x, int y) { return GlyphPixel(bytes, test::Cell(8, 8, vert), x, y); }),
+        a);
   }
   // Outside the cell, and bytes the span lacks, are off.
   const Bytes full(8, 0xFF);
-  EXPECT_FALSE(GlyphPixel(full, 8, 8, 1, 8, 0));
-  EXPECT_FALSE(GlyphPixel(full, 8, 8, 1, -1, 0));
-  EXPECT_FALSE(GlyphPixel(full, 6, 7, 1, 0, 7));
-  EXPECT_FALSE(GlyphPixel(std::span(full).first(3), 8, 8, 1, 3, 0));
-  EXPECT_TRUE(GlyphPixel(std::span(full).first(3), 8, 8, 1, 2, 0));
+  const Layout cell = Layout::Classic(8, 8, Scan::Vertical);
+  EXPECT_FALSE(GlyphPixel(full, cell, 8, 0));
+  EXPECT_FALSE(GlyphPixel(full, cell, -1, 0));
+  EXPECT_FALSE(GlyphPixel(full, Layout::Classic(6, 7, Scan::Vertical), 0, 7));
+  EXPECT_FALSE(GlyphPixel(std::span(full).first(3), cell, 3, 0));
+  EXPECT_TRUE(GlyphPixel(std::span(full).first(3), cell, 2, 0));
 
   EXPECT_EQ(GlyphAt(full, 3, 2).size(), 2U);
   EXPECT_EQ(GlyphAt(full, 3, 5).size(), 0U);
-  EXPECT_EQ(GlyphByteCount(12, 16, 1), 24U);
-  EXPECT_EQ(GlyphByteCount(24, 16, 0), 48U);
-  EXPECT_EQ(GlyphByteCount(0, 8, 1), 0U);
 }
 
 TEST(CText, IdentifiersAndComments) {

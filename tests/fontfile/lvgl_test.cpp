@@ -175,7 +175,8 @@ std::array<char32_t, 224> ScatteredCharacters() {
 
 TEST(WriteLvglFont, MapsCharactersAndNotesCodesLeftOut) {
   const test::TestFont f = test::MakeFont(8, 8, 1, {{0x41, "..#\n.#.#\n"}});
-  const std::string text = WriteLvglFont(f.glyphs, 8, 8, 1, ScatteredCharacters(), {"my_font"});
+  const std::string text = WriteLvglFont(f.glyphs, Layout::Classic(8, 8, Scan::Vertical),
+                                         ScatteredCharacters(), {"my_font"});
   for (const char* piece : {
            " * Where it is used: LV_FONT_DECLARE(my_font);\n"
            " * 2 codes without a character of their own left out:\n *   0x98, 0xA0. */\n",
@@ -217,8 +218,7 @@ TEST(WriteLvglFont, CompilesAndDrawsAsLvglReadsIt) {
        {Case{8, 8, 0, 8, false}, Case{12, 16, 1, 9, true}, Case{24, 24, 0, 9, true}}) {
     const test::TestFont f = test::PatternFont(c.ncol, c.nstr, c.vert);
     const test::Bytes widths = c.proportional ? test::PatternWidths(c.ncol) : test::Bytes{};
-    dir.Write("font.c", WriteLvglFont(f.glyphs, c.ncol, c.nstr, c.vert, characters,
-                                      {"lv_font_test", widths}));
+    dir.Write("font.c", WriteLvglFont(f.glyphs, f.layout(), characters, {"lv_font_test", widths}));
     // LVGL 8 projects as the default include finds it, LVGL 9 as the simple one does.
     std::filesystem::create_directories(dir.Path("lvgl"));
     dir.Write("lvgl/lvgl.h", kLvglStub);

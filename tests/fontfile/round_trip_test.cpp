@@ -30,7 +30,8 @@ TEST(FontSourceRoundTrip, EveryCellScanPolarityAndFormat) {
       if (vert == 0 && cell.ncol % 8 != 0) continue;
       for (bool negative : {false, true}) {
         const std::string path =
-            "/fonts/" + DefaultFontFileName(cell.ncol, cell.nstr, vert, negative);
+            "/fonts/" +
+            DefaultFontFileName(Layout::Classic(cell.ncol, cell.nstr, ScanOf(vert)), negative);
         const std::optional<FontFileParams> params = ParseFontFileName(path);
         ASSERT_TRUE(params) << path;
         ASSERT_EQ(*params, (FontFileParams{static_cast<std::int16_t>(cell.ncol),
