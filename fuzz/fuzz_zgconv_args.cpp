@@ -61,6 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const zg::cli::ResolvedParams r = zg::cli::ResolveParams(a);
   if (!r.error.empty()) return 0;
   const zg::cli::InputParams& p = r.params;
+  if (p.detect) {
+    // The cell is found in the file's values: there must be a file to read.
+    Check(!a.input.empty() && !a.ncol && !a.nstr,
+          "a layout to find without a file, or with a cell");
+    return 0;
+  }
   Check(zg::Layout::Classic(p.ncol, p.nstr, zg::ScanOf(p.vert)).Valid(),
         "resolved to a cell the editor cannot hold");
   Check(p.vert == 1 || p.vert == 0, "resolved to a bad scan");
