@@ -625,13 +625,13 @@ const char* CArrayScanner::ScanValues(const char* p, const char* end) {
       }
       const CNumber n = hex ? CNumber{ReadStatus::Completed, *hex}
                             : ParseCNumber(std::string_view(p, static_cast<std::size_t>(q - p)));
+      lineStart_ = false;  // a '#' after the value starts no directive
       if (!StoreNumber(n, Offset(p))) {
         // The character after the value is left to the careful way.
         Recover(' ');
         return q;
       }
       value_ = Value::After;
-      lineStart_ = false;
       p = q;
     } else {
       return p;
