@@ -53,7 +53,7 @@ LoadedTable LoadTable(ByteSource& in, std::string_view path,
   const Layout& l = loaded.table.layout;
   const Layout own = Layout::Classic(l.width, l.height, l.scan);
   loaded.read = DecodeTable(read.values, loaded.table, own);
-  loaded.document = {own, loaded.table.negative, loaded.read.glyphs};
+  loaded.document = {own, loaded.table.negative, loaded.read.glyphs, {}};
   return loaded;
 }
 

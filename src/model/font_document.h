@@ -17,11 +17,17 @@ struct FontDocument {
   bool negative = false;  // the files hold the complement of every byte
   // 224 glyphs of cb bytes each, glyph i at i * cb, a set bit a lit pixel.
   std::vector<std::uint8_t> glyphs;
+  // Each glyph's advance in pixels, 1 to the cell's width, glyph i at i; empty
+  // for a monospaced font (every glyph as wide as the cell).
+  std::vector<std::uint8_t> widths;
 
   int cb() const { return static_cast<int>(glyphs.size()) / kSymbolCount; }
   bool HasCell() const { return layout.width > 0 && layout.height > 0 && !glyphs.empty(); }
   std::span<const std::uint8_t> Glyph(int i) const;
   std::span<std::uint8_t> Glyph(int i);
+  bool Proportional() const { return !widths.empty(); }
+  // Glyph i's advance: its width, or the cell's width in a monospaced font.
+  int Width(int i) const;
 
   friend bool operator==(const FontDocument&, const FontDocument&) = default;
 };

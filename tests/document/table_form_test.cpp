@@ -14,7 +14,7 @@ namespace {
 
 // A font of the editor's own order with random pixels in every glyph.
 FontDocument RandomFont(const Layout& own, bool negative, std::mt19937& random) {
-  FontDocument d{own, negative, {}};
+  FontDocument d{own, negative, {}, {}};
   const auto cb = static_cast<std::size_t>(own.BytesPerGlyph());
   d.glyphs.assign(cb * kSymbolCount, 0);
   for (int i = 0; i < kSymbolCount; ++i) {
@@ -73,8 +73,10 @@ TEST(TableForm, WhatIsWrittenInALayoutReadsBackWithIt) {
 }
 
 TEST(TableForm, TheFullTableStartsWith32EmptyGlyphs) {
-  FontDocument d{Layout::Classic(8, 8, Scan::Vertical), false,
-                 std::vector<std::uint8_t>(8 * kSymbolCount, 0)};
+  FontDocument d{Layout::Classic(8, 8, Scan::Vertical),
+                 false,
+                 std::vector<std::uint8_t>(8 * kSymbolCount, 0),
+                 {}};
   d.Glyph(0x41 - kFirstCode)[0] = 0x81;  // 'A', column 0: top and bottom pixels
   const std::vector<std::uint8_t> table =
       PackTable(d, {{8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00});
