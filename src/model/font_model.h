@@ -67,6 +67,12 @@ struct FontModel {
 
   std::array<SymbolBox, kSymbolCount> symbols{};
 
+  // Each glyph's advance in pixels (the cell's width in a monospaced font),
+  // and whether the font keeps widths of its own. The grid draws the current
+  // glyph's width as a line after column widths[simb] - 1.
+  std::array<std::uint8_t, kSymbolCount> widths{};
+  bool proportional = false;
+
   friend bool operator==(const FontModel&, const FontModel&) = default;
 };
 
