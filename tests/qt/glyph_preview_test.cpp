@@ -16,8 +16,8 @@ TEST(GlyphPreviewWidget, DrawsTheWidthOfAGlyphThatHasOne) {
   preview.resize(preview.sizeHint());
   const QRect line = preview.widthLineRect(0);
   ASSERT_FALSE(line.isEmpty());
-  EXPECT_EQ(line.right(),
-            preview.pixelRect(0, 0, 3).left());  // ends on the 4th column's first pixel
+  // Over the border after the third column: its last pixel is the fourth's first.
+  EXPECT_EQ(line.right(), preview.pixelRect(0, 0, 3).left());
   EXPECT_EQ(testing::PaintedColor(preview, line.center()), QColor(0, 160, 0));
   EXPECT_EQ(testing::PaintedColor(preview, preview.pixelRect(0, 4, 5).center()), QColor(Qt::white));
   EXPECT_TRUE(preview.widthLineRect(1).isEmpty());
