@@ -76,8 +76,10 @@ void GridWidget::paintEvent(QPaintEvent* event) {
   if (g.columnEnds.empty()) return;
   // Over the border after the glyph's last column and the pixel beside it.
   const int x = WidthLineX(g, shownWidth());
-  painter.fillRect(QRect(x - kWidthLinePen / 2, g.top, kWidthLinePen, g.bottom - g.top),
-                   kWidthLineColor);
+  QRect line(x - kWidthLinePen / 2, g.top, kWidthLinePen, g.bottom - g.top);
+  // A 24-column glyph's line stands on the grid's last pixels.
+  if (line.right() >= width()) line.moveRight(width() - 1);
+  painter.fillRect(line, kWidthLineColor);
 }
 
 void GridWidget::mousePressEvent(QMouseEvent* event) {
