@@ -41,12 +41,12 @@ GlyphWidthDialog::GlyphWidthDialog(int current, int cellWidth, QWidget* parent) 
   width_->selectAll();  // a typed number replaces the old one
 }
 
-int GlyphWidthDialog::width() const { return width_->value(); }
+int GlyphWidthDialog::glyphWidth() const { return width_->value(); }
 
 std::optional<int> GlyphWidthDialog::Ask(QWidget* parent, int current, int cellWidth) {
   GlyphWidthDialog dialog(current, cellWidth, parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.width();
+  return dialog.glyphWidth();
 }
 
 ProportionalDialog::ProportionalDialog(const ProportionalChoice& initial, int cellWidth,

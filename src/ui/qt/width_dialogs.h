@@ -17,7 +17,7 @@ class GlyphWidthDialog : public QDialog {
  public:
   // `current` is shown kept to 1..cellWidth.
   GlyphWidthDialog(int current, int cellWidth, QWidget* parent);
-  int width() const;
+  int glyphWidth() const;
   QSpinBox* widthBox() const { return width_; }
 
   // Shows the dialog; the width, or nothing when cancelled.
