@@ -20,8 +20,12 @@ QSpinBox* SpinBox(int low, int high, int value, QWidget* parent) {
   return box;
 }
 
+// Wide enough for its title to show whole.
+constexpr int kMinimumWidth = 260;
+
 // OK and Cancel in the program's language, closing `dialog` as they should.
 void AddButtons(QDialog* dialog, QFormLayout* form) {
+  dialog->setMinimumWidth(kMinimumWidth);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
   buttons->button(QDialogButtonBox::Ok)->setText(Q(qt_text::kOk));
   buttons->button(QDialogButtonBox::Cancel)->setText(Q(qt_text::kCancel));
