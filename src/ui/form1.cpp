@@ -43,41 +43,6 @@ std::string Fill(std::string text, const std::string& path, const std::string& w
   return text;
 }
 
-// Why a file's values could not be read (any status but Completed and
-// ReadFailure, which names the system's reason).
-std::string ReadProblemText(const ReadResult& result) {
-  // Every fault in the text is named with its place, as editors show it.
-  const std::string at = result.line == 0 ? std::string()
-                                          : Fill(text::kReadPlace, std::to_string(result.line),
-                                                 std::to_string(result.column));
-  switch (result.status) {
-    case ReadStatus::SyntaxError:
-      return at + text::kUnrecognisedSyntax;
-    case ReadStatus::StoreFull:
-      return at + text::kStoreFull;
-    case ReadStatus::TooManyValues:
-      return at + text::kTooManyValues;
-    case ReadStatus::UnclosedBlockComment:
-      return at + text::kUnclosedComment;
-    case ReadStatus::NotANumber:
-      return at + text::kNotANumber;
-    case ReadStatus::ValueOutOfRange:
-      return at + text::kValueOutOfRange;
-    case ReadStatus::BinaryData:
-      return at + text::kBinaryData;
-    case ReadStatus::NoArray:
-      return text::kNoArray;
-    case ReadStatus::NoSuchArray:
-      return text::kNoSuchArray;
-    case ReadStatus::UnclosedArray:
-      return at + text::kUnclosedArray;
-    case ReadStatus::Completed:
-    case ReadStatus::ReadFailure:
-      break;
-  }
-  return result.failureText;
-}
-
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
   if (slash == std::string::npos) return {};
@@ -85,25 +50,6 @@ std::string FolderOf(const std::string& path) {
 }
 
 }  // namespace
-
-FileFault FaultOfErrno(int code) {
-  switch (code) {
-    case ENOENT:
-    case ENOTDIR:
-      return FileFault::NotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return FileFault::NoPermission;
-    case EISDIR:
-      return FileFault::IsFolder;
-    case ENOSPC:
-    case EDQUOT:
-      return FileFault::DiskFull;
-    default:
-      return FileFault::Other;
-  }
-}
 
 Form1::Form1(Platform& platform) : platform_(platform) {}
 
