@@ -30,7 +30,11 @@ using test::Scratch;
 
 FontDocument Load(const std::string& path, int ncol, int nstr, int vert, bool negative) {
   FileByteSource in(path);
-  LoadedDocument loaded = LoadFontDocument(in, path, test::Cell(ncol, nstr, vert), negative);
+  TableLayout table = TableLayout::Plain(test::Cell(ncol, nstr, vert));
+  table.negative = negative;
+  LoadRequest request;
+  request.table = table;
+  LoadedFont loaded = LoadFont(in, path, request);
   EXPECT_EQ(loaded.result.status, ReadStatus::Completed) << path;
   return loaded.document;
 }
