@@ -44,8 +44,8 @@ struct Talk {
     platform.ShowMessage({message, MsgButtons::Ok, icon, title});
   }
   bool Agreed(const std::string& question) {
-    return platform.ShowMessage({question, MsgButtons::YesNo, MsgIcon::Warning,
-                                 text::kAttention}) == MsgAnswer::Yes;
+    return platform.ShowMessage(
+               {question, MsgButtons::YesNo, MsgIcon::Warning, text::kAttention}) == MsgAnswer::Yes;
   }
   void FileFailed(const std::string& path, const FileError& error, bool writing) {
     Notify(FileErrorText(path, error, writing));
@@ -244,8 +244,8 @@ void FileCommands::Save(Form1& f) {
                                                 DefaultFontFileName(d.layout, d.negative),
                                                 text::kSaveTitle, true});
   if (!path || !talk.NameAgreed(*path, d)) return;
-  const std::string contents = FormatFontDocument(
-      d, {OutputFormat::FontSource, f.window.combo1Text, f.window.combo2Text});
+  const std::string contents =
+      FormatFontDocument(d, {OutputFormat::FontSource, f.window.combo1Text, f.window.combo2Text});
   if (const auto error = f.platform_.ReplaceFile(*path, contents)) {
     return talk.FileFailed(*path, *error, true);
   }
@@ -267,16 +267,14 @@ void FileCommands::Export(Form1& f) {
   const ExportFileKind kind = ExportFileKindOf(choice->format);
   // A font source in another layout gets no name of the form Font08x08vp:
   // the import would read it in the editor's own layout.
-  const bool ownLayout =
-      OutputTableForm(font, options) == TableForm{font.layout, kFirstCode};
+  const bool ownLayout = OutputTableForm(font, options) == TableForm{font.layout, kFirstCode};
   const std::string proposed =
       (choice->format == OutputFormat::FontSource && !ownLayout
-           ? "table" + std::to_string(font.layout.width) + "x" +
-                 std::to_string(font.layout.height)
+           ? "table" + std::to_string(font.layout.width) + "x" + std::to_string(font.layout.height)
            : DefaultFontFileName(font.layout, font.negative)) +
       kind.extension;
-  const auto path = f.platform_.SaveFileDialog(
-      {talk.Folder(), kind.filter, proposed, text::kExportTitle, true});
+  const auto path =
+      f.platform_.SaveFileDialog({talk.Folder(), kind.filter, proposed, text::kExportTitle, true});
   if (!path) return;
   if (choice->format == OutputFormat::FontSource && !talk.NameAgreed(*path, font)) return;
   const auto slash = path->find_last_of('/');

@@ -216,7 +216,8 @@ void Form1::strokeBegin(int box, bool rightButton) {
   stroke_.emplace(t.CurrentGlyph(), t.document().layout, box, rightButton);
   strokeMoved_ = false;
   strokeRight_ = rightButton;
-  if (stroke_->changed()) model.nb = static_cast<std::int16_t>(model.sb + LocatePixel(box, t.document().layout).n);
+  if (stroke_->changed())
+    model.nb = static_cast<std::int16_t>(model.sb + LocatePixel(box, t.document().layout).n);
   Show();
 }
 
@@ -280,9 +281,9 @@ void Form1::copyClick() {
   const auto glyph = session_.CurrentGlyph();
   if (!HasFont() || glyph.empty()) return;
   const FontDocument& d = session_.document();
-  platform_.SetClipboard(EncodeGlyphClip(d.layout, glyph),
-                         WriteGlyphLine(glyph, LineKeyword(window.combo1Text), window.combo2Text,
-                                        d.negative));
+  platform_.SetClipboard(
+      EncodeGlyphClip(d.layout, glyph),
+      WriteGlyphLine(glyph, LineKeyword(window.combo1Text), window.combo2Text, d.negative));
 }
 
 void Form1::cutClick() {

@@ -107,6 +107,10 @@ class Form1 {
   FontDocument Document() const;
   const EditHistory& history() const { return session_.history(); }
   const EditorSession& session() const { return session_; }
+  // For tests and benchmarks that set a font up by hand: changes made in a
+  // transaction of session() show once Show() computes the view.
+  EditorSession& session() { return session_; }
+  void Show();
   bool HasFont() const { return session_.HasFont(); }
 
   // The window's view of the session (written only by Show).
@@ -121,8 +125,6 @@ class Form1 {
 
  private:
   friend struct FileCommands;
-  // Computes the view from the session: after every event that changed it.
-  void Show();
   // A change of the current glyph's bytes as one step.
   template <class F>
   void ChangeGlyph(const char* name, F&& change);

@@ -80,8 +80,8 @@ void Form2::Command1Click() {
   // The choice reaches the main window only through choice(), so that a
   // cancelled dialog leaves the font being edited exactly as it was.
   const bool negative = tip == "load" && state_.check1Value == 1;
-  choice_ = CellChoice{Layout::Classic(ncol_, nstr_, state_.option1 ? Scan::Vertical : Scan::Horizontal),
-                       negative};
+  choice_ = CellChoice{
+      Layout::Classic(ncol_, nstr_, state_.option1 ? Scan::Vertical : Scan::Horizontal), negative};
   state_.closed = true;
 }
 

@@ -34,7 +34,7 @@ enum class MenuCommand : std::uint8_t {
   ShiftLeft,
   ShiftRight,
   Erase,
-  ClearFont,   // the buttons without a menu item
+  ClearFont,  // the buttons without a menu item
   ChangeScan,
   Revert,
   FontShiftUp,

@@ -10,9 +10,9 @@ namespace {
 
 // Everything the window shows only while a font is open.
 constexpr std::array<Ctl, 14> kFontControls{
-    Ctl::Frame2,   Ctl::Command3, Ctl::Command4,  Ctl::Command5,  Ctl::Command6,
-    Ctl::Command7, Ctl::Command8, Ctl::Command9,  Ctl::Command10, Ctl::Command11,
-    Ctl::Label19,  Ctl::Check1,   Ctl::Combo1,    Ctl::Combo2};
+    Ctl::Frame2,   Ctl::Command3, Ctl::Command4, Ctl::Command5,  Ctl::Command6,
+    Ctl::Command7, Ctl::Command8, Ctl::Command9, Ctl::Command10, Ctl::Command11,
+    Ctl::Label19,  Ctl::Check1,   Ctl::Combo1,   Ctl::Combo2};
 
 void ShowParameters(const FontDocument& d, FontModel& m) {
   m.ncol = static_cast<std::int16_t>(d.layout.width);

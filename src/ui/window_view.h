@@ -14,7 +14,7 @@ namespace zg {
 // What the window shows besides the session: while a dialog that may
 // replace the font is open, the old font is shown as going.
 struct ViewMode {
-  bool fontGoing = false;    // symbol boxes locked, grid hidden, Command3 and Command4 hidden
+  bool fontGoing = false;     // symbol boxes locked, grid hidden, Command3 and Command4 hidden
   bool captionGoing = false;  // Label19 hidden too (a new font is being made)
 };
 

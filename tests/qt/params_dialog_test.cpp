@@ -110,8 +110,9 @@ TEST(ParamsDialog, SizesSteerTheScanOptions) {
   EXPECT_EQ(dialog.heightBox()->value(), 24);
   QTest::mouseClick(dialog.horizontalOption(), Qt::LeftButton);
   QTest::mouseClick(dialog.confirmButton(), Qt::LeftButton);
-  EXPECT_EQ((std::array{f.Cell().width, f.Cell().height, f.Cell().Vert(), f.Cell().BytesPerGlyph()}),
-            (std::array{7, 24, 0, 24}));
+  EXPECT_EQ(
+      (std::array{f.Cell().width, f.Cell().height, f.Cell().Vert(), f.Cell().BytesPerGlyph()}),
+      (std::array{7, 24, 0, 24}));
 }
 
 TEST(ParamsDialog, OnlyItsTwoButtonsCloseIt) {

@@ -138,7 +138,6 @@ TEST(Creation, EverySizeOpensAnEmptyFontWithItsCellShown) {
       FakePlatform platform;
       Form1 form(platform);
       form.Load();
-      form.model.glyphStore.fill(0x55);
       platform.dialogScripts.push_back(PickSize(size.name, horizontal));
       form.command1Click();
       const FontModel& m = form.model;
@@ -218,9 +217,10 @@ TEST(Creation, RevertAfterCreationRestoresTheEmptyGlyph) {
   form.command1Click();
   form.text1Click(7);
   form.picture1Click(0);
-  form.model.nosave = 0;
+  platform.answers = {MsgAnswer::Yes};  // the unsaved pixel may go
   platform.dialogScripts.push_back(PickSize("8 x 8"));
   form.command1Click();
+  platform.messages.clear();
   form.command11Click();
   EXPECT_TRUE(platform.messages.empty()) << "nothing to revert right after creation";
   form.picture1Click(10);
@@ -229,7 +229,7 @@ TEST(Creation, RevertAfterCreationRestoresTheEmptyGlyph) {
   EXPECT_EQ(std::count(form.model.glyphStore.begin(), form.model.glyphStore.begin() + 8, 0), 8);
 }
 
-TEST(Creation, ANegativeImportLeavesTheMainCheckBoxTickedButTheNewFontPositive) {
+TEST(Creation, ANewFontIsPositiveAndTheCheckBoxSaysSo) {
   FakePlatform platform;
   Form1 form(platform);
   form.Load();
@@ -237,8 +237,9 @@ TEST(Creation, ANegativeImportLeavesTheMainCheckBoxTickedButTheNewFontPositive) 
   EXPECT_EQ(form.model.pos, 0);
   platform.dialogScripts.push_back(PickSize("8 x 8"));
   form.command1Click();
-  EXPECT_EQ(form.window.check1Value, 1);
+  EXPECT_EQ(form.window.check1Value, 0);
   EXPECT_EQ(form.model.pos, -1);
+  EXPECT_FALSE(form.Document().negative);
 }
 
 }  // namespace

@@ -190,6 +190,15 @@ struct Editor {
     form.command2Click();
   }
   FontDocument Doc() const { return form.Document(); }
+  // Sets glyph bytes by hand, as a font just read (saved): `fill` gets the
+  // font's bytes.
+  template <class F>
+  void SetGlyphs(F fill) {
+    EditorSession::Transaction t(form.session(), "test");
+    fill(t.document().glyphs);
+    t.Commit(StepSaved::Saved);
+    form.Show();
+  }
 };
 
 }  // namespace zg::testing

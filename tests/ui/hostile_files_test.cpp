@@ -37,7 +37,8 @@ class HostileFiles : public ::testing::Test {
     form_.command1Click();
     form_.text1Click(65);
     form_.picture1Click(26);
-    form_.model.nosave = 0;  // no question before the import
+    form_.session().MarkSaved();  // no question before the import
+    form_.Show();
     before_ = form_.model;
   }
   void TearDown() override { fs::remove_all(dir_); }

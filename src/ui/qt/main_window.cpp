@@ -17,6 +17,7 @@
 #include <QSessionManager>
 #endif
 
+#include "ui/commands.h"
 #include "ui/qt/face_button.h"
 #include "ui/qt/geometry.h"
 #include "ui/qt/grid_widget.h"
@@ -25,7 +26,6 @@
 #include "ui/qt/symbol_table_widget.h"
 #include "ui/qt/window_font.h"
 #include "ui/qt/wrap_check_box.h"
-#include "ui/commands.h"
 #include "ui/texts.h"
 
 namespace zg {
