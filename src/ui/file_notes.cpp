@@ -31,10 +31,10 @@ std::string Params(int ncol, int nstr, int vert, bool negative) {
 
 std::string ReadProblemText(const ReadResult& result) {
   // Every fault in the text is named with its place, as editors show it.
-  const std::string at =
-      result.line == 0 ? std::string()
-                       : Replace(Replace(text::kReadPlace, "%1", std::to_string(result.line)), "%2",
-                                 std::to_string(result.column));
+  const std::string at = result.line == 0
+                             ? std::string()
+                             : Replace(Replace(text::kReadPlace, "%1", std::to_string(result.line)),
+                                       "%2", std::to_string(result.column));
   switch (result.status) {
     case ReadStatus::SyntaxError:
       return at + text::kUnrecognisedSyntax;
