@@ -121,7 +121,9 @@ struct LoadedFont {
   // The editor's own layout is read value by value into the store, as the
   // editor always read its files: then nothing.
   std::optional<TableRead> decoded;
-  bool Read() const { return result.status == ReadStatus::Completed && from != LayoutFrom::Nowhere; }
+  bool Read() const {
+    return result.status == ReadStatus::Completed && from != LayoutFrom::Nowhere;
+  }
 };
 
 // The one way the editor and zgconv load a font file: its values read in the

@@ -70,8 +70,8 @@ TEST(LoadFont, GlyphsPastTheFileAreEmptyOrKeptFromTheBase) {
       const bool kept = pastEnd == PastTheEnd::Kept;
       EXPECT_EQ(GlyphBytes(loaded.document, 0x20), "81 81 81 81 81 81 81 81") << f.path;
       EXPECT_EQ(GlyphBytes(loaded.document, 0x21), kept ? f.kept21h : f.empty21h) << f.path;
-      EXPECT_EQ(GlyphBytes(loaded.document, 0xFF), kept ? "11 11 11 11 11 11 11 11"
-                                                         : "00 00 00 00 00 00 00 00")
+      EXPECT_EQ(GlyphBytes(loaded.document, 0xFF),
+                kept ? "11 11 11 11 11 11 11 11" : "00 00 00 00 00 00 00 00")
           << f.path;
     }
   }
