@@ -41,10 +41,10 @@ struct SaveOutcome {
 SaveOutcome SaveEditedFont(const std::string& target, const char* size = "8 x 8") {
   SavingPlatform platform;
   platform.target = target;
-  platform.form2Script = [size](Form2& d) {
+  platform.dialogScripts.push_back([size](Form2& d) {
     d.Combo1Click(size);
     d.Command1Click();
-  };
+  });
   Form1 form(platform);
   form.Load();
   form.command1Click();
