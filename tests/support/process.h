@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
