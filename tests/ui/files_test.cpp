@@ -6,6 +6,7 @@
 
 #include "cells.h"
 #include "fake_platform.h"
+#include "temp_folder.h"
 #include "test_files.h"
 #include "ui/form1.h"
 
@@ -251,7 +252,8 @@ TEST(Save, AsksBeforeWritingUnderANameThatSaysOtherParameters) {
 
 TEST(Import, RealFilesWithCyrillicNamesAndAVanishingFile) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "zgedit тест папка";
+  const test::TempFolder tmp;
+  const fs::path dir = tmp / "zgedit тест папка";
   fs::create_directories(dir);
   const fs::path file = dir / "Шрифт Font08x08vp.fnt";
   fs::copy_file(std::string(ZG_TEST_DATA_DIR) + "/Font08x08vp.fnt", file,
