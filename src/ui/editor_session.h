@@ -79,8 +79,8 @@ class EditorSession::Transaction {
   // Marks the symbol as edited even when its bytes did not change.
   void Mark(int symbol) { s_.marks_.set(static_cast<std::size_t>(symbol)); }
 
-  // Records the step (nothing when nothing changed). Glyphs whose bytes
-  // changed in a font of the same cell and scan get the edited mark.
+  // Records the step (nothing when nothing changed). Glyphs whose bytes or
+  // width changed in a font of the same cell and scan get the edited mark.
   void Commit(StepSaved saved = StepSaved::Unsaved);
 
  private:
