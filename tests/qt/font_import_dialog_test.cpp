@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,6 +151,10 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
     dialog->pathEdit()->setText(kDejaVu);
     dialog->sizeBox()->selectAll();
     QTest::keyClicks(dialog->sizeBox(), "12");
+    // Keeping the font's advances sets the glyphs from the left edge.
+    EXPECT_EQ(dialog->alignBox()->currentIndex(), 0);
+    dialog->keepAdvancesBox()->click();
+    EXPECT_EQ(dialog->alignBox()->currentIndex(), 1);
     QTest::mouseClick(dialog->importButton(), Qt::LeftButton);
   });
   const auto choice = FontImportDialog::Ask(nullptr, Layout::Classic(16, 16, Scan::Horizontal),
@@ -157,6 +163,8 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
   FontImportChoice expected;
   expected.fontPath = kDejaVu.toStdString();
   expected.pixelSize = 12;
+  expected.align = HAlign::Left;
+  expected.keepAdvances = true;
   EXPECT_EQ(*choice, expected);
 
   // Opened again, it shows the last options; cancel returns nothing.
@@ -165,6 +173,8 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->pathEdit()->text(), kDejaVu);
     EXPECT_EQ(dialog->sizeBox()->value(), 12);
+    EXPECT_TRUE(dialog->keepAdvancesBox()->isChecked());
+    EXPECT_EQ(dialog->alignBox()->currentIndex(), 1);
     dialog->reject();
   });
   EXPECT_EQ(FontImportDialog::Ask(nullptr, Layout::Classic(16, 16, Scan::Horizontal),
