@@ -92,6 +92,29 @@ TEST_F(FontImportDialogTest, PreviewShowsTheFontInTheCell) {
   EXPECT_GT(LitPixels(preview, PreviewIndex(preview, "A"), 16, 16), at16);
 }
 
+TEST_F(FontImportDialogTest, KeptAdvancesShowAsALineInThePreview) {
+  FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
+  dialog.show();
+  dialog.pathEdit()->setText(kDejaVu);
+  dialog.sizeBox()->setValue(16);
+  GlyphPreviewWidget& preview = *dialog.preview();
+  const int a = PreviewIndex(preview, "A");
+  ASSERT_GE(a, 0);
+  EXPECT_EQ(preview.glyphs()[a].width, 0);
+  EXPECT_TRUE(preview.widthLine(a).isEmpty());
+
+  dialog.keepAdvancesBox()->click();
+  // DejaVu Sans Mono at 16 pixels advances by 10, from the left edge.
+  for (const PreviewGlyph& g : preview.glyphs()) {
+    EXPECT_EQ(g.width, 10) << g.character.toStdString();
+  }
+  const QRect line = preview.widthLine(a);
+  // On the border between columns 9 and 10.
+  EXPECT_EQ(line.left(), preview.pixelRect(a, 0, 9).right());
+  EXPECT_EQ(line.right(), preview.pixelRect(a, 0, 10).left());
+  EXPECT_EQ(PaintedColor(preview, line.center()), QColor(Qt::darkGreen));
+}
+
 TEST_F(FontImportDialogTest, EachFontFitsTheCellUntilTheUserSetsASize) {
   FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
   dialog.pathEdit()->setText(kDejaVu);

@@ -414,7 +414,9 @@ void FontImportDialog::refresh() {
   // it, and every glyph it cuts is named.
   const auto& page = CodePageCharacters(codePage_);
   std::vector<std::uint8_t> glyphs = current_;
-  const FillSummary summary = FillGlyphs(renderer, page, c->range, glyphs);
+  // Widths only when kept: 0 shows no width line.
+  std::vector<std::uint8_t> widths(c->keepAdvances ? kSymbolCount : 0, 0);
+  const FillSummary summary = FillGlyphs(renderer, page, c->range, glyphs, widths);
   const auto cb = glyphs.size() / kSymbolCount;
   std::vector<PreviewGlyph> shown;
   for (const int code : kSampleCodes) {
@@ -423,7 +425,8 @@ void FontImportDialog::refresh() {
     shown.push_back(
         {Q(Utf8(page[i])),
          std::vector<std::uint8_t>(glyphs.begin() + static_cast<std::ptrdiff_t>(i * cb),
-                                   glyphs.begin() + static_cast<std::ptrdiff_t>((i + 1) * cb))});
+                                   glyphs.begin() + static_cast<std::ptrdiff_t>((i + 1) * cb)),
+         i < widths.size() ? widths[i] : 0});
   }
   preview_->setGlyphs(std::move(shown));
   clip_->setText(Q(ClippedText(summary)));

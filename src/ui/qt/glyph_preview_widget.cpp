@@ -65,6 +65,14 @@ QRect GlyphPreviewWidget::pixelRect(int index, int row, int col) const {
   return {cellOrigin(index) + QPoint(col * b, row * b), QSize(b, b)};
 }
 
+QRect GlyphPreviewWidget::widthLine(int index) const {
+  if (index < 0 || index >= static_cast<int>(glyphs_.size())) return {};
+  const int width = glyphs_[static_cast<std::size_t>(index)].width;
+  if (width < 1 || width > ncol_) return {};
+  const int b = box();
+  return {cellOrigin(index) + QPoint(width * b - 1, 0), QSize(2, nstr_ * b)};
+}
+
 void GlyphPreviewWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
@@ -81,6 +89,7 @@ void GlyphPreviewWidget::paintEvent(QPaintEvent*) {
     const QPoint o = cellOrigin(i);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(QRect(o, QSize(ncol_ * b, nstr_ * b)).adjusted(-1, -1, 0, 0));
+    painter.fillRect(widthLine(i), QColor(Qt::darkGreen));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(o.x(), o.y() + nstr_ * b, ncol_ * b, kLabel), Qt::AlignCenter,
                      glyphs_[static_cast<std::size_t>(i)].character);

@@ -1,6 +1,7 @@
 #pragma once
 // A row of sample glyphs drawn in their cell as the edit grid draws pixels:
-// white boxes, the yellow margin, lit pixels blue (red in the margin).
+// white boxes, the yellow margin, lit pixels blue (red in the margin), and
+// where the glyph has a width, a line after its last column.
 
 #include <QRect>
 #include <QString>
@@ -15,6 +16,7 @@ namespace zg {
 struct PreviewGlyph {
   QString character;  // shown under the cell
   std::vector<std::uint8_t> bytes;
+  int width = 0;  // 1..cell width: the glyph's advance; 0: none shown
 };
 
 class GlyphPreviewWidget : public QWidget {
@@ -29,6 +31,8 @@ class GlyphPreviewWidget : public QWidget {
   // Whether pixel (row, col) of glyph `index` is lit, and where it is painted.
   bool pixelOn(int index, int row, int col) const;
   QRect pixelRect(int index, int row, int col) const;
+  // The line after glyph `index`'s width; empty when it shows none.
+  QRect widthLine(int index) const;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
