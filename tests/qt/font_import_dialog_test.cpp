@@ -101,18 +101,18 @@ TEST_F(FontImportDialogTest, KeptAdvancesShowAsALineInThePreview) {
   const int a = PreviewIndex(preview, "A");
   ASSERT_GE(a, 0);
   EXPECT_EQ(preview.glyphs()[a].width, 0);
-  EXPECT_TRUE(preview.widthLine(a).isEmpty());
+  EXPECT_TRUE(preview.widthLineRect(a).isEmpty());
 
   dialog.keepAdvancesBox()->click();
   // DejaVu Sans Mono at 16 pixels advances by 10, from the left edge.
   for (const PreviewGlyph& g : preview.glyphs()) {
     EXPECT_EQ(g.width, 10) << g.character.toStdString();
   }
-  const QRect line = preview.widthLine(a);
+  const QRect line = preview.widthLineRect(a);
   // On the border between columns 9 and 10.
   EXPECT_EQ(line.left(), preview.pixelRect(a, 0, 9).right());
   EXPECT_EQ(line.right(), preview.pixelRect(a, 0, 10).left());
-  EXPECT_EQ(PaintedColor(preview, line.center()), QColor(Qt::darkGreen));
+  EXPECT_EQ(PaintedColor(preview, line.center()), QColor(0, 160, 0));
 }
 
 TEST_F(FontImportDialogTest, EachFontFitsTheCellUntilTheUserSetsASize) {
