@@ -270,16 +270,9 @@ class Conversion {
       Fail(f.fontPath + ": " + ImportFailureText(opened.failure, o.pixelSize, o.faceIndex));
       return false;
     }
-    std::vector<std::uint8_t> widths;
-    if (f.keepAdvances) {
-      widths = doc.Proportional() ? doc.widths
-                                  : std::vector<std::uint8_t>(
-                                        kSymbolCount, static_cast<std::uint8_t>(doc.layout.width));
-    }
     const FillSummary summary =
-        FillGlyphs(*opened.renderer, CodePageCharacters(a_.codePage),
-                   f.emptyOnly ? FillRange::EmptyOnly() : FillRange::All(), doc.glyphs, widths);
-    if (f.keepAdvances) doc.widths = std::move(widths);
+        FillDocument(*opened.renderer, CodePageCharacters(a_.codePage),
+                     f.emptyOnly ? FillRange::EmptyOnly() : FillRange::All(), f.keepAdvances, doc);
     if (summary.missing > 0) {
       err_ << "zgconv: note: " << f.fontPath << " lacks " << summary.missing << " of the "
            << summary.filled + summary.missing

@@ -477,6 +477,19 @@ FillSummary FillGlyphs(const GlyphRenderer& renderer,
   return summary;
 }
 
+FillSummary FillDocument(const GlyphRenderer& renderer,
+                         const std::array<char32_t, kSymbolCount>& characters, FillRange range,
+                         bool keepAdvances, FontDocument& document) {
+  if (!keepAdvances) return FillGlyphs(renderer, characters, range, document.glyphs);
+  std::vector<std::uint8_t> widths(kSymbolCount);
+  for (int i = 0; i < kSymbolCount; ++i) {
+    widths[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(document.Width(i));
+  }
+  const FillSummary summary = FillGlyphs(renderer, characters, range, document.glyphs, widths);
+  document.widths = std::move(widths);
+  return summary;
+}
+
 std::string CharacterList(std::span<const char32_t> characters, std::size_t shown) {
   std::string out;
   for (std::size_t i = 0; i < characters.size() && i < shown; ++i) {

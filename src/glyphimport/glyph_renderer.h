@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "model/font_document.h"
 #include "model/font_model.h"
 
 namespace zg {
@@ -160,6 +161,15 @@ struct FillSummary {
   std::vector<char32_t> clipped;
   friend bool operator==(const FillSummary&, const FillSummary&) = default;
 };
+
+// FillGlyphs on a font document, for the editor and the converter alike.
+// With `keepAdvances` the glyphs drawn take the font's advances as their
+// widths and the document becomes proportional: the glyphs not drawn keep
+// their widths, in a font that had none the cell's width. Without, the
+// widths stay as they were.
+FillSummary FillDocument(const GlyphRenderer& renderer,
+                         const std::array<char32_t, kSymbolCount>& characters, FillRange range,
+                         bool keepAdvances, FontDocument& document);
 
 // The first `shown` characters in UTF-8, a space between two, and " …" when
 // there are more: "g j p q y …".

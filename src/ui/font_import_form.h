@@ -20,10 +20,8 @@ struct FontImportChoice {
   int offsetX = 0;
   int offsetY = 0;
   FillRange range;
-  // The glyphs drawn take the font's advances as their widths: the editor
-  // passes the font's widths (224 entries, the cell's width each for a
-  // monospaced font) to FillGlyphs and keeps what it returns, which makes
-  // the font proportional.
+  // The glyphs drawn take the font's advances as their widths, which makes
+  // the font proportional: FillDocument(..., keepAdvances, document).
   bool keepAdvances = false;
   friend bool operator==(const FontImportChoice&, const FontImportChoice&) = default;
 };

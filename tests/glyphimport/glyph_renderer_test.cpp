@@ -298,8 +298,9 @@ TEST(GlyphRenderer, FillDrawsTheChosenSymbolsAndCountsMissingOnes) {
 TEST(GlyphRenderer, FillKeepsTheFontsAdvancesAsWidths) {
   const std::vector<std::string> bar(8, "#.......");
   const std::vector<std::string> none(8, "........");
+  const test::TempFolder dir;
   const std::string path = testing::WriteBdf(
-      "zg_advances", 8, 1,
+      dir, "zg_advances", 8, 1,
       {{U' ', none, 4}, {U'i', bar, 2}, {U'M', kLetterA, 7}, {U'W', kLetterA, 11}});
   const auto widthsOf = [&](HAlign align, int offsetX, FillRange range) {
     GlyphRenderOptions o = Cell(8, 8, 1, 8);
@@ -334,6 +335,20 @@ TEST(GlyphRenderer, FillKeepsTheFontsAdvancesAsWidths) {
       {"only the glyphs drawn", HAlign::Left, 0, FillRange::Codes(0x69, 0x69), "8 2 8 8 8"},
   };
   for (const Row& r : rows) EXPECT_EQ(widthsOf(r.align, r.offsetX, r.range), r.widths) << r.what;
+
+  // A font document becomes proportional only when the advances are kept;
+  // the glyphs not drawn are as wide as the cell.
+  GlyphRenderOptions o = Cell(8, 8, 1, 8);
+  o.align = HAlign::Left;
+  const GlyphRenderer r = OpenOrFail(path, o);
+  FontDocument doc = EmptyDocument(o.layout, false);
+  FillDocument(r, CodePageCharacters(CodePage::Windows1251), FillRange::All(), false, doc);
+  EXPECT_FALSE(doc.Proportional());
+  FillDocument(r, CodePageCharacters(CodePage::Windows1251), FillRange::Codes(0x69, 0x69), true,
+               doc);
+  EXPECT_EQ(doc.widths.size(), 224U);
+  EXPECT_EQ(doc.Width('i' - 0x20), 2);
+  EXPECT_EQ(doc.Width('M' - 0x20), 8);
 }
 
 // The widths of 'i' and 'M' at 16 pixels from the font's left edge.
