@@ -68,6 +68,7 @@ class EditorSession::Transaction {
   // or a click).
   void Rename(const char* name) { name_ = name; }
   std::span<std::uint8_t> CurrentGlyph() { return document().Glyph(s_.state_.symbol); }
+  int symbol() const { return s_.state_.symbol; }
   // The font is a new one (created or read): symbol `symbol` current with a
   // fresh backup, no marks.
   void NewFont(int symbol = 0);

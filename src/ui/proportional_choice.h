@@ -2,14 +2,13 @@
 // What the dialog "Пропорциональный шрифт" asks before the widths are set
 // from the glyphs' ink.
 
-namespace zg {
+#include "ops/widths.h"
 
-inline constexpr int kMinGlyphSpacing = 1;
-inline constexpr int kMaxGlyphSpacing = 3;
+namespace zg {
 
 struct ProportionalChoice {
   // Blank columns after each glyph's rightmost lit column, 1..3.
-  int spacing = kMinGlyphSpacing;
+  int spacing = kMinSpacing;
   // The space's width, 1..the cell's width; 0 lets the dialog offer half the cell.
   int spaceWidth = 0;
   friend bool operator==(const ProportionalChoice&, const ProportionalChoice&) = default;

@@ -59,7 +59,7 @@ ProportionalDialog::ProportionalDialog(const ProportionalChoice& initial, int ce
   setWindowTitle(Q("Пропорциональный шрифт"));
   auto* form = new QFormLayout(this);
   const int cell = std::max(1, cellWidth);
-  spacing_ = SpinBox(kMinGlyphSpacing, kMaxGlyphSpacing, initial.spacing, this);
+  spacing_ = SpinBox(kMinSpacing, kMaxSpacing, initial.spacing, this);
   spaceWidth_ =
       SpinBox(1, cell, initial.spaceWidth > 0 ? initial.spaceWidth : (cell + 1) / 2, this);
   form->addRow(Q("Интервал между символами:"), spacing_);
