@@ -66,7 +66,7 @@ std::vector<CommandRow> MakeTable() {
       {C::FontShiftDown, font, text::kMenuShiftDown, {"Ctrl+Shift+Down"}, nullptr, false, false, none, [](F& f) { f.fontShiftClick(ShiftDirection::Down); }, Font, nullptr},
       {C::FontShiftLeft, font, text::kMenuShiftLeft, {"Ctrl+Shift+Left"}, nullptr, false, false, none, [](F& f) { f.fontShiftClick(ShiftDirection::Left); }, Font, nullptr},
       {C::FontShiftRight, font, text::kMenuShiftRight, {"Ctrl+Shift+Right"}, nullptr, false, false, none, [](F& f) { f.fontShiftClick(ShiftDirection::Right); }, Font, nullptr},
-      {C::Proportional, font, text::kMenuProportional, {}, nullptr, true, false, none, &F::proportionalClick, Font, nullptr},
+      {C::Proportional, font, text::kMenuProportional, {"Ctrl+Shift+P"}, nullptr, true, false, none, &F::proportionalClick, Font, nullptr},
       {C::Monospaced, font, text::kMenuMonospaced, {}, nullptr, false, false, none, &F::monospacedClick, Proportional, nullptr},
       // The preview window is the window's own.
       {C::Preview, view, text::kMenuPreview, {"F3"}, nullptr, false, false, none, nullptr, always, nullptr},
