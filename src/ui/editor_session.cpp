@@ -107,7 +107,7 @@ void EditorSession::Transaction::Commit(StepSaved saved) {
       s_.glyphChanged_ = false;
     } else if (symbol != start_.symbol) {
       s_.TakeBackup();
-    } else {
+    } else if (!clearMarks_) {
       const auto a = before.Glyph(symbol);
       const auto b = after.Glyph(symbol);
       if (!std::equal(a.begin(), a.end(), b.begin(), b.end())) s_.glyphChanged_ = true;

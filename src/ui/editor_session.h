@@ -75,10 +75,15 @@ class EditorSession::Transaction {
   // The current glyph goes back to its backup: its mark goes, and it counts
   // as unchanged since its selection.
   void Revert();
-  // Every glyph loses its edited mark (the whole font was cleared).
+  // Every glyph loses its edited mark (the whole font was cleared); whether
+  // the current glyph changed since its selection stays as it was.
   void ClearMarks() { clearMarks_ = true; }
-  // Marks the symbol as edited even when its bytes did not change.
-  void Mark(int symbol) { s_.marks_.set(static_cast<std::size_t>(symbol)); }
+  // Marks the symbol as edited even when its bytes did not change; the
+  // current one then counts as changed since its selection.
+  void Mark(int symbol) {
+    s_.marks_.set(static_cast<std::size_t>(symbol));
+    if (symbol == s_.state_.symbol) s_.glyphChanged_ = true;
+  }
 
   // Records the step (nothing when nothing changed). Glyphs whose bytes or
   // width changed in a font of the same cell and scan get the edited mark.

@@ -129,6 +129,7 @@ bool ShiftCurrent(Change& t, ShiftDirection dir) {
   const Layout layout = t.document().layout;
   const auto glyph = t.CurrentGlyph();
   if (!CanShift(glyph, layout, dir)) return false;
+  t.Mark(t.symbol());  // even an empty glyph, which moves nowhere
   ShiftBytes(glyph, layout, dir);
   FontDocument& d = t.document();
   if (d.Proportional()) {

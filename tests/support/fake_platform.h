@@ -14,6 +14,7 @@
 
 #include "dialog_scripts.h"
 #include "fontfile/fontfile.h"
+#include "pictures.h"
 #include "scripted_platform.h"
 #include "ui/font_import_form.h"
 #include "ui/form1.h"
@@ -191,12 +192,24 @@ struct Editor {
     form.command2Click();
   }
   FontDocument Doc() const { return form.Document(); }
-  // Sets glyph bytes by hand, as a font just read (saved): `fill` gets the
-  // font's bytes.
+  // Glyph i of the font as a picture.
+  std::string Glyph(int i) const {
+    const FontDocument d = Doc();
+    return PixelPicture(d.layout, d.Glyph(i));
+  }
+  // What the edit grid shows: the cell, '#' where a box is lit.
+  std::string Grid() const {
+    const FontModel& m = form.model;
+    return test::DrawPicture(m.ncol, m.nstr,
+                             [&m](int x, int y) { return m.pixelOn[y * kGridSide + x] == -1; });
+  }
+  // Sets glyph bytes by hand, as a font just read (saved, no marks, the
+  // current glyph's backup taken): `fill` gets the font's bytes.
   template <class F>
   void SetGlyphs(F fill) {
     EditorSession::Transaction t(form.session(), "test");
     fill(t.document().glyphs);
+    t.NewFont(t.symbol());
     t.Commit(StepSaved::Saved);
     form.Show();
   }
