@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 #include "fake_platform.h"
 #include "model/codec.h"
@@ -228,6 +229,78 @@ TEST(Drawing, AHeaderInAnotherLayoutImportsWithoutQuestions) {
   drawn.layout = Layout::Classic(8, 8, Scan::Vertical);
   drawn.glyphs = PackTable(e.Doc(), {Layout::Classic(8, 8, Scan::Vertical), kFirstCode});
   EXPECT_EQ(other.Doc(), drawn);
+}
+
+TEST(Drawing, SelectingASymbolMovesTheMarkTakesTheBackupAndShowsItsGlyph) {
+  Editor e("8 x 8");
+  e.form.text1Click(3);
+  e.form.picture1Click(1);
+  e.SetGlyphs([](auto& g) {
+    for (int n = 0; n < 8; ++n) g[40 + n] = static_cast<std::uint8_t>(n + 1);
+  });
+  e.form.text1Click(5);
+  const FontModel& m = e.form.model;
+  EXPECT_EQ(std::tie(m.oldsimb, m.simb, m.sb, m.nb, m.nosavesimb),
+            std::tuple(std::int16_t{3}, std::int16_t{5}, std::int16_t{40}, std::int16_t{40},
+                       std::int16_t{0}));
+  EXPECT_EQ(m.symbols[3].backColor, kWhite);
+  EXPECT_EQ(m.symbols[5].backColor, kRed);
+  for (int n = 0; n < 8; ++n) EXPECT_EQ(m.glyphBackup[n], n + 1);
+  EXPECT_EQ(e.Grid(), e.Glyph(5));
+  EXPECT_EQ(e.Glyph(3).substr(0, 9), ".#......\n") << "the glyph left keeps its pixels";
+
+  // Selecting the current symbol again keeps it red and takes a new backup.
+  e.form.picture1Click(0);
+  e.form.text1Click(5);
+  EXPECT_EQ(m.symbols[5].backColor, kRed);
+  EXPECT_EQ(m.glyphBackup[0], 0x00);
+  EXPECT_EQ(m.nosavesimb, 0);
+}
+
+TEST(Drawing, AClickWritesOneBitColoursItsBoxAndMarksTheSymbol) {
+  struct Case {
+    const char* size;
+    bool horizontal;
+    int symbol, box, index;
+    std::uint8_t value;
+    Color color;
+  };
+  const Case cases[] = {
+      {"8 x 8", false, 1, 26, 10, 0x02, kBlue},  // row 1, column 2
+      {"8 x 8", true, 0, 26, 1, 0x20, kBlue},
+      {"8 x 8", false, 0, 175, 7, 0x80, kRed},          // the margin
+      {"24 x 24", false, 223, 575, 16127, 0x80, kRed},  // the store's last byte
+      {"24 x 24", true, 0, 575, 71, 0x01, kRed},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.size) + (c.horizontal ? " horizontal" : " vertical"));
+    Editor e(c.size, c.horizontal);
+    e.form.text1Click(c.symbol);
+    e.form.picture1Click(c.box);
+    const FontModel& m = e.form.model;
+    EXPECT_EQ(e.Doc().glyphs[static_cast<std::size_t>(c.index)], c.value);
+    EXPECT_EQ(m.glyphStore[c.index], c.value);
+    EXPECT_EQ(m.pixelBoxColor[c.box], c.color);
+    EXPECT_EQ(m.pixelOn[c.box], -1);
+    EXPECT_EQ(m.nb, c.index);
+    EXPECT_EQ(std::tie(m.nosave, m.nosavesimb), std::tuple(std::int16_t{1}, std::int16_t{1}));
+    EXPECT_TRUE(m.symbols[c.symbol].bold);
+    EXPECT_EQ(m.symbols[c.symbol].fontSize, kEditedFontSize);
+    e.form.picture1Click(c.box);
+    EXPECT_TRUE(std::ranges::all_of(e.Doc().glyphs, [](std::uint8_t b) { return b == 0; }));
+    EXPECT_EQ(m.glyphStore[kStoreSize - 1], 0);
+    EXPECT_EQ(m.pixelBoxColor[c.box], m.pixelBackColor[c.box]);
+  }
+}
+
+TEST(Drawing, ClicksOutsideTheCellOrTheTableChangeNothing) {
+  Editor e("8 x 8");
+  const FontModel before = e.form.model;
+  const auto steps = e.form.history().StepCount();
+  for (int box : {8, 8 * kGridSide, kGridBoxes, -1}) e.form.picture1Click(box);
+  for (int symbol : {kSymbolCount, -1}) e.form.text1Click(symbol);
+  EXPECT_EQ(e.form.model, before);
+  EXPECT_EQ(e.form.history().StepCount(), steps);
 }
 
 }  // namespace
