@@ -13,32 +13,38 @@
 #include <chrono>
 #include <optional>
 #include <random>
+#include <span>
 
-#include "model/codec.h"
-#include "model/editing.h"
-#include "ops/glyph_bytes.h"
 #include "ops/stroke.h"
 #include "qt_bench_app.h"
+#include "ui/editor_session.h"
 #include "ui/layout.h"
 #include "ui/qt/grid_widget.h"
 #include "ui/qt/preview_window.h"
+#include "ui/window_view.h"
 
 namespace {
 
 using zg::bench::App;
 
+// The window's view of a new 24 x 24 font with symbol 100 current.
 zg::FontModel Font24() {
+  zg::EditorSession session;
+  {
+    zg::EditorSession::Transaction t(session, "new");
+    t.document() = zg::EmptyDocument(zg::Layout::Classic(24, 24, zg::Scan::Vertical), false);
+    t.NewFont(100);
+    t.Commit();
+  }
   zg::FontModel m;
-  m.ncol = 24;
-  m.nstr = 24;
-  m.cb = 72;
-  m.vert = 1;
-  m.pos = -1;
-  m.pixelBoxVisible.fill(true);
-  zg::LayoutGrid(m, zg::Layout::Classic(m.ncol, m.nstr, zg::Scan::Vertical));
-  for (auto& box : m.symbols) box.locked = false;
-  zg::SelectSymbol(m, 100);
+  zg::MainWindowState window;
+  zg::ShowSession(session, {}, m, window);
   return m;
+}
+
+// The bytes of the view's current glyph, which the grid shows.
+std::span<std::uint8_t> Current(zg::FontModel& m) {
+  return std::span(m.glyphStore).subspan(static_cast<std::size_t>(m.sb), 72);
 }
 
 void Send(QWidget& w, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -56,10 +62,10 @@ void BM_StrokeEventsToData(benchmark::State& state) {
   zg::GridWidget grid(m, zg::ComputeLayout(1920 * 15), nullptr);
   std::optional<zg::Stroke> stroke;
   QObject::connect(&grid, &zg::GridWidget::strokeStarted, &grid, [&](int box, bool right) {
-    stroke.emplace(zg::CurrentGlyph(m), zg::LayoutOf(m), box, right);
+    stroke.emplace(Current(m), zg::LayoutOf(m), box, right);
   });
   QObject::connect(&grid, &zg::GridWidget::strokeMoved, &grid, [&](int box) {
-    if (stroke) stroke->moveTo(zg::CurrentGlyph(m), box);
+    if (stroke) stroke->moveTo(Current(m), box);
   });
   QObject::connect(&grid, &zg::GridWidget::strokeEnded, &grid, [&] { stroke.reset(); });
   std::vector<QPoint> path;

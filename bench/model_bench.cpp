@@ -1,10 +1,12 @@
-// Glyph codec and direct editing on the largest cell.
+// Glyph codec and direct editing on the largest cell: drawing a glyph on
+// the grid, and a click and a selection from the handler to the window's
+// computed view.
 #include <benchmark/benchmark.h>
 
 #include <random>
 
+#include "bench_editor.h"
 #include "model/codec.h"
-#include "model/editing.h"
 
 namespace zg {
 namespace {
@@ -16,10 +18,9 @@ FontModel Open24x24(int vert) {
   m.cb = 72;
   m.vert = static_cast<std::int16_t>(vert);
   m.pixelBoxVisible.fill(true);
-  for (auto& box : m.symbols) box.locked = false;
   std::mt19937 rng(3);
   for (int i = 0; i < 224 * 72; ++i) m.glyphStore[i] = static_cast<std::uint8_t>(rng());
-  LayoutGrid(m, zg::Layout::Classic(24, 24, zg::Scan::Vertical));
+  PaintCell(m, zg::Layout::Classic(24, 24, zg::Scan::Vertical));
   return m;
 }
 
@@ -34,33 +35,34 @@ void BM_RenderGlyph24x24(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderGlyph24x24)->ArgName("vert")->Arg(1)->Arg(0);
 
-void BM_LayoutGrid24x24(benchmark::State& state) {
+void BM_PaintCell24x24(benchmark::State& state) {
   FontModel m = Open24x24(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    LayoutGrid(m, zg::Layout::Classic(24, 24, zg::Scan::Vertical));
+    PaintCell(m, zg::Layout::Classic(24, 24, zg::Scan::Vertical));
     benchmark::DoNotOptimize(m.pixelBackColor.data());
   }
 }
-BENCHMARK(BM_LayoutGrid24x24)->ArgName("vert")->Arg(1)->Arg(0);
+BENCHMARK(BM_PaintCell24x24)->ArgName("vert")->Arg(1)->Arg(0);
 
+// A click on a pixel box: one step of the history and the view computed again.
 void BM_TogglePixel24x24(benchmark::State& state) {
-  FontModel m = Open24x24(static_cast<int>(state.range(0)));
+  bench::Editor e(state.range(0) == 0);
   int box = 0;
   for (auto _ : state) {
-    TogglePixel(m, box);
+    e.form.picture1Click(box);
     box = (box + 25) % kGridBoxes;
-    benchmark::DoNotOptimize(m.glyphStore.data());
+    benchmark::DoNotOptimize(e.form.model.glyphStore.data());
   }
 }
 BENCHMARK(BM_TogglePixel24x24)->ArgName("vert")->Arg(1)->Arg(0);
 
 void BM_SelectSymbol24x24(benchmark::State& state) {
-  FontModel m = Open24x24(static_cast<int>(state.range(0)));
+  bench::Editor e(state.range(0) == 0);
   int symbol = 0;
   for (auto _ : state) {
-    SelectSymbol(m, symbol);
+    e.form.text1Click(symbol);
     symbol = (symbol + 7) % kSymbolCount;
-    benchmark::DoNotOptimize(m.pixelBoxColor.data());
+    benchmark::DoNotOptimize(e.form.model.pixelBoxColor.data());
   }
 }
 BENCHMARK(BM_SelectSymbol24x24)->ArgName("vert")->Arg(1)->Arg(0);

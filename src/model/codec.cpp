@@ -38,28 +38,11 @@ std::span<const std::uint8_t> StoreGlyph(const GlyphStore& store, int sb, int cb
                                                       static_cast<std::size_t>(last - first));
 }
 
-std::span<std::uint8_t> StoreGlyph(GlyphStore& store, int sb, int cb) {
-  const auto [first, last] = GlyphRange(sb, cb);
-  return std::span<std::uint8_t>(store).subspan(static_cast<std::size_t>(first),
-                                                static_cast<std::size_t>(last - first));
-}
-
-void ClearFont(FontModel& m) {
-  m.glyphStore.fill(0);
-  std::fill_n(m.pixelOn.begin(), kGridBoxes, std::int16_t{0});
-}
-
 int MarginWidth(int ncol) { return ncol > 8 ? 2 : 1; }
 
 bool IsMarginBox(int row, int col, const Layout& layout) {
   const int width = MarginWidth(layout.width);
   return row >= layout.height - width || col >= layout.width - width;
-}
-
-void LayoutGrid(FontModel& m, const Layout& layout) {
-  PaintCell(m, layout);
-  const auto glyph = StoreGlyph(m.glyphStore, m.sb, m.cb);
-  std::fill(glyph.begin(), glyph.end(), std::uint8_t{0});
 }
 
 void PaintCell(FontModel& m, const Layout& layout) {
@@ -85,19 +68,6 @@ void RenderGlyph(FontModel& m, int sb, int cb, const Layout& layout) {
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < cols; ++c) DrawBit(m, r * kGridSide + c, GetPixel(layout, glyph, c, r));
   }
-}
-
-void StorePixelAt(FontModel& m, int sb, int cb, const Layout& layout, int index, bool on) {
-  if (!InGrid(index)) return;
-  const PixelBit p = LocatePixel(index, layout);
-  if (!InGlyph(sb, cb, p.n) || p.b < 0 || p.b > 7) return;
-  auto& byte = m.glyphStore[sb + p.n];
-  const auto mask = static_cast<std::uint8_t>(1U << p.b);
-  byte = on ? static_cast<std::uint8_t>(byte | mask) : static_cast<std::uint8_t>(byte & ~mask);
-}
-
-void StorePixel(FontModel& m, int index, bool on) {
-  StorePixelAt(m, m.sb, m.cb, LayoutOf(m), index, on);
 }
 
 }  // namespace zg

@@ -18,20 +18,8 @@ struct PixelBit {
 // Byte offset and bit of grid box `index` (row * 24 + column) in `layout`.
 PixelBit LocatePixel(int index, const Layout& layout);
 
-// Store index `sb` + n is a byte of the glyph at `sb` and inside the store.
-constexpr bool InGlyph(int sb, int cb, int n) {
-  return n >= 0 && n < cb && sb + n >= 0 && sb + n < kStoreSize;
-}
-
 // The store bytes sb .. sb + cb - 1 that lie inside the store.
 std::span<const std::uint8_t> StoreGlyph(const GlyphStore& store, int sb, int cb);
-std::span<std::uint8_t> StoreGlyph(GlyphStore& store, int sb, int cb);
-
-// Zeroes the store and the grid's on/off states; colours stay as they are.
-void ClearFont(FontModel& m);
-
-// Paints the cell empty (margin yellow, rest white) and zeroes the current glyph.
-void LayoutGrid(FontModel& m, const Layout& layout);
 
 // Paints the cell empty (margin yellow, rest white); the store is untouched.
 void PaintCell(FontModel& m, const Layout& layout);
@@ -45,12 +33,6 @@ bool IsMarginBox(int row, int col, const Layout& layout);
 
 // Draws the glyph of cb bytes at `sb` onto the grid and sets pixelOn to match.
 void RenderGlyph(FontModel& m, int sb, int cb, const Layout& layout);
-
-// Writes one pixel of the current glyph (m.sb, m.cb, the model's layout) into the store.
-void StorePixel(FontModel& m, int index, bool on);
-
-// Same, for an explicit glyph and layout.
-void StorePixelAt(FontModel& m, int sb, int cb, const Layout& layout, int index, bool on);
 
 // Colour of a box that is on: red in the margin, blue elsewhere.
 constexpr Color OnColor(Color backColor) { return backColor == kYellow ? kRed : kBlue; }

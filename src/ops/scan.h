@@ -21,19 +21,6 @@ namespace zg {
 std::vector<std::uint8_t> RepackFont(std::span<const std::uint8_t> glyphs, const Layout& from,
                                      const Layout& to);
 
-// True when the font can change its scan direction: the parameters describe
-// a cell the grid can hold with cb matching it, so that every glyph byte
-// belongs to the cell.
-bool CanChangeScan(const FontModel& m);
-
-// The command after its test: converts all 224 glyphs and the backup of the
-// selected glyph (so a later revert restores it in the new order), toggles
-// vert between 1 and 0 (and cb with it), keeps the selected symbol selected
-// (box 0 white, then box simb red, oldsimb 0) and shows it again. memsimb is
-// set even when CanChangeScan refuses, which is all that then changes.
-// nosave, nosavesimb, pos and the edited marks stay.
-void ChangeScan(FontModel& m);
-
 // The notice shown after a change; `vert` is the new direction.
 std::string ScanChangeNotice(int vert);
 

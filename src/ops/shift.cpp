@@ -1,8 +1,5 @@
 #include "ops/shift.h"
 
-#include "model/codec.h"
-#include "model/editing.h"
-#include "ops/glyph_bytes.h"
 #include "ops/glyph_pixels.h"
 
 namespace zg {
@@ -62,18 +59,6 @@ void ShiftBytes(std::span<std::uint8_t> glyph, const Layout& layout, ShiftDirect
     }
   }
   PackGlyph(plane, glyph, layout);
-}
-
-bool ShiftGlyph(FontModel& m, ShiftDirection dir) {
-  const auto glyph = CurrentGlyph(m);
-  const Layout layout = LayoutOf(m);
-  if (!CanShift(glyph, layout, dir)) return false;
-  MarkEdited(m);
-  m.nosave = 1;
-  m.nosavesimb = 1;
-  ShiftBytes(glyph, layout, dir);
-  RenderGlyph(m, m.sb, m.cb, layout);
-  return true;
 }
 
 }  // namespace zg

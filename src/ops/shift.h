@@ -23,9 +23,4 @@ bool CanShift(std::span<const std::uint8_t> glyph, const Layout& layout, ShiftDi
 // a glyph that does not fit the bytes is left as it is.
 void ShiftBytes(std::span<std::uint8_t> glyph, const Layout& layout, ShiftDirection dir);
 
-// The whole shift command on the current glyph: edge test, edited mark,
-// nosave and nosavesimb set, bytes moved, grid redrawn. Returns false, with
-// nothing changed, when the shift is refused.
-bool ShiftGlyph(FontModel& m, ShiftDirection dir);
-
 }  // namespace zg

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "model/editing.h"
-
 namespace zg {
 namespace {
 

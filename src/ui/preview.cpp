@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/font_model.h"
-#include "ops/glyph_bytes.h"
 #include "ops/glyph_pixels.h"
 
 namespace zg {

@@ -12,9 +12,7 @@ using test::PackPicture;
 using test::Picture;
 using test::Shape;
 
-std::vector<std::uint8_t> Glyph(const std::vector<std::uint8_t>& font, int i, int cb) {
-  return {font.begin() + i * cb, font.begin() + (i + 1) * cb};
-}
+using test::Glyph;
 
 TEST(FontShift, MovesEveryGlyphOrNamesTheOneInTheWay) {
   for (const Shape& s : {Shape{8, 8, 1}, Shape{8, 8, 0}, Shape{12, 16, 1}}) {

@@ -1,9 +1,8 @@
 #pragma once
-// Shared helpers of the ops tests: a font as creation leaves it, and glyphs
-// written and read as pixel pictures, so expectations are stated in pixels
-// rather than in the byte order under test.
+// Shared helpers of the ops tests: the cells, and glyphs written and read as
+// pixel pictures, so expectations are stated in pixels rather than in the
+// byte order under test.
 
-#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -11,7 +10,6 @@
 
 #include "cells.h"
 #include "model/codec.h"
-#include "model/editing.h"
 #include "model/font_model.h"
 #include "pictures.h"
 
@@ -43,26 +41,6 @@ inline std::vector<Shape> AllShapes() {
   return shapes;
 }
 
-// The state right after creating a font: empty store, cell visible and laid
-// out, symbol boxes unlocked, symbol 0 current with its backup taken.
-inline FontModel NewFont(const Shape& s) {
-  FontModel m;
-  m.ncol = static_cast<std::int16_t>(s.ncol);
-  m.nstr = static_cast<std::int16_t>(s.nstr);
-  m.cb = static_cast<std::int16_t>(BytesOf(s));
-  m.vert = static_cast<std::int16_t>(s.vert);
-  m.pos = -1;
-  ClearFont(m);
-  for (int r = 0; r < s.nstr; ++r) {
-    for (int c = 0; c < s.ncol; ++c) m.pixelBoxVisible[r * kGridSide + c] = true;
-  }
-  LayoutGrid(m, test::Cell(s.ncol, s.nstr));
-  for (auto& box : m.symbols) box.locked = false;
-  m.symbols[0].backColor = kRed;
-  TakeBackup(m);
-  return m;
-}
-
 inline Picture EmptyPicture(const Shape& s) {
   return Picture(static_cast<std::size_t>(s.nstr),
                  std::string(static_cast<std::size_t>(s.ncol), '.'));
@@ -90,36 +68,9 @@ inline std::vector<std::uint8_t> PackPicture(const Picture& p, const Shape& s) {
   return bytes;
 }
 
-// The current glyph as the grid shows it: '#' where pixelOn is -1.
-inline Picture GridPicture(const FontModel& m) {
-  Picture p;
-  for (int r = 0; r < m.nstr; ++r) {
-    std::string row;
-    for (int c = 0; c < m.ncol; ++c) row += m.pixelOn[r * kGridSide + c] == -1 ? '#' : '.';
-    p.push_back(row);
-  }
-  return p;
-}
-
-// The grid paints every box of the cell as pixelOn and its back colour say.
-inline bool GridColoursAgree(const FontModel& m) {
-  for (int r = 0; r < m.nstr; ++r) {
-    for (int c = 0; c < m.ncol; ++c) {
-      const int i = r * kGridSide + c;
-      const Color want = m.pixelOn[i] == -1 ? OnColor(m.pixelBackColor[i]) : m.pixelBackColor[i];
-      if (m.pixelBoxColor[i] != want) return false;
-    }
-  }
-  return true;
-}
-
-inline std::vector<std::uint8_t> GlyphBytes(const FontModel& m, int simb) {
-  const auto first = m.glyphStore.begin() + simb * m.cb;
-  return {first, first + m.cb};
-}
-
-inline void SetGlyph(FontModel& m, int simb, const std::vector<std::uint8_t>& bytes) {
-  std::copy(bytes.begin(), bytes.end(), m.glyphStore.begin() + simb * m.cb);
+// Glyph i of a font of cb bytes a glyph.
+inline std::vector<std::uint8_t> Glyph(const std::vector<std::uint8_t>& font, int i, int cb) {
+  return {font.begin() + i * cb, font.begin() + (i + 1) * cb};
 }
 
 }  // namespace zg::test

@@ -224,137 +224,20 @@ TEST(ShiftBytes, LeavesBytesBeyondTheCellAlone) {
       std::all_of(bytes.begin() + 16, bytes.end(), [](std::uint8_t v) { return v == 0xEE; }));
 }
 
-// Symbol 5 of a 16 x 16 font with other glyphs around it, font saved.
-FontModel FontWithSymbol5(const Shape& s, const std::vector<std::uint8_t>& glyph5) {
-  FontModel m = test::NewFont(s);
-  std::mt19937 rng(3);
-  std::uniform_int_distribution<int> byte(0, 255);
-  for (auto& v : m.glyphStore) v = static_cast<std::uint8_t>(byte(rng));
-  test::SetGlyph(m, 5, glyph5);
-  SelectSymbol(m, 5);
-  m.nosave = 0;
-  return m;
-}
-
-TEST(ShiftGlyph, ShiftsTheCurrentGlyphMarksItAndRedraws) {
-  for (const Shape& s : {Shape{16, 16, 1}, Shape{16, 16, 0}}) {
-    SCOPED_TRACE(test::Describe(s));
-    Picture p = test::EmptyPicture(s);
-    p[7][3] = p[7][8] = p[0][4] = '#';
-    FontModel m = FontWithSymbol5(s, test::PackPicture(p, s));
-    const FontModel before = m;
-
-    ASSERT_TRUE(ShiftGlyph(m, ShiftDirection::Down));
-
-    const Picture want = Moved(p, ShiftDirection::Down);
-    EXPECT_EQ(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, 5))), want);
-    EXPECT_EQ(test::GridPicture(m), want);
-    EXPECT_TRUE(test::GridColoursAgree(m));
-    EXPECT_EQ(m.symbols[5].fontSize, kEditedFontSize);
-    EXPECT_TRUE(m.symbols[5].bold);
-    EXPECT_EQ(m.nosave, 1);
-    EXPECT_EQ(m.nosavesimb, 1);
-
-    // Nothing else moved: not the other glyphs, the backup, the other boxes.
-    FontModel rest = m;
-    test::SetGlyph(rest, 5, test::GlyphBytes(before, 5));
-    rest.pixelOn = before.pixelOn;
-    rest.pixelBoxColor = before.pixelBoxColor;
-    rest.symbols[5] = before.symbols[5];
-    rest.nosave = before.nosave;
-    rest.nosavesimb = before.nosavesimb;
-    EXPECT_TRUE(rest == before);
-  }
-}
-
-TEST(ShiftGlyph, EmptyGlyphStillCountsAsEdited) {
-  for (ShiftDirection d : kAllDirections) {
-    SCOPED_TRACE(Name(d));
-    const Shape s{24, 24, 1};
-    FontModel m = FontWithSymbol5(s, std::vector<std::uint8_t>(72, 0));
-    ASSERT_TRUE(ShiftGlyph(m, d));
-    EXPECT_EQ(test::GlyphBytes(m, 5), std::vector<std::uint8_t>(72, 0));
-    EXPECT_TRUE(m.symbols[5].bold);
-    EXPECT_EQ(m.symbols[5].fontSize, kEditedFontSize);
-    EXPECT_EQ(m.nosave, 1);
-    EXPECT_EQ(m.nosavesimb, 1);
-  }
-}
-
-TEST(ShiftGlyph, RefusalChangesNothingAtAll) {
-  for (const Shape& s : test::AllShapes()) {
-    for (ShiftDirection d : kAllDirections) {
-      SCOPED_TRACE(test::Describe(s) + " " + Name(d));
-      Picture p = test::EmptyPicture(s);
-      p[s.nstr / 2][s.ncol / 2] = '#';
-      switch (d) {
-        case ShiftDirection::Up:
-          p[0][1] = '#';
-          break;
-        case ShiftDirection::Down:
-          p[s.nstr - 1][1] = '#';
-          break;
-        case ShiftDirection::Left:
-          p[1][0] = '#';
-          break;
-        case ShiftDirection::Right:
-          p[1][s.ncol - 1] = '#';
-          break;
-      }
-      FontModel m = FontWithSymbol5(s, test::PackPicture(p, s));
-      const FontModel before = m;
-      EXPECT_FALSE(ShiftGlyph(m, d));
-      EXPECT_TRUE(m == before);
-    }
-  }
-}
-
-TEST(ShiftGlyph, GlyphFillingAllEdgesCannotMove) {
-  const Shape s{8, 8, 0};
-  Picture p = test::EmptyPicture(s);
-  for (int i = 0; i < 8; ++i) p[0][i] = p[7][i] = p[i][0] = p[i][7] = '#';
-  FontModel m = FontWithSymbol5(s, test::PackPicture(p, s));
-  const FontModel before = m;
-  for (ShiftDirection d : kAllDirections) EXPECT_FALSE(ShiftGlyph(m, d)) << Name(d);
-  EXPECT_TRUE(m == before);
-}
-
-TEST(ShiftGlyph, RepeatedUpStopsAtRowZero) {
+TEST(ShiftBytes, RepeatedUpStopsAtRowZero) {
   const Shape s{16, 24, 1};
   Picture p = test::EmptyPicture(s);
   p[13][2] = p[20][9] = '#';
-  FontModel m = FontWithSymbol5(s, test::PackPicture(p, s));
+  auto bytes = test::PackPicture(p, s);
   int moves = 0;
-  while (moves < 30 && ShiftGlyph(m, ShiftDirection::Up)) ++moves;
+  while (moves < 30 && CanShift(bytes, s.layout(), ShiftDirection::Up)) {
+    ShiftBytes(bytes, s.layout(), ShiftDirection::Up);
+    ++moves;
+  }
   EXPECT_EQ(moves, 13);
   Picture want = test::EmptyPicture(s);
   want[0][2] = want[7][9] = '#';
-  EXPECT_EQ(test::GridPicture(m), want);
-  EXPECT_EQ(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, 5))), want);
-}
-
-TEST(ShiftGlyph, HorizontalCellGivenTheVerticalByteCountIsRefused) {
-  // Padded rows need more bytes than the columns of 6 x 8 and 12 x 16.
-  for (const Shape& s : {Shape{6, 8, 0}, Shape{12, 16, 0}}) {
-    SCOPED_TRACE(test::Describe(s));
-    FontModel m = test::NewFont(s);
-    m.cb = static_cast<std::int16_t>(test::BytesOf({s.ncol, s.nstr, 1}));
-    m.glyphStore[1] = 0x10;  // a pixel somewhere inside, nowhere near an edge
-    const FontModel before = m;
-    for (ShiftDirection d : kAllDirections) EXPECT_FALSE(ShiftGlyph(m, d)) << Name(d);
-    EXPECT_TRUE(m == before);
-  }
-}
-
-TEST(ShiftGlyph, GlyphOutsideTheStoreIsRefused) {
-  FontModel m = test::NewFont({24, 24, 1});
-  const std::int16_t starts[] = {-72, 16100, 16129};
-  for (std::int16_t sb : starts) {
-    m.sb = sb;
-    const FontModel before = m;
-    for (ShiftDirection d : kAllDirections) EXPECT_FALSE(ShiftGlyph(m, d)) << sb << Name(d);
-    EXPECT_TRUE(m == before) << sb;
-  }
+  EXPECT_EQ(test::Rows(PixelPicture(s.layout(), bytes)), want);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <set>
 
-#include "model/codec.h"
-#include "ops/glyph_bytes.h"
 #include "ops_test_support.h"
 
 namespace zg {
@@ -24,15 +22,13 @@ Picture LinePicture(const std::vector<int>& boxes, int rows, int cols) {
   return p;
 }
 
-// What the stroke left: the grid and the store must show the same glyph.
-Picture Painted(FontModel& m) {
-  RenderGlyph(m, m.sb, m.cb, LayoutOf(m));
-  const Shape s{m.ncol, m.nstr, m.vert};
-  EXPECT_EQ(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, m.simb))),
-            test::GridPicture(m));
-  EXPECT_TRUE(test::GridColoursAgree(m));
-  return test::GridPicture(m);
-}
+// An empty glyph of the shape's cell, and what strokes left on it.
+struct Glyph {
+  Shape shape;
+  std::vector<std::uint8_t> bytes =
+      std::vector<std::uint8_t>(static_cast<std::size_t>(test::BytesOf(shape)), 0);
+  Picture Painted() const { return test::Rows(PixelPicture(shape.layout(), bytes)); }
+};
 
 TEST(GridLine, StepsFromBoxToNeighbouringBox) {
   EXPECT_EQ(LinePicture(GridLine(Box(0, 0), Box(2, 7)), 3, 8),
@@ -65,46 +61,48 @@ TEST(GridLine, StepsFromBoxToNeighbouringBox) {
 }
 
 TEST(Stroke, LeftButtonPaintsTheStateOfTheFirstBox) {
-  FontModel m = test::NewFont({8, 8, 1});
-  Stroke draw(CurrentGlyph(m), LayoutOf(m), Box(1, 1), false);
+  Glyph g{{8, 8, 1}};
+  const Layout layout = g.shape.layout();
+  Stroke draw(g.bytes, layout, Box(1, 1), false);
   EXPECT_TRUE(draw.paintsOn());
-  draw.moveTo(CurrentGlyph(m), Box(1, 5));
-  draw.moveTo(CurrentGlyph(m), Box(5, 5));
-  draw.moveTo(CurrentGlyph(m), Box(1, 1));  // back over its own boxes: nothing twice
+  draw.moveTo(g.bytes, Box(1, 5));
+  draw.moveTo(g.bytes, Box(5, 5));
+  draw.moveTo(g.bytes, Box(1, 1));  // back over its own boxes: nothing twice
   EXPECT_TRUE(draw.changed());
-  EXPECT_EQ(Painted(m), (Picture{"........", ".#####..", "..#..#..", "...#.#..", "....##..",
-                                 ".....#..", "........", "........"}));
+  EXPECT_EQ(g.Painted(), (Picture{"........", ".#####..", "..#..#..", "...#.#..", "....##..",
+                                  ".....#..", "........", "........"}));
 
   // Starting on a lit box erases; lit boxes on the way go out, dark ones stay.
-  Stroke erase(CurrentGlyph(m), LayoutOf(m), Box(1, 3), false);
+  Stroke erase(g.bytes, layout, Box(1, 3), false);
   EXPECT_FALSE(erase.paintsOn());
-  erase.moveTo(CurrentGlyph(m), Box(6, 3));
-  EXPECT_EQ(Painted(m), (Picture{"........", ".##.##..", "..#..#..", ".....#..", "....##..",
-                                 ".....#..", "........", "........"}));
+  erase.moveTo(g.bytes, Box(6, 3));
+  EXPECT_EQ(g.Painted(), (Picture{"........", ".##.##..", "..#..#..", ".....#..", "....##..",
+                                  ".....#..", "........", "........"}));
 }
 
 TEST(Stroke, RightButtonClears) {
-  FontModel m = test::NewFont({8, 8, 0});
-  Stroke draw(CurrentGlyph(m), LayoutOf(m), Box(2, 0), false);
-  draw.moveTo(CurrentGlyph(m), Box(2, 7));
-  Stroke clear(CurrentGlyph(m), LayoutOf(m), Box(0, 3), true);
+  Glyph g{{8, 8, 0}};
+  const Layout layout = g.shape.layout();
+  Stroke draw(g.bytes, layout, Box(2, 0), false);
+  draw.moveTo(g.bytes, Box(2, 7));
+  Stroke clear(g.bytes, layout, Box(0, 3), true);
   EXPECT_FALSE(clear.paintsOn());
-  clear.moveTo(CurrentGlyph(m), Box(7, 3));
-  EXPECT_EQ(Painted(m)[2], "###.####");
+  clear.moveTo(g.bytes, Box(7, 3));
+  EXPECT_EQ(g.Painted()[2], "###.####");
 
   // A stroke that changes nothing leaves the glyph alone.
-  FontModel fresh = test::NewFont({8, 8, 0});
-  Stroke none(CurrentGlyph(fresh), LayoutOf(fresh), Box(0, 0), true);
-  none.moveTo(CurrentGlyph(fresh), Box(7, 7));
+  Glyph fresh{{8, 8, 0}};
+  Stroke none(fresh.bytes, layout, Box(0, 0), true);
+  none.moveTo(fresh.bytes, Box(7, 7));
   EXPECT_FALSE(none.changed());
-  EXPECT_EQ(fresh, test::NewFont({8, 8, 0}));
+  EXPECT_EQ(fresh.bytes, std::vector<std::uint8_t>(8, 0));
 }
 
 TEST(Stroke, AFastDragLeavesNoGapsAndStaysInTheCell) {
-  FontModel m = test::NewFont({24, 24, 1});
-  Stroke diagonal(CurrentGlyph(m), LayoutOf(m), Box(0, 0), false);
-  diagonal.moveTo(CurrentGlyph(m), Box(23, 23));
-  const Picture p = Painted(m);
+  Glyph g{{24, 24, 1}};
+  Stroke diagonal(g.bytes, g.shape.layout(), Box(0, 0), false);
+  diagonal.moveTo(g.bytes, Box(23, 23));
+  const Picture p = g.Painted();
   for (int i = 0; i < 24; ++i) {
     std::string row(24, '.');
     row[static_cast<std::size_t>(i)] = '#';
@@ -113,17 +111,19 @@ TEST(Stroke, AFastDragLeavesNoGapsAndStaysInTheCell) {
 
   // An 8 x 8 cell: the part of the line outside the cell is skipped, and a
   // stroke starting outside paints nothing.
-  FontModel small = test::NewFont({8, 8, 1});
-  Stroke across(CurrentGlyph(small), LayoutOf(small), Box(3, 0), false);
-  across.moveTo(CurrentGlyph(small), Box(3, 23));
-  across.moveTo(CurrentGlyph(small), Box(7, 7));
-  EXPECT_EQ(Painted(small)[3], "########");
-  EXPECT_EQ(Painted(small)[7], ".......#");
-  EXPECT_EQ(test::GlyphBytes(small, 1), std::vector<std::uint8_t>(8, 0));
-  Stroke outside(CurrentGlyph(small), LayoutOf(small), Box(10, 10), false);
-  outside.moveTo(CurrentGlyph(small), Box(0, 0));
+  Glyph small{{8, 8, 1}};
+  const Layout layout = small.shape.layout();
+  Stroke across(small.bytes, layout, Box(3, 0), false);
+  across.moveTo(small.bytes, Box(3, 23));
+  across.moveTo(small.bytes, Box(7, 7));
+  EXPECT_EQ(small.Painted()[3], "########");
+  EXPECT_EQ(small.Painted()[7], ".......#");
+  const auto before = small.bytes;
+  Stroke outside(small.bytes, layout, Box(10, 10), false);
+  outside.moveTo(small.bytes, Box(0, 0));
   EXPECT_FALSE(outside.active());
   EXPECT_FALSE(outside.changed());
+  EXPECT_EQ(small.bytes, before);
 }
 
 }  // namespace

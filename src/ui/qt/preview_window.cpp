@@ -12,8 +12,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ops/glyph_bytes.h"
-
 namespace zg {
 namespace {
 
