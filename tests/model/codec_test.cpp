@@ -162,20 +162,20 @@ TEST(Codec, NoParametersMakeTheCodecLeaveItsArrays) {
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> any(-40000, 40000);
   std::uniform_int_distribution<int> small(-3, 30);
-  for (int k = 0; k < 5000; ++k) {
-    FontModel m;
+  FontModel m;
+  m.pixelBoxVisible.fill(true);
+  for (int k = 0; k < 20000; ++k) {
     m.ncol = static_cast<std::int16_t>(k % 3 ? small(rng) : any(rng));
     m.nstr = static_cast<std::int16_t>(small(rng));
     m.cb = static_cast<std::int16_t>(k % 5 ? small(rng) * 3 : any(rng));
     m.sb = static_cast<std::int16_t>(k % 2 ? any(rng) : 16128 - small(rng));
     m.vert = static_cast<std::int16_t>(k % 2);
-    m.pixelBoxVisible.fill(true);
     PaintCell(m, test::Cell(m.ncol, m.nstr));
     RenderGlyph(m, m.sb, m.cb, LayoutOf(m));
-    // Drawing reads the store and writes boxes of the grid only.
-    ASSERT_TRUE(std::ranges::all_of(m.glyphStore, [](std::uint8_t b) { return b == 0; })) << k;
     ASSERT_EQ(m.pixelOn[kGridBoxes], 0) << k;
   }
+  // Drawing reads the store and writes boxes of the grid only.
+  EXPECT_TRUE(std::ranges::all_of(m.glyphStore, [](std::uint8_t b) { return b == 0; }));
 }
 
 TEST(Model, StatusCaptionAndPicture) {
