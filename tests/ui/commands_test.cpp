@@ -352,5 +352,17 @@ TEST(Commands, AScanChangeKeepsSelectionMarksAndTheChangedFlagAndARevertFollowsI
   }
 }
 
+TEST(Commands, NoScanChangeWithoutAFont) {
+  Editor e;
+  const FontModel before = e.form.model;
+  e.form.command10Click();
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_EQ(e.platform.messages[0],
+            (MessageRequest{"Изменение вида развертки невозможно", MsgButtons::Ok, MsgIcon::Warning,
+                            "Внимание!"}));
+  EXPECT_EQ(e.form.model, before);
+  EXPECT_FALSE(e.form.HasFont());
+}
+
 }  // namespace
 }  // namespace zg
