@@ -30,22 +30,27 @@ std::optional<FontFileParams> ParamsFromName(std::string_view path);
 struct LoadedDocument {
   ReadResult result;  // Completed, or why the file was refused
   FontDocument document;
+  // The widths line of a proportional font: Read, its widths are the
+  // document's; Malformed, the font is read monospaced and the callers say
+  // why; Absent, a monospaced font.
+  WidthsLine widthsLine;
 };
 
 // The layout of the editor's own files that the name's parameters stand for.
 Layout LayoutOf(const FontFileParams& params);
 
 // A whole font from a file in the given layout: glyphs past the file's last
-// value stay empty.
+// value stay empty. A widths line makes it proportional.
 LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
                                 bool negative);
 
 struct LoadedTable {
   ReadResult result;  // Completed, or why the file was refused
   FontDocument document;
-  TableRead read;     // what the decoding read and left out
-  TableLayout table;  // the layout read with: the one given or the one found
-  bool found = true;  // false: no layout given and none found in the values
+  TableRead read;         // what the decoding read and left out
+  TableLayout table;      // the layout read with: the one given or the one found
+  bool found = true;      // false: no layout given and none found in the values
+  WidthsLine widthsLine;  // as LoadedDocument's
 };
 
 // A whole font from a table in any layout: the file's values (the array
@@ -76,10 +81,11 @@ ReadExtent ExtentOfRead(std::size_t values, int cb);
 // that name as another font.
 std::optional<FontFileParams> NameContradiction(std::string_view path, const FontDocument& d);
 
-enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx };
+enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx, Lvgl };
 
 // The format a file name's extension stands for: .h/.c and the like a C
-// header, .bdf BDF, .gfx... none; nothing when the extension says nothing.
+// header, .bdf BDF; nothing when the extension says nothing. GFX and LVGL
+// fonts are C sources too, so no extension stands for them.
 std::optional<OutputFormat> FormatOfPath(std::string_view path);
 
 struct OutputOptions {
@@ -108,9 +114,12 @@ struct OutputOptions {
 // The table form those options give for the document.
 TableForm OutputTableForm(const FontDocument& d, const OutputOptions& options);
 
-// The file's whole text for the document in the chosen form. The codes whose
-// glyph the form could not carry (a BDF font of Unicode code points only)
-// go to `unwrittenCodes`, for a note to the user.
+// The file's whole text for the document in the chosen form, with the
+// widths of a proportional font: the font source in its widths line, the C
+// header in a NAME_widths array, BDF, GFX and LVGL in each glyph's advance.
+// The codes whose glyph the form could not carry (a BDF font of Unicode code
+// points only; in LVGL, codes without a character of their own) go to
+// `unwrittenCodes`, for a note to the user.
 std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options,
                                std::vector<int>* unwrittenCodes = nullptr);
 

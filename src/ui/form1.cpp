@@ -952,6 +952,10 @@ void Form1::exportClick() {
     case OutputFormat::Gfx:
       filter = text::kExportFilterGfx;
       break;
+    case OutputFormat::Lvgl:
+      filter = text::kExportFilterLvgl;
+      extension = ".c";
+      break;
     case OutputFormat::FontSource:
       filter = text::kExportFilterSource;
       extension = ".fnt";

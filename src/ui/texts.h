@@ -43,6 +43,7 @@ inline constexpr const char* kExportTitle = "Экспорт знакогенер
 inline constexpr const char* kExportFilterC = "Заголовочный файл C (*.h)|*.h";
 inline constexpr const char* kExportFilterBdf = "Шрифт BDF (*.bdf)|*.bdf";
 inline constexpr const char* kExportFilterGfx = "Шрифт Adafruit GFX (*.h)|*.h";
+inline constexpr const char* kExportFilterLvgl = "Шрифт LVGL (*.c)|*.c";
 inline constexpr const char* kExportFilterSource = "Знакогенератор |*.fnt";
 // %1: the codes, "C0h, C1h".
 inline constexpr const char* kExportUnwritten =
