@@ -289,11 +289,22 @@ class Conversion {
     return "no Adafruit GFX font";
   }
 
-  // A widths line that was refused: the font is read monospaced, and said so.
-  void NoteWidthsLine(const std::string& shown, const WidthsLine& line) {
+  // Widths that were refused: the font is read monospaced, and said so.
+  void NoteWidths(const std::string& shown, const WidthsLine& line,
+                  std::string_view what = "widths line") {
     if (line.status != WidthsLineStatus::Malformed) return;
-    err_ << "zgconv: " << shown << ":" << line.line << ": note: the widths line is not read ("
+    err_ << "zgconv: " << shown << ":" << line.line << ": note: the " << what << " is not read ("
          << line.problem << "): the font is read monospaced\n";
+  }
+
+  // The widths array of a C header zgedit wrote for a proportional font.
+  void TakeCHeaderWidths(const std::string& shown, const std::string& array, FontDocument& doc) {
+    if (a_.input == "-" || !IsCSourcePath(a_.input) || doc.Proportional()) return;
+    FileByteSource listing(a_.input);
+    FileByteSource values(a_.input);
+    const WidthsLine widths = ReadCHeaderWidths(listing, values, array, doc.layout.width);
+    if (widths.status == WidthsLineStatus::Read) doc.widths = widths.widths;
+    NoteWidths(shown, widths, "widths array");
   }
 
   // --detect FILE: the layout as options to paste back.
@@ -352,8 +363,9 @@ class Conversion {
       err_ << "zgconv: " << shown << ": note: " << extent.extraValues << " values past the font's "
            << kSymbolCount << " glyphs were left out\n";
     }
-    NoteWidthsLine(shown, loaded.widthsLine);
+    NoteWidths(shown, loaded.widthsLine);
     doc = std::move(loaded.document);
+    TakeCHeaderWidths(shown, p.array, doc);
     return true;
   }
 
@@ -394,8 +406,9 @@ class Conversion {
     if (r.leftoverValues > 0) {
       err_ << note << r.leftoverValues << " values after the last whole glyph were left out\n";
     }
-    NoteWidthsLine(shown, loaded.widthsLine);
+    NoteWidths(shown, loaded.widthsLine);
     doc = std::move(loaded.document);
+    TakeCHeaderWidths(shown, p.array, doc);
     return true;
   }
 

@@ -46,6 +46,34 @@ LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Lay
   return loaded;
 }
 
+WidthsLine ReadCHeaderWidths(ByteSource& listing, ByteSource& values, std::string_view glyphArray,
+                             int cellWidth) {
+  const CArrayList list = ListCArrays(listing);
+  if (list.arrays.empty()) return {};
+  const std::string name =
+      std::string(glyphArray.empty() ? std::string_view(list.arrays.front().name) : glyphArray) +
+      "_widths";
+  const auto array = std::find_if(list.arrays.begin(), list.arrays.end(),
+                                  [&](const CArrayInfo& a) { return a.name == name; });
+  if (array == list.arrays.end()) return {};
+  WidthsLine w{WidthsLineStatus::Malformed, {}, array->line, {}};
+  const TableValues read = ReadTableValues(values, SourceKind::CSource, name);
+  if (read.result.status != ReadStatus::Completed || read.values.size() != kSymbolCount) {
+    w.problem = name + " holds " + std::to_string(read.values.size()) + " values instead of 224";
+    return w;
+  }
+  for (const std::uint8_t width : read.values) {
+    if (width < 1 || width > cellWidth) {
+      w.problem = name + " holds width " + std::to_string(width) + ", outside 1.." +
+                  std::to_string(cellWidth);
+      return w;
+    }
+  }
+  w.status = WidthsLineStatus::Read;
+  w.widths = read.values;
+  return w;
+}
+
 LoadedTable LoadTable(ByteSource& in, std::string_view path,
                       const std::optional<TableLayout>& table, std::string_view array) {
   LoadedTable loaded;

@@ -44,6 +44,14 @@ Layout LayoutOf(const FontFileParams& params);
 LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
                                 bool negative);
 
+// The widths a C header zgedit wrote carries for a proportional font: the
+// array GLYPHS_widths of 224 values, each 1 to `cellWidth`, beside the glyph
+// array GLYPHS (`glyphArray`, or the file's first array when empty). Absent
+// without such an array, Malformed (with the array's line) when it is not
+// that. `listing` and `values` are the same file, each read once.
+WidthsLine ReadCHeaderWidths(ByteSource& listing, ByteSource& values, std::string_view glyphArray,
+                             int cellWidth);
+
 struct LoadedTable {
   ReadResult result;  // Completed, or why the file was refused
   FontDocument document;

@@ -288,9 +288,9 @@ TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
   EXPECT_EQ(o.err, "zgconv: " + huge + ": the font file is too large (over 256 MB)\n");
 }
 
-// A proportional font goes out as GFX and LVGL with its widths, and a GFX
-// font comes back in its own cell with them.
-TEST(Zgconv, CarriesWidthsThroughGfxAndLvgl) {
+// A proportional font goes out as GFX, LVGL and a C header with its widths,
+// and the GFX font and the header come back with them.
+TEST(Zgconv, CarriesWidthsThroughGfxLvglAndCHeaders) {
   Scratch dir;
   FontDocument font = Load(DataPath("Font08x08vp.fnt"), 8, 8, 1, false);
   for (std::size_t i = 0; i < kSymbolCount; ++i) {
@@ -315,6 +315,12 @@ TEST(Zgconv, CarriesWidthsThroughGfxAndLvgl) {
   EXPECT_EQ(o.err,
             "zgconv: " + dir / "g.h" + ": note: the Adafruit GFX font g read into a 8 x 8 cell\n");
   EXPECT_EQ(ReadWholeFile(dir / "back.fnt"), source);
+  // The C header's widths array comes back too.
+  ASSERT_EQ(
+      RunZgconv(dir, {dir / "Font08x08vp.fnt", "--flash", "progmem", "-o", dir / "c.h"}).status, 0);
+  o = RunZgconv(dir, {dir / "c.h", "-o", dir / "fromc.fnt"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(ReadWholeFile(dir / "fromc.fnt"), source);
 
   const struct {
     std::vector<std::string> args;
