@@ -29,11 +29,12 @@ std::string Params(int ncol, int nstr, int vert, bool negative) {
 
 }  // namespace
 
-std::string UnwrittenGlyphsNote(const std::vector<int>& codes) {
+std::string UnwrittenGlyphsNote(const std::vector<int>& codes, OutputFormat format) {
   if (codes.empty()) return {};
   std::string list;
   for (const int code : codes) list += (list.empty() ? "" : ", ") + Code(code);
-  return Replace(text::kExportUnwritten, "%1", list);
+  return Replace(format == OutputFormat::Lvgl ? text::kExportUnwrittenLvgl : text::kExportUnwritten,
+                 "%1", list);
 }
 
 std::string ReadExtentNote(const ReadExtent& e) {

@@ -995,7 +995,7 @@ void Form1::exportClick() {
     return;
   }
   RememberFolder(*path);
-  if (const std::string note = UnwrittenGlyphsNote(unwritten); !note.empty()) {
+  if (const std::string note = UnwrittenGlyphsNote(unwritten, choice->format); !note.empty()) {
     Notify(note, MsgIcon::Information, text::kInformation);
   }
 }

@@ -49,6 +49,8 @@ inline constexpr const char* kExportFilterSource = "Знакогенератор
 inline constexpr const char* kExportUnwritten =
     "Символы с кодами %1 не записаны: их коды Юникода заняты другими символами "
     "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.";
+inline constexpr const char* kExportUnwrittenLvgl =
+    "Символы с кодами %1 не записаны: в кодовой странице у них нет своего символа Юникода.";
 
 // Where in the file a reading stopped, in front of its message: %1 is the
 // line, %2 the column.

@@ -190,6 +190,18 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
             "Символы с кодами C0h, C1h не записаны: их коды Юникода заняты другими символами "
             "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.");
 
+  // LVGL leaves out the codes without a character of their own, and says so.
+  e.platform.exportChoices.push_back(ExportChoice{OutputFormat::Lvgl});
+  e.platform.savePaths.push_back("/out/lv_font_lcd.c");
+  e.form.exportClick();
+  EXPECT_EQ(e.platform.saveRequests.back().proposedName, "Font08x08vp.c");
+  EXPECT_NE(e.platform.files["/out/lv_font_lcd.c"].find("const lv_font_t lv_font_lcd = {"),
+            std::string::npos);
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_NE(e.platform.messages[0].text.find("Символы с кодами 7Fh, 98h не записаны: в кодовой "
+                                             "странице у них нет своего символа Юникода."),
+            std::string::npos);
+
   // The font source in another bit order, as a table of 256 glyphs from 00h.
   ExportChoice table{OutputFormat::FontSource};
   table.msbFirst = true;
