@@ -7,37 +7,25 @@
 #include <vector>
 
 #include "model/codec.h"
-#include "model/editing.h"
 #include "ops/ops.h"
 #include "ui/preview.h"
 
 namespace {
 
-zg::FontModel Empty24(int vert) {
-  zg::FontModel m;
-  m.ncol = 24;
-  m.nstr = 24;
-  m.cb = 72;
-  m.vert = static_cast<std::int16_t>(vert);
-  m.pixelBoxVisible.fill(true);
-  zg::LayoutGrid(m, zg::Layout::Classic(m.ncol, m.nstr, zg::Scan::Vertical));
-  for (auto& box : m.symbols) box.locked = false;
-  zg::SelectSymbol(m, 100);
-  return m;
-}
-
 // A drag zig-zagging over every row of the grid, one pointer report per box
 // it reaches: 24 rows of 24 boxes. Alternate strokes draw and erase, so each
 // one changes every box. Goal: well under 1 ms.
 void BM_StrokeOverWholeGrid(benchmark::State& state) {
-  zg::FontModel m = Empty24(static_cast<int>(state.range(0)));
+  const zg::Layout layout =
+      zg::Layout::Classic(24, 24, zg::ScanOf(static_cast<int>(state.range(0))));
+  std::vector<std::uint8_t> glyph(72, 0);
   bool right = false;
   for (auto _ : state) {
-    zg::Stroke stroke(m, 0, right);
+    zg::Stroke stroke(glyph, layout, 0, right);
     for (int row = 0; row < zg::kGridSide; ++row) {
       for (int i = 0; i < zg::kGridSide; ++i) {
         const int col = row % 2 == 0 ? i : zg::kGridSide - 1 - i;
-        stroke.moveTo(m, row * zg::kGridSide + col);
+        stroke.moveTo(glyph, row * zg::kGridSide + col);
       }
     }
     benchmark::DoNotOptimize(stroke.changed());

@@ -16,6 +16,7 @@
 
 #include "model/codec.h"
 #include "model/editing.h"
+#include "ops/glyph_bytes.h"
 #include "ops/stroke.h"
 #include "qt_bench_app.h"
 #include "ui/layout.h"
@@ -54,10 +55,11 @@ void BM_StrokeEventsToData(benchmark::State& state) {
   zg::FontModel m = Font24();
   zg::GridWidget grid(m, zg::ComputeLayout(1920 * 15), nullptr);
   std::optional<zg::Stroke> stroke;
-  QObject::connect(&grid, &zg::GridWidget::strokeStarted, &grid,
-                   [&](int box, bool right) { stroke.emplace(m, box, right); });
+  QObject::connect(&grid, &zg::GridWidget::strokeStarted, &grid, [&](int box, bool right) {
+    stroke.emplace(zg::CurrentGlyph(m), zg::LayoutOf(m), box, right);
+  });
   QObject::connect(&grid, &zg::GridWidget::strokeMoved, &grid, [&](int box) {
-    if (stroke) stroke->moveTo(m, box);
+    if (stroke) stroke->moveTo(zg::CurrentGlyph(m), box);
   });
   QObject::connect(&grid, &zg::GridWidget::strokeEnded, &grid, [&] { stroke.reset(); });
   std::vector<QPoint> path;

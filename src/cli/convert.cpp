@@ -313,25 +313,20 @@ class Conversion {
     FileByteSource in(path);
     if (!in.IsOpen()) return Fail(path + ": " + in.OpenError());
     const std::string array = a_.array.value_or("");
-    if (const auto header = HeaderOf(path)) {
-      TableLayout t = TableLayout::Plain(header->layout, header->firstCode);
-      t.negative = header->negative;
-      out_ << OptionsLine(t, array) << "\n";
+    if (const auto said = LayoutSaidByFile(in, path)) {
+      out_ << OptionsLine(said->table, array) << "\n";
       return kDone;
     }
-    if (const auto named = ParamsFromName(path)) {
-      TableLayout t = TableLayout::Plain(Layout::Classic(
-          named->ncol, named->nstr, named->vert == 1 ? Scan::Vertical : Scan::Horizontal));
-      t.negative = named->pos == 0;
-      out_ << OptionsLine(t, array) << "\n";
-      return kDone;
-    }
-    const LoadedTable loaded = zg::LoadTable(in, path, std::nullopt, array);
+    FileByteSource values(path);  // the look for a header may have read from `in`
+    LoadRequest request;
+    request.detect = true;
+    request.array = array;
+    const LoadedFont loaded = LoadFont(values, path, request);
     if (loaded.result.status != ReadStatus::Completed) {
       return Fail(path + ReadFailurePlace(loaded.result) + ": " +
                   ReadFailureText(loaded.result, 0));
     }
-    if (!loaded.found) return Fail(path + ": no layout of a font table found in its values");
+    if (!loaded.Read()) return Fail(path + ": no layout of a font table found in its values");
     out_ << OptionsLine(loaded.table, array) << "\n";
     return kDone;
   }
@@ -344,15 +339,34 @@ class Conversion {
       Fail(shown + ": " + in.OpenError());
       return false;
     }
-    if (!p.OwnLayout() || p.detect) return LoadOtherLayout(in, shown, p, doc);
-    LoadedDocument loaded =
-        LoadFontDocument(in, a_.input, Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
+    LoadRequest request;
+    if (!p.detect) request.table = p.Table();
+    request.detect = p.detect;
+    request.array = p.array;
+    LoadedFont loaded = LoadFont(in, a_.input, request);
     if (loaded.result.status != ReadStatus::Completed) {
+      const TableLayout t = p.Table();
       Fail(shown + ReadFailurePlace(loaded.result) + ": " +
-           ReadFailureText(loaded.result, doc.cb()));
+           ReadFailureText(loaded.result, t.stride, t.firstCode, t.skip));
       return false;
     }
-    const ReadExtent extent = ExtentOfRead(loaded.result.valuesStored, doc.cb());
+    if (loaded.from == LayoutFrom::Nowhere) {
+      Fail(shown +
+           ": neither its name nor the options say its layout, and none was found in "
+           "its values: give --cell WxH and the layout options (zgconv --help)");
+      return false;
+    }
+    if (!(loaded.decoded ? TableNotes(shown, p, loaded) : ExtentNotes(shown, loaded.extent))) {
+      return false;
+    }
+    NoteWidths(shown, loaded.widthsLine);
+    doc = std::move(loaded.document);
+    TakeCHeaderWidths(shown, p.array, doc);
+    return true;
+  }
+
+  // The editor's own layout, read value by value.
+  bool ExtentNotes(const std::string& shown, const ReadExtent& extent) {
     if (extent.Empty()) {
       Fail(shown + ": no glyph value: the file is empty, holds only comments or an empty array");
       return false;
@@ -363,30 +377,12 @@ class Conversion {
       err_ << "zgconv: " << shown << ": note: " << extent.extraValues << " values past the font's "
            << kSymbolCount << " glyphs were left out\n";
     }
-    NoteWidths(shown, loaded.widthsLine);
-    doc = std::move(loaded.document);
-    TakeCHeaderWidths(shown, p.array, doc);
     return true;
   }
 
-  // A table in another layout than the editor's own, or one to be found.
-  bool LoadOtherLayout(ByteSource& in, const std::string& shown, const InputParams& p,
-                       FontDocument& doc) {
-    const std::optional<TableLayout> given =
-        p.detect ? std::nullopt : std::optional<TableLayout>(p.Table());
-    LoadedTable loaded = zg::LoadTable(in, a_.input, given, p.array);
-    if (loaded.result.status != ReadStatus::Completed) {
-      Fail(shown + ReadFailurePlace(loaded.result) + ": " +
-           ReadFailureText(loaded.result, p.Table().stride, p.Table().firstCode, p.Table().skip));
-      return false;
-    }
-    if (!loaded.found) {
-      Fail(shown +
-           ": neither its name nor the options say its layout, and none was found in "
-           "its values: give --cell WxH and the layout options (zgconv --help)");
-      return false;
-    }
-    const TableRead& r = loaded.read;
+  // A table in another layout than the editor's own, or one found.
+  bool TableNotes(const std::string& shown, const InputParams& p, const LoadedFont& loaded) {
+    const TableRead& r = *loaded.decoded;
     if (r.glyphCount == 0) {
       Fail(shown + ": no glyph value: the file holds no whole glyph of this layout");
       return false;
@@ -406,9 +402,6 @@ class Conversion {
     if (r.leftoverValues > 0) {
       err_ << note << r.leftoverValues << " values after the last whole glyph were left out\n";
     }
-    NoteWidths(shown, loaded.widthsLine);
-    doc = std::move(loaded.document);
-    TakeCHeaderWidths(shown, p.array, doc);
     return true;
   }
 
@@ -501,7 +494,7 @@ class Conversion {
       pause = [n = std::atoi(seconds)] { ::sleep(static_cast<unsigned>(n)); };
     }
     if (const auto fault = ReplaceFile(a_.output, text, pause)) {
-      return Fail(a_.output + ": " + *fault + "; the file was left as it was");
+      return Fail(a_.output + ": " + fault->description + "; the file was left as it was");
     }
     return kDone;
   }

@@ -1,5 +1,6 @@
 #include "document/edit_history.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -22,7 +23,17 @@ std::uint32_t GetNumber(const std::uint8_t* p, int bytes) {
   return v;
 }
 
-std::vector<std::uint8_t> DiffRuns(const GlyphStore& before, const GlyphStore& after) {
+// The font's bytes as one sequence: the glyphs, then the widths.
+std::vector<std::uint8_t> BytesOf(const FontDocument& d) {
+  std::vector<std::uint8_t> all;
+  all.reserve(d.glyphs.size() + d.widths.size());
+  all.insert(all.end(), d.glyphs.begin(), d.glyphs.end());
+  all.insert(all.end(), d.widths.begin(), d.widths.end());
+  return all;
+}
+
+std::vector<std::uint8_t> DiffRuns(const std::vector<std::uint8_t>& before,
+                                   const std::vector<std::uint8_t>& after) {
   std::vector<std::uint8_t> out;
   std::size_t i = 0;
   const std::size_t n = before.size();
@@ -38,7 +49,7 @@ std::vector<std::uint8_t> DiffRuns(const GlyphStore& before, const GlyphStore& a
       ++end;
     }
     end -= same;
-    // Lengths are 16-bit; the whole store is longer, so split where needed.
+    // Lengths are 16-bit; a whole font may be longer, so split where needed.
     const std::size_t length = std::min<std::size_t>(end - i, 0xFFFF);
     PutNumber(out, static_cast<std::uint32_t>(i), 4);
     PutNumber(out, static_cast<std::uint32_t>(length), 2);
@@ -53,14 +64,37 @@ std::vector<std::uint8_t> DiffRuns(const GlyphStore& before, const GlyphStore& a
 
 }  // namespace
 
-bool EditHistory::Record(const char* name, const GlyphStore& before, const HistoryView& viewBefore,
-                         const GlyphStore& after, const HistoryView& viewAfter,
+bool EditHistory::Record(const char* name, const HistoryState& before, const HistoryState& after,
                          const EditedMarks& marksAfter, StepSaved saved) {
-  std::vector<std::uint8_t> runs = DiffRuns(before, after);
-  if (runs.empty() && viewBefore == viewAfter) {
+  if (before == after) {
     // Nothing of the font changed; a command may still have marked its symbol.
     PositionAt(position_).marks = marksAfter;
     return false;
+  }
+  const auto frameOf = [](const HistoryState& s) {
+    return Frame{s.document.layout, s.document.negative, s.symbol,
+                 static_cast<std::uint32_t>(s.document.glyphs.size()),
+                 static_cast<std::uint32_t>(s.document.widths.size())};
+  };
+  Step step;
+  step.name = name;
+  step.before = frameOf(before);
+  step.after = frameOf(after);
+  const std::vector<std::uint8_t> a = BytesOf(before.document);
+  const std::vector<std::uint8_t> b = BytesOf(after.document);
+  std::vector<std::uint8_t> kept;
+  step.whole = step.before.glyphBytes != step.after.glyphBytes ||
+               step.before.widthBytes != step.after.widthBytes;
+  if (step.whole) {
+    kept = a;
+    kept.insert(kept.end(), b.begin(), b.end());
+  } else {
+    kept = DiffRuns(a, b);
+  }
+  step.byteCount = static_cast<std::uint32_t>(kept.size());
+  if (!kept.empty()) {
+    step.bytes = std::make_unique<std::uint8_t[]>(kept.size());
+    std::memcpy(step.bytes.get(), kept.data(), kept.size());
   }
 
   const bool wasSaved = IsSaved();
@@ -68,15 +102,6 @@ bool EditHistory::Record(const char* name, const GlyphStore& before, const Histo
   if (saved == StepSaved::Saved) {
     start_.saved = false;
     for (Step& s : steps_) s.end.saved = false;
-  }
-  Step step;
-  step.name = name;
-  step.before = viewBefore;
-  step.after = viewAfter;
-  step.runBytes = static_cast<std::uint32_t>(runs.size());
-  if (!runs.empty()) {
-    step.runs = std::make_unique<std::uint8_t[]>(runs.size());
-    std::memcpy(step.runs.get(), runs.data(), runs.size());
   }
   step.end.marks = marksAfter;
   step.end.saved = saved == StepSaved::Saved || (saved == StepSaved::AsBefore && wasSaved);
@@ -93,29 +118,36 @@ bool EditHistory::Record(const char* name, const GlyphStore& before, const Histo
 const char* EditHistory::UndoName() const { return CanUndo() ? steps_[position_ - 1].name : ""; }
 const char* EditHistory::RedoName() const { return CanRedo() ? steps_[position_].name : ""; }
 
-void EditHistory::ApplyRuns(const Step& step, GlyphStore& store, bool after) {
-  const std::uint8_t* p = step.runs.get();
-  const std::uint8_t* const end = p + step.runBytes;
-  while (p < end) {
-    const std::uint32_t offset = GetNumber(p, 4);
-    const std::uint32_t length = GetNumber(p + 4, 2);
-    const std::uint8_t* bytes = p + kRunHeader + (after ? length : 0);
-    std::memcpy(store.data() + offset, bytes, length);
-    p += kRunHeader + 2 * static_cast<std::size_t>(length);
+void EditHistory::Apply(const Step& step, HistoryState& state, bool after) {
+  const Frame& to = after ? step.after : step.before;
+  std::vector<std::uint8_t> all;
+  if (step.whole) {
+    const std::size_t beforeBytes = std::size_t{step.before.glyphBytes} + step.before.widthBytes;
+    const std::uint8_t* first = step.bytes.get() + (after ? beforeBytes : 0);
+    all.assign(first, first + to.glyphBytes + to.widthBytes);
+  } else {
+    all = BytesOf(state.document);
+    const std::uint8_t* p = step.bytes.get();
+    const std::uint8_t* const end = p + step.byteCount;
+    while (p < end) {
+      const std::uint32_t offset = GetNumber(p, 4);
+      const std::uint32_t length = GetNumber(p + 4, 2);
+      const std::uint8_t* bytes = p + kRunHeader + (after ? length : 0);
+      std::memcpy(all.data() + offset, bytes, length);
+      p += kRunHeader + 2 * static_cast<std::size_t>(length);
+    }
   }
+  FontDocument& d = state.document;
+  d.layout = to.layout;
+  d.negative = to.negative;
+  d.glyphs.assign(all.begin(), all.begin() + to.glyphBytes);
+  d.widths.assign(all.begin() + to.glyphBytes, all.end());
+  state.symbol = to.symbol;
 }
 
-HistoryView EditHistory::Undo(GlyphStore& store) {
-  const Step& step = steps_[--position_];
-  ApplyRuns(step, store, false);
-  return step.before;
-}
+void EditHistory::Undo(HistoryState& state) { Apply(steps_[--position_], state, false); }
 
-HistoryView EditHistory::Redo(GlyphStore& store) {
-  const Step& step = steps_[position_++];
-  ApplyRuns(step, store, true);
-  return step.after;
-}
+void EditHistory::Redo(HistoryState& state) { Apply(steps_[position_++], state, true); }
 
 void EditHistory::MarkSaved() {
   start_.saved = false;
@@ -127,7 +159,7 @@ void EditHistory::MarkSaved() {
 
 std::size_t EditHistory::MemoryBytes() const {
   std::size_t total = sizeof(*this);
-  for (const Step& s : steps_) total += sizeof(Step) + s.runBytes;
+  for (const Step& s : steps_) total += sizeof(Step) + s.byteCount;
   return total;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The edit history: every change of the font is a step that keeps only the
-// store bytes it changed and the few parameters around them, so memory grows
-// with the edits, not with the font. Positions run from 0 (the state at
-// start-up) to the number of steps; undo and redo move between them.
+// bytes it changed (a glyph's bytes for a pixel, the whole font only for a
+// change of the cell or scan), so memory grows with the edits, not with the
+// font. Positions run from 0 (the state at start-up) to the number of steps;
+// undo and redo move between them.
 
 #include <bitset>
 #include <cstddef>
@@ -11,22 +12,19 @@
 #include <memory>
 #include <string>
 
-#include "model/font_model.h"
+#include "model/font_document.h"
 
 namespace zg {
 
-// The symbol boxes that carry the edited mark.
+// The symbols that carry the edited mark.
 using EditedMarks = std::bitset<kSymbolCount>;
 
-// What a step brings back besides the store bytes: the cell, the scan, the
-// polarity, whether a font is open and which symbol was current.
-struct HistoryView {
-  Layout layout;  // the font's cell and scan; 0 x 0 before any font
-  std::int16_t pos = 0;
-  std::int16_t check1Value = 0;
-  std::int16_t simb = 0;
-  bool fontOpen = false;
-  friend bool operator==(const HistoryView&, const HistoryView&) = default;
+// A state the history moves between: the font and the symbol that was
+// current in it.
+struct HistoryState {
+  FontDocument document;  // no cell before any font
+  int symbol = 0;
+  friend bool operator==(const HistoryState&, const HistoryState&) = default;
 };
 
 // How a step leaves the saved state: most make the font differ from its
@@ -39,14 +37,12 @@ class EditHistory {
   // Keeps at least this many steps; beyond it the oldest are dropped.
   static constexpr std::size_t kMaxSteps = 100000;
 
-  // Records the change from (before, viewBefore) to the present (after,
-  // viewAfter) as a step named `name` (a static text such as "сдвиг вверх"),
-  // dropping any steps that could have been redone. Returns false, recording
-  // nothing but the marks of the present position, when the font did not
-  // change.
-  bool Record(const char* name, const GlyphStore& before, const HistoryView& viewBefore,
-              const GlyphStore& after, const HistoryView& viewAfter, const EditedMarks& marksAfter,
-              StepSaved saved);
+  // Records the change from `before` to `after` as a step named `name` (a
+  // static text such as "сдвиг вверх"), dropping any steps that could have
+  // been redone. Returns false, recording nothing but the marks of the
+  // present position, when neither the font nor the current symbol changed.
+  bool Record(const char* name, const HistoryState& before, const HistoryState& after,
+              const EditedMarks& marksAfter, StepSaved saved);
 
   bool CanUndo() const { return position_ > 0; }
   bool CanRedo() const { return position_ < steps_.size(); }
@@ -54,14 +50,15 @@ class EditHistory {
   const char* UndoName() const;
   const char* RedoName() const;
 
-  // Moves one step back (forth), writing the bytes of that state into
-  // `store`; returns the view to show. Callers check CanUndo / CanRedo.
-  HistoryView Undo(GlyphStore& store);
-  HistoryView Redo(GlyphStore& store);
+  // Moves one step back (forth), turning `state` (the present one) into the
+  // state of that position. Callers check CanUndo / CanRedo.
+  void Undo(HistoryState& state);
+  void Redo(HistoryState& state);
 
   // The edited marks as they were at the present position.
   const EditedMarks& Marks() const { return PositionAt(position_).marks; }
-  // True when the present state is the one last saved or read.
+  // True when the present state is the one last saved or read; the position
+  // of that state is the clean index.
   bool IsSaved() const { return PositionAt(position_).saved; }
   // The present state has just been written to a file: it alone is saved,
   // and its marks are cleared.
@@ -77,15 +74,25 @@ class EditHistory {
     EditedMarks marks;
     bool saved = false;
   };
-  // One step: its name, the views on both sides and the changed runs of the
-  // store, each as (offset, length, bytes before, bytes after), packed into
-  // one allocation.
+  // What a step brings back besides the glyph and width bytes.
+  struct Frame {
+    Layout layout;
+    bool negative = false;
+    int symbol = 0;
+    std::uint32_t glyphBytes = 0;
+    std::uint32_t widthBytes = 0;
+  };
+  // One step: its name, the frames on both sides and the changed bytes. When
+  // both sides hold as many bytes, the changed runs of the font's bytes
+  // (glyphs, then widths) as (offset, length, bytes before, bytes after);
+  // otherwise both sides whole. One allocation either way.
   struct Step {
     const char* name = "";
-    HistoryView before;
-    HistoryView after;
-    std::unique_ptr<std::uint8_t[]> runs;
-    std::uint32_t runBytes = 0;
+    Frame before;
+    Frame after;
+    bool whole = false;
+    std::unique_ptr<std::uint8_t[]> bytes;
+    std::uint32_t byteCount = 0;
     PositionState end;  // the position this step leads to
   };
 
@@ -93,7 +100,7 @@ class EditHistory {
     return p == 0 ? start_ : steps_[p - 1].end;
   }
   PositionState& PositionAt(std::size_t p) { return p == 0 ? start_ : steps_[p - 1].end; }
-  static void ApplyRuns(const Step& step, GlyphStore& store, bool after);
+  static void Apply(const Step& step, HistoryState& state, bool after);
 
   PositionState start_{{}, true};
   std::deque<Step> steps_;

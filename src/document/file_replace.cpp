@@ -26,7 +26,7 @@ std::string Folder(const std::string& path) {
   return path.substr(0, slash);
 }
 
-std::string Fault(int error) { return std::strerror(error); }
+FileError Fault(int error) { return {std::strerror(error), FaultOfErrno(error)}; }
 
 bool WriteAll(int fd, std::string_view text) {
   while (!text.empty()) {
@@ -165,7 +165,19 @@ int OpenStream(const std::string& path, mode_t type) {
 }
 
 mode_t NewFileMode() {
-  // umask can only be read by setting it; the converter is single-threaded.
+  // The kernel tells the mask without changing it; setting and restoring
+  // it, the fallback, would let another thread of the editor create a file
+  // under no mask in between.
+  if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+    std::array<char, 256> line{};
+    unsigned mask = 0;
+    bool found = false;
+    while (!found && std::fgets(line.data(), static_cast<int>(line.size()), status) != nullptr) {
+      found = std::sscanf(line.data(), "Umask: %o", &mask) == 1;
+    }
+    std::fclose(status);
+    if (found) return 0666 & ~static_cast<mode_t>(mask);
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -193,10 +205,29 @@ bool TakeOwnerAndMode(int fd, const struct stat* old) {
 
 }  // namespace
 
+FileFault FaultOfErrno(int code) {
+  switch (code) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileFault::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return FileFault::NoPermission;
+    case EISDIR:
+      return FileFault::IsFolder;
+    case ENOSPC:
+    case EDQUOT:
+      return FileFault::DiskFull;
+    default:
+      return FileFault::Other;
+  }
+}
+
 bool NamesOpenStream(const std::string& path) { return Resolve(path).stream.has_value(); }
 
-std::optional<std::string> ReplaceFile(const std::string& givenPath, std::string_view text,
-                                       const std::function<void()>& beforeRename) {
+std::optional<FileError> ReplaceFile(const std::string& givenPath, std::string_view text,
+                                     const std::function<void()>& beforeRename) {
   const Resolved resolved = Resolve(givenPath);
   if (resolved.error != 0) return Fault(resolved.error);
   if (resolved.stream) {
@@ -219,6 +250,11 @@ std::optional<std::string> ReplaceFile(const std::string& givenPath, std::string
     ::close(fd);
     if (!written) return Fault(error);
     return std::nullopt;
+  }
+  // The rename needs only the folder's permission: the file's own is asked
+  // here, as for a write in place (root may write any file).
+  if (exists && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+    return Fault(EACCES);
   }
   const std::string folder = Folder(path);
   std::string temp = folder + "/.zgtmp.XXXXXX";
@@ -244,7 +280,7 @@ std::optional<std::string> ReplaceFile(const std::string& givenPath, std::string
   auto fail = [&](int error) {
     ::close(fd);
     ::unlink(temp.c_str());
-    return std::optional<std::string>(Fault(error));
+    return std::optional<FileError>(Fault(error));
   };
   if (!WriteAll(fd, text)) return fail(errno);
   if (!TakeOwnerAndMode(fd, exists ? &target : nullptr)) return fail(errno);

@@ -31,21 +31,6 @@ Layout LayoutOf(const FontFileParams& params) {
   return Layout::Classic(params.ncol, params.nstr, ScanOf(params.vert));
 }
 
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
-                                bool negative) {
-  LoadedDocument loaded{{}, EmptyDocument(layout, negative), {}};
-  auto store = std::make_unique<GlyphStore>();
-  store->fill(0);
-  WidthsLineSource lines(in, layout.width);
-  loaded.result = ReadFontFile(lines, path, negative, *store);
-  if (loaded.result.status == ReadStatus::Completed) {
-    std::copy_n(store->begin(), loaded.document.glyphs.size(), loaded.document.glyphs.begin());
-    loaded.widthsLine = lines.Found();
-    TakeWidths(loaded.widthsLine, loaded.document);
-  }
-  return loaded;
-}
-
 WidthsLine ReadCHeaderWidths(ByteSource& listing, ByteSource& values, std::string_view glyphArray,
                              int cellWidth) {
   const CArrayList list = ListCArrays(listing);
@@ -122,6 +107,134 @@ ReadExtent ExtentOfRead(std::size_t values, int cb) {
     e.partBytes = static_cast<int>(values % perGlyph);
   }
   return e;
+}
+
+namespace {
+
+// Replays the bytes a first look took from a source that cannot rewind:
+// reads record until Replay(), then serve the record before the rest.
+class ReplayingSource final : public ByteSource {
+ public:
+  explicit ReplayingSource(ByteSource& in) : in_(in) {}
+  void Replay() { replaying_ = true; }
+  ByteChunk Read(std::span<char> buffer) override {
+    if (replaying_ && at_ < kept_.size()) {  // the record, then the rest
+      const std::size_t n = std::min(buffer.size(), kept_.size() - at_);
+      std::copy_n(kept_.begin() + static_cast<std::ptrdiff_t>(at_), n, buffer.begin());
+      at_ += n;
+      return {n, std::nullopt};
+    }
+    if (ended_) return {0, failure_};
+    ByteChunk chunk = in_.Read(buffer);
+    if (!replaying_) kept_.append(buffer.data(), chunk.count);
+    if (chunk.failure || chunk.count == 0) {
+      ended_ = true;
+      failure_ = chunk.failure;
+    }
+    return chunk;
+  }
+
+ private:
+  ByteSource& in_;
+  std::string kept_;
+  std::size_t at_ = 0;
+  bool replaying_ = false;
+  bool ended_ = false;
+  std::optional<std::string> failure_;
+};
+
+bool IsOwnLayout(const TableLayout& table, std::string_view array) {
+  const Layout& l = table.layout;
+  TableLayout own = TableLayout::Plain(Layout::Classic(l.width, l.height, l.scan));
+  own.negative = table.negative;
+  return table == own && array.empty();
+}
+
+// Byte `i` of the base, or 0 past its end.
+std::uint8_t BaseByte(const LoadRequest& request, std::size_t i) {
+  return request.pastEnd == PastTheEnd::Kept && i < request.base.size() ? request.base[i] : 0;
+}
+
+// The editor's own files: every value into the store from glyph 20h on.
+void ReadOwnLayout(ByteSource& in, std::string_view path, const LoadRequest& request,
+                   LoadedFont& loaded) {
+  const Layout layout = loaded.table.layout;
+  auto store = std::make_unique<GlyphStore>();
+  for (std::size_t i = 0; i < store->size(); ++i) (*store)[i] = BaseByte(request, i);
+  WidthsLineSource lines(in, layout.width);
+  loaded.result = ReadFontFile(lines, path, loaded.table.negative, *store);
+  if (loaded.result.status != ReadStatus::Completed) return;
+  loaded.document = EmptyDocument(layout, loaded.table.negative);
+  std::copy_n(store->begin(), loaded.document.glyphs.size(), loaded.document.glyphs.begin());
+  loaded.widthsLine = lines.Found();
+  TakeWidths(loaded.widthsLine, loaded.document);
+  loaded.extent = ExtentOfRead(loaded.result.valuesStored, layout.BytesPerGlyph());
+}
+
+// Any other layout, or one to be found: the values decoded as a table.
+void ReadTable(ByteSource& in, std::string_view path, const LoadRequest& request,
+               LoadedFont& loaded) {
+  const bool find = loaded.from == LayoutFrom::Nowhere;
+  LoadedTable read =
+      LoadTable(in, path, find ? std::nullopt : std::optional(loaded.table), request.array);
+  loaded.result = read.result;
+  if (loaded.result.status != ReadStatus::Completed || !read.found) return;
+  if (find) loaded.from = LayoutFrom::Values;
+  loaded.table = read.table;
+  loaded.document = std::move(read.document);
+  loaded.widthsLine = std::move(read.widthsLine);
+  const TableLayout& t = loaded.table;
+  const auto cb = static_cast<std::size_t>(loaded.document.layout.BytesPerGlyph());
+  for (int code = kFirstCode; code < kFirstCode + kSymbolCount; ++code) {
+    if (code >= read.read.firstRead && code <= read.read.lastRead) continue;
+    const auto at = static_cast<std::size_t>(code - kFirstCode) * cb;
+    for (std::size_t i = at; i < at + cb; ++i) loaded.document.glyphs[i] = BaseByte(request, i);
+  }
+  // Counted from code 20h: a table from a later code reaches from 20h as well.
+  const long long fromFirst = static_cast<long long>(loaded.result.valuesStored) - t.skip +
+                              static_cast<long long>(t.firstCode - kFirstCode) * t.stride;
+  loaded.extent = ExtentOfRead(static_cast<std::size_t>(std::max(0LL, fromFirst)), t.stride);
+  read.read.glyphs.clear();  // the document's
+  loaded.decoded = std::move(read.read);
+}
+
+}  // namespace
+
+std::optional<SaidLayout> LayoutSaidByFile(ByteSource& in, std::string_view path) {
+  if (IsCSourcePath(path)) {
+    if (const auto header = ReadCHeaderParams(in)) {
+      TableLayout table = TableLayout::Plain(header->layout, header->firstCode);
+      table.negative = header->negative;
+      return SaidLayout{table, LayoutFrom::Header};
+    }
+  }
+  if (const auto named = ParamsFromName(path)) {
+    TableLayout table = TableLayout::Plain(LayoutOf(*named));
+    table.negative = named->pos == 0;
+    return SaidLayout{table, LayoutFrom::Name};
+  }
+  return std::nullopt;
+}
+
+LoadedFont LoadFont(ByteSource& given, std::string_view path, const LoadRequest& request) {
+  LoadedFont loaded;
+  ReplayingSource in(given);
+  if (request.table) {
+    loaded.table = *request.table;
+  } else if (const auto said = LayoutSaidByFile(in, path)) {
+    loaded.table = said->table;
+    loaded.from = said->from;
+  } else {
+    loaded.from = LayoutFrom::Nowhere;
+    if (!request.detect) return loaded;
+  }
+  in.Replay();
+  if (loaded.from != LayoutFrom::Nowhere && IsOwnLayout(loaded.table, request.array)) {
+    ReadOwnLayout(in, path, request, loaded);
+  } else {
+    ReadTable(in, path, request, loaded);
+  }
+  return loaded;
 }
 
 std::optional<FontFileParams> NameContradiction(std::string_view path, const FontDocument& d) {

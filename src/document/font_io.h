@@ -27,22 +27,8 @@ ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
 // save dialog proposes and names a cell the editor can hold.
 std::optional<FontFileParams> ParamsFromName(std::string_view path);
 
-struct LoadedDocument {
-  ReadResult result;  // Completed, or why the file was refused
-  FontDocument document;
-  // The widths line of a proportional font: Read, its widths are the
-  // document's; Malformed, the font is read monospaced and the callers say
-  // why; Absent, a monospaced font.
-  WidthsLine widthsLine;
-};
-
 // The layout of the editor's own files that the name's parameters stand for.
 Layout LayoutOf(const FontFileParams& params);
-
-// A whole font from a file in the given layout: glyphs past the file's last
-// value stay empty. A widths line makes it proportional.
-LoadedDocument LoadFontDocument(ByteSource& in, std::string_view path, const Layout& layout,
-                                bool negative);
 
 // The widths a C header zgedit wrote carries for a proportional font: the
 // array GLYPHS_widths of 224 values, each 1 to `cellWidth`, beside the glyph
@@ -58,13 +44,13 @@ struct LoadedTable {
   TableRead read;         // what the decoding read and left out
   TableLayout table;      // the layout read with: the one given or the one found
   bool found = true;      // false: no layout given and none found in the values
-  WidthsLine widthsLine;  // as LoadedDocument's
+  WidthsLine widthsLine;  // as LoadedFont's
 };
 
-// A whole font from a table in any layout: the file's values (the array
-// named `array` of a C source, the first when empty) decoded from `table`,
-// or from the layout DetectTable finds when none is given, into a document
-// of the table's cell and scan in the editor's own order.
+// The values of a file decoded as a table (the array named `array` of a C
+// source, the first when empty) from `table`, or from the layout DetectTable
+// finds when none is given. What LoadFont does for a layout other than the
+// editor's own; the window's import of a C header still calls it directly.
 LoadedTable LoadTable(ByteSource& in, std::string_view path,
                       const std::optional<TableLayout>& table, std::string_view array = {});
 
@@ -83,6 +69,83 @@ struct ReadExtent {
   friend bool operator==(const ReadExtent&, const ReadExtent&) = default;
 };
 ReadExtent ExtentOfRead(std::size_t values, int cb);
+
+// Where the layout a font file is read with comes from.
+enum class LayoutFrom : std::uint8_t {
+  Request,  // the caller gave it
+  Header,   // the macros of a C header zgedit wrote
+  Name,     // the file's name: Font08x08vp.fnt and the like
+  Values,   // found in the file's values
+  Nowhere,  // neither said nor found: nothing was read
+};
+
+// The layout a file says itself, and where it says it.
+struct SaidLayout {
+  TableLayout table;
+  LayoutFrom from = LayoutFrom::Header;
+  friend bool operator==(const SaidLayout&, const SaidLayout&) = default;
+};
+
+// The layout in the macros of a C header zgedit wrote (read from `in` for a
+// C source's name: a .h, .c...), else the one its name carries (the editor's
+// own order from 20h), else nothing. `in` is read at most 16 KiB into.
+std::optional<SaidLayout> LayoutSaidByFile(ByteSource& in, std::string_view path);
+
+// What the glyphs a file does not reach hold after a load: the codes past
+// its end (and the bytes past the end of the glyph it ended inside), and the
+// codes a table in another layout has no glyph for.
+enum class PastTheEnd : std::uint8_t {
+  Empty,  // empty glyphs, as zgconv makes its font
+  Kept,   // the bytes of LoadRequest::base at the same place, as the editor
+          // keeps the font it replaces
+};
+
+struct LoadRequest {
+  // The layout and polarity to read with; nothing: the one the file says
+  // (LayoutSaidByFile).
+  std::optional<TableLayout> table;
+  // When neither the request nor the file says the layout: find it in the
+  // values (DetectTable) rather than read nothing.
+  bool detect = false;
+  std::string array;  // the array of a C source; empty: the first
+  PastTheEnd pastEnd = PastTheEnd::Empty;
+  // For PastTheEnd::Kept: the font being replaced as one run of bytes, read
+  // as the new cell's glyphs (glyph i at i * its bytes per glyph) as the
+  // editor's store holds them; bytes past its end count as empty.
+  std::span<const std::uint8_t> base;
+};
+
+struct LoadedFont {
+  ReadResult result;  // Completed, or why the file was refused
+  LayoutFrom from = LayoutFrom::Request;
+  TableLayout table;  // the layout read with
+  // The font in the editor's own order of the table's cell and scan, with
+  // the table's polarity; only for a completed read from a layout.
+  FontDocument document;
+  // How far the values reached from code 20h, the values before it (a
+  // header's codes below 20h, a table's skip) discounted.
+  ReadExtent extent;
+  // A table in any other layout than the editor's own is decoded: what the
+  // decoding read and left out (its glyphs are the document's, not here).
+  // The editor's own layout is read value by value into the store, as the
+  // editor always read its files: then nothing.
+  std::optional<TableRead> decoded;
+  // The widths line of a font source: Read, its widths are the document's
+  // (a proportional font); Malformed, the font is read monospaced and the
+  // callers say why (`problem`, at `line`); Absent, a monospaced font.
+  WidthsLine widthsLine;
+  bool Read() const {
+    return result.status == ReadStatus::Completed && from != LayoutFrom::Nowhere;
+  }
+};
+
+// The one way the editor and zgconv load a font file: its values read in the
+// layout the request gives, or the one the file says, or (request.detect)
+// the one found in them, into a whole font of 224 glyphs. The editor's own
+// layout (its cell and scan, from code 20h, nothing between the glyphs, the
+// first array) is read with the font source or C array reader, every other
+// layout as a table, decoded. A failed read leaves the document empty.
+LoadedFont LoadFont(ByteSource& in, std::string_view path, const LoadRequest& request);
 
 // The cell, scan and polarity the name of `path` says (Font08x08vp...) when
 // they are not those of `d`: the next import would read `d` saved under

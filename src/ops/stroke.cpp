@@ -10,12 +10,6 @@ namespace {
 
 constexpr bool InGrid(int box) { return box >= 0 && box < kGridBoxes; }
 
-bool Visible(const FontModel& m, int box) {
-  return InGrid(box) && m.pixelBoxVisible[static_cast<std::size_t>(box)];
-}
-
-bool IsOn(const FontModel& m, int box) { return m.pixelOn[static_cast<std::size_t>(box)] != 0; }
-
 }  // namespace
 
 std::vector<int> GridLine(int fromBox, int toBox) {
@@ -47,36 +41,37 @@ std::vector<int> GridLine(int fromBox, int toBox) {
   return boxes;
 }
 
-Stroke::Stroke(FontModel& m, int box, bool rightButton) {
-  if (!Visible(m, box)) return;
-  last_ = box;
-  painted_[static_cast<std::size_t>(box)] = true;
-  if (rightButton) {
-    on_ = false;
-    if (IsOn(m, box)) {
-      TogglePixel(m, box);
-      changed_ = true;
-    }
-  } else {
-    TogglePixel(m, box);
-    changed_ = true;
-    on_ = IsOn(m, box);
-  }
+bool Stroke::InCell(int box) const {
+  return InGrid(box) && box % kGridSide < layout_.width && box / kGridSide < layout_.height;
 }
 
-void Stroke::paint(FontModel& m, int box) {
+Stroke::Stroke(std::span<std::uint8_t> glyph, const Layout& layout, int box, bool rightButton)
+    : layout_(layout) {
+  if (!InCell(box) || !layout.FitsIn(glyph.size())) return;
+  last_ = box;
+  painted_[static_cast<std::size_t>(box)] = true;
+  const int x = box % kGridSide;
+  const int y = box / kGridSide;
+  const bool was = GetPixel(layout, glyph, x, y);
+  on_ = !rightButton && !was;
+  changed_ = was != on_;
+  SetPixel(layout, glyph, x, y, on_);
+}
+
+void Stroke::paint(std::span<std::uint8_t> glyph, int box) {
   auto& painted = painted_[static_cast<std::size_t>(box)];
-  if (painted || !Visible(m, box)) return;
+  if (painted || !InCell(box)) return;
   painted = true;
-  if (IsOn(m, box) == on_) return;
-  // A click's own path, so the store, the box colour and the marks agree.
-  TogglePixel(m, box);
+  const int x = box % kGridSide;
+  const int y = box / kGridSide;
+  if (GetPixel(layout_, glyph, x, y) == on_) return;
+  SetPixel(layout_, glyph, x, y, on_);
   changed_ = true;
 }
 
-void Stroke::moveTo(FontModel& m, int box) {
+void Stroke::moveTo(std::span<std::uint8_t> glyph, int box) {
   if (!active() || !InGrid(box) || box == last_) return;
-  for (const int k : GridLine(last_, box)) paint(m, k);
+  for (const int k : GridLine(last_, box)) paint(glyph, k);
   last_ = box;
 }
 

@@ -3,6 +3,8 @@
 // stroke draws or erases, and every box the pointer passes takes that state.
 
 #include <array>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "model/font_model.h"
@@ -17,23 +19,25 @@ std::vector<int> GridLine(int fromBox, int toBox);
 
 class Stroke {
  public:
-  // Starts on `box` of the current glyph. The left button switches the box as
-  // a click does and paints in its new state; the right button clears it and
-  // paints "off". A stroke that starts off the visible cell paints nothing.
-  Stroke(FontModel& m, int box, bool rightButton);
+  // Starts on `box` of `glyph` (bytes in `layout`). The left button switches
+  // the box's pixel and paints in its new state; the right button clears it
+  // and paints "off". A stroke that starts outside the cell paints nothing.
+  Stroke(std::span<std::uint8_t> glyph, const Layout& layout, int box, bool rightButton);
 
-  // Paints every visible box from the last one to `box` that the stroke has
-  // not painted yet; boxes already in the paint state are left as they are.
-  void moveTo(FontModel& m, int box);
+  // Paints every box of the cell from the last one to `box` that the stroke
+  // has not painted yet; pixels already in the paint state are left as they are.
+  void moveTo(std::span<std::uint8_t> glyph, int box);
 
-  // Some pixel of the glyph changed (and so did the edited mark and flags).
+  // Some pixel of the glyph changed.
   bool changed() const { return changed_; }
   bool active() const { return last_ >= 0; }
   bool paintsOn() const { return on_; }
 
  private:
-  void paint(FontModel& m, int box);
+  bool InCell(int box) const;
+  void paint(std::span<std::uint8_t> glyph, int box);
 
+  Layout layout_;
   std::array<bool, kGridBoxes> painted_{};
   int last_ = -1;
   bool on_ = false;

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "document/font_io.h"
+#include "ui/texts.h"
 
 namespace zg {
 
@@ -30,6 +31,27 @@ inline void ApplyTableChoice(const ExportChoice& c, Scan fontScan, OutputOptions
   if (c.msbFirst) o.bitOrder = BitOrderOfMacro(scan, *c.msbFirst ? 1 : 0);
   o.bandOrder = c.bandOrder;
   o.firstCode = c.fullTable ? 0x00 : 0x20;
+}
+
+// The save dialog's filter and the extension proposed for a form.
+struct ExportFileKind {
+  const char* filter;
+  const char* extension;
+};
+inline ExportFileKind ExportFileKindOf(OutputFormat format) {
+  switch (format) {
+    case OutputFormat::Bdf:
+      return {text::kExportFilterBdf, ".bdf"};
+    case OutputFormat::Gfx:
+      return {text::kExportFilterGfx, ".h"};
+    case OutputFormat::Lvgl:
+      return {text::kExportFilterLvgl, ".c"};
+    case OutputFormat::FontSource:
+      return {text::kExportFilterSource, ".fnt"};
+    case OutputFormat::CHeader:
+      break;
+  }
+  return {text::kExportFilterC, ".h"};
 }
 
 }  // namespace zg

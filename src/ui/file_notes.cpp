@@ -29,6 +29,61 @@ std::string Params(int ncol, int nstr, int vert, bool negative) {
 
 }  // namespace
 
+std::string ReadProblemText(const ReadResult& result) {
+  // Every fault in the text is named with its place, as editors show it.
+  const std::string at = result.line == 0
+                             ? std::string()
+                             : Replace(Replace(text::kReadPlace, "%1", std::to_string(result.line)),
+                                       "%2", std::to_string(result.column));
+  switch (result.status) {
+    case ReadStatus::SyntaxError:
+      return at + text::kUnrecognisedSyntax;
+    case ReadStatus::StoreFull:
+      return at + text::kStoreFull;
+    case ReadStatus::TooManyValues:
+      return at + text::kTooManyValues;
+    case ReadStatus::UnclosedBlockComment:
+      return at + text::kUnclosedComment;
+    case ReadStatus::NotANumber:
+      return at + text::kNotANumber;
+    case ReadStatus::ValueOutOfRange:
+      return at + text::kValueOutOfRange;
+    case ReadStatus::BinaryData:
+      return at + text::kBinaryData;
+    case ReadStatus::NoArray:
+      return text::kNoArray;
+    case ReadStatus::NoSuchArray:
+      return text::kNoSuchArray;
+    case ReadStatus::UnclosedArray:
+      return at + text::kUnclosedArray;
+    case ReadStatus::Completed:
+    case ReadStatus::ReadFailure:
+      break;
+  }
+  return result.failureText;
+}
+
+std::string FileErrorText(const std::string& path, const FileError& error, bool writing) {
+  const char* sentence = writing ? text::kCannotWrite : text::kCannotRead;
+  switch (error.fault) {
+    case FileFault::NotFound:
+      sentence = writing ? text::kFolderNotFound : text::kFileNotFound;
+      break;
+    case FileFault::NoPermission:
+      sentence = writing ? text::kNoWritePermission : text::kNoReadPermission;
+      break;
+    case FileFault::IsFolder:
+      sentence = text::kIsFolder;
+      break;
+    case FileFault::DiskFull:
+      sentence = text::kDiskFull;
+      break;
+    case FileFault::Other:
+      break;
+  }
+  return Replace(Replace(sentence, "%1", path), "%2", error.description);
+}
+
 std::string UnwrittenGlyphsNote(const std::vector<int>& codes, OutputFormat format) {
   if (codes.empty()) return {};
   std::string list;

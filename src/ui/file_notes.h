@@ -6,9 +6,20 @@
 #include <string_view>
 #include <vector>
 
+#include "document/file_replace.h"
 #include "document/font_io.h"
 
 namespace zg {
+
+// Why a file's values could not be read, with the line and column where
+// the fault has one ("Строка 3, позиция 7: ..."); for ReadFailure the
+// system's reason as it came.
+std::string ReadProblemText(const ReadResult& result);
+
+// The sentence for a file that could not be opened, read (`writing` false)
+// or written: the kind of the fault in words, or the system's description
+// for the rest.
+std::string FileErrorText(const std::string& path, const FileError& error, bool writing);
 
 // "Прочитано 95 символов (20h..7Eh), остальные символы не изменены." for a
 // file that ends before the font's last glyph, a sentence on the values

@@ -1,31 +1,32 @@
 #pragma once
-// The main window's logic: its state and one handler per control event.
-// Handlers ask the user through Platform and change plain data only. Every
-// change of the font passes through the edit history, so it can be undone.
+// The main window's logic: one handler per control event, each a short
+// function over the editor session. Handlers ask the user through Platform;
+// every change of the font is a transaction of the session, and the window's
+// view (model, window) is computed from the session after each event.
 
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "document/edit_history.h"
 #include "model/code_page.h"
 #include "model/font_document.h"
 #include "model/font_model.h"
 #include "ops/shift.h"
 #include "ops/stroke.h"
+#include "ui/editor_session.h"
 #include "ui/export_choice.h"
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/platform.h"
-#include "ui/table_import_form.h"
 #include "ui/window_state.h"
+#include "ui/window_view.h"
 
 namespace zg {
 
 class Form1 {
  public:
   explicit Form1(Platform& platform);
+  ~Form1();
 
   // Start-up: scaling, symbol texts, the no-font state.
   void Load();
@@ -73,8 +74,18 @@ class Form1 {
   // "Импорт таблицы...": a font table of a C, assembler or BASIC source,
   // read with the layout found or chosen in the table dialog.
   void importTableClick();
-  // "Экспорт...": the font as a C header, BDF or Adafruit GFX font.
+  // "Экспорт...": the font as a C header, BDF, Adafruit GFX or LVGL font.
   void exportClick();
+
+  // Proportional fonts: the current glyph's width set by number ("Ширина..."),
+  // by dragging its line on the grid, one narrower or wider ([ and ]); the
+  // whole font made proportional from its ink, or monospaced again.
+  void widthClick();
+  void widthDrag(int width);
+  void narrowClick();
+  void widenClick();
+  void proportionalClick();
+  void monospacedClick();
 
   // The keyboard on the symbol table: move the current symbol by `delta`
   // places (clamped to the table), go to a symbol, select by character.
@@ -87,15 +98,22 @@ class Form1 {
   void setCodePage(CodePage page);
 
   // The menu bar: what each item says and whether it can be chosen now, and
-  // running an item (the same handler as its button).
+  // running an item (the same handler as its button), both from the
+  // command table.
   MenuStates Menus() const;
   void RunMenu(MenuCommand command);
 
   // The font being edited, as a value.
   FontDocument Document() const;
-  const EditHistory& history() const { return history_; }
-  bool HasFont() const { return !model.symbols[0].locked && model.cb > 0; }
+  const EditHistory& history() const { return session_.history(); }
+  const EditorSession& session() const { return session_; }
+  // For tests and benchmarks that set a font up by hand: changes made in a
+  // transaction of session() show once Show() computes the view.
+  EditorSession& session() { return session_; }
+  void Show();
+  bool HasFont() const { return session_.HasFont(); }
 
+  // The window's view of the session (written only by Show).
   FontModel model;
   MainWindowState window;
   ScaledLayout layout;
@@ -106,68 +124,23 @@ class Form1 {
   static std::string SymbolText(int i);
 
  private:
-  // The font and the window as they were before a command that may end
-  // without completing; putting it back is the whole rollback.
-  struct Saved {
-    FontModel model;
-    MainWindowState window;
-    std::string tip;
-    std::string fileN;
-  };
-  std::unique_ptr<Saved> SaveAll() const;
-  void RestoreAll(const Saved& saved);
-
-  // A change in progress: the store and the view it started from.
-  struct ChangeStart {
-    std::unique_ptr<GlyphStore> store;
-    HistoryView view;
-  };
-  ChangeStart BeginChange() const;
-  void EndChange(const ChangeStart& start, const char* name, StepSaved saved = StepSaved::Unsaved);
-  template <class F>
-  void Change(const char* name, F&& change) {
-    const ChangeStart start = BeginChange();
-    change();
-    EndChange(start, name);
-  }
-
-  HistoryView View() const;
-  void ShowView(const HistoryView& view);
-  EditedMarks CurrentMarks() const;
-  void ShowMarks(const EditedMarks& marks);
-  void ShowSavedState();
-  void EnterNoFont();
-  void EnterFont(int simb, bool keepBackup);
-  void ApplyCheck1(int value);
+  friend struct FileCommands;
+  // A change of the current glyph's bytes as one step.
   template <class F>
   void ChangeGlyph(const char* name, F&& change);
-  void ShowGlyphChanged();
-  void MarkChangedGlyphs(const GlyphStore& before);
-
-  void ImportTable(const std::string& path);
-  // The tables of a file: each array of a C source by name, or the one table
-  // of any other; nothing, the reason told, when none can be read.
-  std::optional<std::vector<TableArray>> ReadTables(const std::string& path);
-
-  std::string DialogFolder();
-  void RememberFolder(const std::string& path);
-  void NotifyFileError(const std::string& path, const FileError& error, bool writing);
-
-  void ResetSymbolBoxes(bool lock);
-  void HideAllPixelBoxes();
-  void ShowCell();
+  void SetWidth(int width);
   MsgAnswer Ask(const std::string& question);
-  // The layout a C header zgedit wrote carries in its macros, for the import.
-  std::optional<CHeaderParams> HeaderParamsOf(const std::string& path);
-  bool NameAgreed(const std::string& path);
   void Notify(const std::string& text, MsgIcon icon, const char* title);
 
   Platform& platform_;
-  EditHistory history_;
+  EditorSession session_;
+  ViewMode mode_;
   CodePage codePage_ = kDefaultCodePage;
   ExportChoice export_;
+  int proportionalSpacing_ = 1;
+  int spaceWidth_ = 0;  // 0: a third of the cell
   std::optional<Stroke> stroke_;
-  std::optional<ChangeStart> strokeStart_;
+  std::unique_ptr<EditorSession::Transaction> strokeChange_;
   bool strokeMoved_ = false;
   bool strokeRight_ = false;
 };

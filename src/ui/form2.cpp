@@ -1,18 +1,18 @@
 #include "ui/form2.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/platform.h"
 #include "ui/texts.h"
 
 namespace zg {
 
-Form2::Form2(FontModel& model, MainWindowState& window, std::string& tip, Platform& platform)
-    : model_(model), window_(window), tip_(tip), platform_(platform) {}
+Form2::Form2(std::string mode, Platform& platform) : tip(std::move(mode)), platform_(platform) {}
 
 void Form2::Load() {
   state_ = Form2State{};
-  if (tip_ == "new") {
+  if (tip == "new") {
     state_.command1Caption = text::kForm2Create;
     state_.title = text::kForm2TitleNew;
     state_.check1Visible = false;  // a new font is always positive
@@ -77,30 +77,16 @@ void Form2::Command1Click() {
     platform_.ShowMessage({text::kPickCellFormat, MsgButtons::Ok, MsgIcon::None, text::kAppTitle});
     return;
   }
-  // The parameters reach the main window only now, so that a cancelled
-  // dialog leaves the font being edited exactly as it was.
-  model_.ncol = ncol_;
-  model_.nstr = nstr_;
-  model_.vert = state_.option1 ? 1 : 0;
-  model_.cb = static_cast<std::int16_t>(LayoutOf(model_).BytesPerGlyph());
-  model_.sb = 0;
-  model_.nb = -1;
-  model_.oldsimb = 0;
-  model_.simb = 0;
-  if (tip_ == "load") {
-    // The main window's check box follows the dialog's; its Click sets pos.
-    window_.check1Value = state_.check1Value;
-  }
-  model_.pos = state_.check1Value == 0 ? -1 : 0;
-  for (Ctl c : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Frame2, Ctl::Check1, Ctl::Combo1,
-                Ctl::Combo2}) {
-    window_.Show(c);
-  }
+  // The choice reaches the main window only through choice(), so that a
+  // cancelled dialog leaves the font being edited exactly as it was.
+  const bool negative = tip == "load" && state_.check1Value == 1;
+  choice_ = CellChoice{
+      Layout::Classic(ncol_, nstr_, state_.option1 ? Scan::Vertical : Scan::Horizontal), negative};
   state_.closed = true;
 }
 
 void Form2::Command2Click() {
-  tip_ = "end";
+  tip = "end";
   state_.closed = true;
 }
 

@@ -4,6 +4,7 @@
 // polarity. Its controls are data; the Qt dialog shows them.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/font_model.h"
@@ -38,11 +39,19 @@ inline constexpr const char* kForm2Cancel = "Отмена";
 // The last item of the size list: the cell is entered by its width and height.
 inline constexpr const char* kForm2OtherSize = "другой...";
 
+// What the confirmed dialog gives: the cell and scan in the editor's own
+// order, and the polarity (always positive for a new font).
+struct CellChoice {
+  Layout layout;
+  bool negative = false;
+  friend bool operator==(const CellChoice&, const CellChoice&) = default;
+};
+
 class Form2 {
  public:
-  // `tip` is "new" or "load"; the dialog writes into `model` and `window`
-  // only when it is confirmed, and sets `tip` to "end" when cancelled.
-  Form2(FontModel& model, MainWindowState& window, std::string& tip, Platform& platform);
+  // `mode` is "new" or "load". The dialog changes nothing outside itself:
+  // the caller reads choice() once it has closed.
+  Form2(std::string mode, Platform& platform);
 
   void Load();
   void Combo1Click(const std::string& text);
@@ -57,13 +66,14 @@ class Form2 {
   bool QueryUnload(CloseReason reason) const;
 
   const Form2State& state() const { return state_; }
+  // The confirmed choice; nothing while open or after a cancel.
+  const std::optional<CellChoice>& choice() const { return choice_; }
+  std::string tip;  // "new", "load"; "end" once cancelled
   std::string frm;  // the text of the size picked last
 
  private:
-  FontModel& model_;
-  MainWindowState& window_;
-  std::string& tip_;
   Platform& platform_;
+  std::optional<CellChoice> choice_;
   Form2State state_;
   std::int16_t ncol_ = 0, nstr_ = 0;
 };

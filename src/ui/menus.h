@@ -1,6 +1,7 @@
 #pragma once
-// The menu bar as data: its menus, their items with shortcuts, and per item
-// whether it can be chosen now and what it says.
+// The editor's commands by name, and per command whether it can be chosen
+// now and what its menu item says. The menus themselves, with shortcuts and
+// buttons, are the command table (commands.h).
 
 #include <array>
 #include <cstddef>
@@ -33,10 +34,18 @@ enum class MenuCommand : std::uint8_t {
   ShiftLeft,
   ShiftRight,
   Erase,
+  ClearFont,  // the buttons without a menu item
+  ChangeScan,
+  Revert,
   FontShiftUp,
   FontShiftDown,
   FontShiftLeft,
   FontShiftRight,
+  GlyphWidth,
+  Narrow,
+  Widen,
+  Proportional,
+  Monospaced,
   Preview,
   CodePage0,  // one item per code page, in kCodePages order
   CodePage1,
@@ -49,23 +58,6 @@ enum class MenuCommand : std::uint8_t {
   Count,
 };
 inline constexpr std::size_t kMenuCommandCount = static_cast<std::size_t>(MenuCommand::Count);
-
-struct MenuItemData {
-  MenuCommand command;
-  const char* text;
-  std::vector<const char*> shortcuts;  // the first is the one shown
-  const char* submenu = nullptr;       // items of one submenu follow each other
-  bool separatorBefore = false;
-  bool checkable = false;
-};
-
-struct MenuData {
-  const char* title;
-  std::vector<MenuItemData> items;
-};
-
-// The menus in bar order.
-const std::vector<MenuData>& MenuBar();
 
 struct MenuItemState {
   bool enabled = false;

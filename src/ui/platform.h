@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "document/file_replace.h"  // FileError, FileFault, FaultOfErrno
 #include "model/layout.h"
 
 namespace zg {
@@ -48,20 +49,6 @@ struct SaveDialogRequest {
   bool askOverwrite = true;
 };
 
-// Why a file could not be opened, read or written.
-enum class FileFault : std::uint8_t { NotFound, NoPermission, IsFolder, DiskFull, Other };
-
-// What a file operation that failed tells the user: the kind, for a sentence
-// of our own, and the system's description for the rest.
-struct FileError {
-  std::string description;
-  FileFault fault = FileFault::Other;
-  friend bool operator==(const FileError&, const FileError&) = default;
-};
-
-// The kind of an errno value.
-FileFault FaultOfErrno(int code);
-
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -77,7 +64,8 @@ class Platform {
   // Opens a file for streaming reads; on failure fills `error`.
   virtual std::unique_ptr<ByteSource> OpenForReading(const std::string& path, FileError& error) = 0;
   // Replaces the file at `path` with `contents` atomically: on failure the old
-  // file is left as it was and the description says why.
+  // file is left as it was and the description says why. The window's
+  // platform does it as zgconv does (ReplaceFile of the document layer).
   virtual std::optional<FileError> ReplaceFile(const std::string& path,
                                                const std::string& contents) = 0;
 

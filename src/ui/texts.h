@@ -114,6 +114,11 @@ inline constexpr const char* kMenuPreview = "Просмотр";
 inline constexpr const char* kMenuCodePage = "Кодовая страница";
 inline constexpr const char* kMenuUndo = "Отменить";
 inline constexpr const char* kMenuRedo = "Повторить";
+inline constexpr const char* kMenuGlyphWidth = "Ширина...";
+inline constexpr const char* kMenuNarrow = "Сузить";
+inline constexpr const char* kMenuWiden = "Расширить";
+inline constexpr const char* kMenuProportional = "Пропорциональный шрифт...";
+inline constexpr const char* kMenuMonospaced = "Моноширинный";
 
 // Steps of the edit history, as the undo and redo items name them.
 inline constexpr const char* kStepPixel = "изменение точки";
@@ -142,6 +147,9 @@ inline constexpr const char* kStepFontShiftDown = "сдвиг шрифта вн�
 inline constexpr const char* kStepFontShiftLeft = "сдвиг шрифта влево";
 inline constexpr const char* kStepFontShiftRight = "сдвиг шрифта вправо";
 inline constexpr const char* kStepFontImport = "импорт из шрифта";
+inline constexpr const char* kStepWidth = "ширина символа";
+inline constexpr const char* kStepProportional = "пропорциональный шрифт";
+inline constexpr const char* kStepMonospaced = "моноширинный шрифт";
 
 // The clipboard held no glyph to paste.
 inline constexpr const char* kPasteNoGlyph =

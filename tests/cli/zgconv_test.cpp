@@ -26,11 +26,15 @@ namespace {
 using test::DataPath;
 using test::ReadWholeFile;
 using test::RunZgconv;
-using test::Scratch;
+using test::TempFolder;
 
 FontDocument Load(const std::string& path, int ncol, int nstr, int vert, bool negative) {
   FileByteSource in(path);
-  LoadedDocument loaded = LoadFontDocument(in, path, test::Cell(ncol, nstr, vert), negative);
+  TableLayout table = TableLayout::Plain(test::Cell(ncol, nstr, vert));
+  table.negative = negative;
+  LoadRequest request;
+  request.table = table;
+  LoadedFont loaded = LoadFont(in, path, request);
   EXPECT_EQ(loaded.result.status, ReadStatus::Completed) << path;
   return loaded.document;
 }
@@ -73,7 +77,7 @@ TEST(Zgconv, WritesEveryFormAsTheEditorWould) {
       {"f.fnt", {"--line", "db", "--number", "0x"}, source},
   };
   for (const auto& c : cases) {
-    Scratch dir;
+    TempFolder dir;
     std::vector<std::string> args{DataPath("Font08x08vp.fnt"), "-o", dir / c.output};
     args.insert(args.end(), c.options.begin(), c.options.end());
     const test::Outcome o = RunZgconv(dir, args);
@@ -84,7 +88,7 @@ TEST(Zgconv, WritesEveryFormAsTheEditorWould) {
 }
 
 TEST(Zgconv, CHeaderReadsBackToTheSameFontAlsoThroughStandardStreams) {
-  Scratch dir;
+  TempFolder dir;
   const FontDocument font = Load(DataPath("Font16x16hp.fnt"), 16, 16, 0, false);
   ASSERT_EQ(RunZgconv(dir, {DataPath("Font16x16hp.fnt"), "-o", dir / "font.h"}).status, 0);
   EXPECT_EQ(Load(dir / "font.h", 16, 16, 0, false), font);
@@ -101,7 +105,7 @@ TEST(Zgconv, CHeaderReadsBackToTheSameFontAlsoThroughStandardStreams) {
 }
 
 TEST(Zgconv, ScanAndPolarityChangesKeepThePixels) {
-  Scratch dir;
+  TempFolder dir;
   // The two sample files hold the same pixels in the two scans.
   ASSERT_EQ(
       RunZgconv(dir, {DataPath("Font16x16vp.fnt"), "--to-scan", "h", "-o", dir / "h.fnt"}).status,
@@ -129,7 +133,7 @@ TEST(Zgconv, ScanAndPolarityChangesKeepThePixels) {
 }
 
 TEST(Zgconv, RefusesWithAMessageAndAStatus) {
-  Scratch dir;
+  TempFolder dir;
   WriteFile(dir / "bad.fnt", "Data &h01,&h02\r\nData &h7Q\r\n");
   WriteFile(dir / "bad.c", "const char f[] = {\n  1, 2,\n  300 };\n");
   const std::string fnt = DataPath("Font08x08vp.fnt");
@@ -183,7 +187,7 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
 // Endless input ends at once: /dev/zero is no font source (its first value
 // is too long for any notation) and no C source (a NUL byte).
 TEST(Zgconv, EndlessBinaryInputIsRefusedAtItsFirstBytes) {
-  Scratch dir;
+  TempFolder dir;
   std::filesystem::create_symlink("/dev/zero", dir / "zero.c");
   const struct {
     std::string input;
@@ -196,7 +200,7 @@ TEST(Zgconv, EndlessBinaryInputIsRefusedAtItsFirstBytes) {
     // coreutils' timeout ends a zgconv that reads on (status 124).
     test::Launch launch;
     launch.runAs = {"timeout", "--kill-after=5", "120"};
-    const test::Outcome o = test::FinishZgconv(
+    const test::Outcome o = test::FinishProgram(
         dir, test::StartZgconv(dir, {c.input, "--cell", "8x8", "-o", dir / "x.h"}, launch));
     EXPECT_EQ(o.status, 1) << c.input;
     EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
@@ -205,7 +209,7 @@ TEST(Zgconv, EndlessBinaryInputIsRefusedAtItsFirstBytes) {
 }
 
 TEST(Zgconv, TheOutputIsReplacedWholeOrNotAtAll) {
-  Scratch dir;
+  TempFolder dir;
   WriteFile(dir / "bad.fnt", "Data &h01,zz\r\n");
   WriteFile(dir / "out.h", "old");
   EXPECT_EQ(RunZgconv(dir, {dir / "bad.fnt", "--cell", "8x8", "-o", dir / "out.h"}).status, 1);
@@ -241,7 +245,7 @@ FontDocument Rendered(const std::string& fontPath, std::optional<int> pixelSize,
 }
 
 TEST(Zgconv, DrawsTheCodePageFromAFont) {
-  Scratch dir;
+  TempFolder dir;
   const std::string dejaVu = DataPath("DejaVuSansMono.ttf");
   test::Outcome o = RunZgconv(
       dir, {"--from-font", dejaVu, "--cell", "16x16", "--scan", "h", "-o", dir / "a.fnt"});
@@ -271,7 +275,7 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
 }
 
 TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
-  Scratch dir;
+  TempFolder dir;
   const std::string dejaVu = DataPath("DejaVuSansMono.ttf");
   test::Outcome o = RunZgconv(
       dir, {"--from-font", dejaVu, "--size", "16", "--cell", "16x16", "-o", dir / "a.fnt"});
@@ -291,7 +295,7 @@ TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
 // A proportional font goes out as GFX, LVGL and a C header with its widths,
 // and the GFX font and the header come back with them.
 TEST(Zgconv, CarriesWidthsThroughGfxLvglAndCHeaders) {
-  Scratch dir;
+  TempFolder dir;
   FontDocument font = Load(DataPath("Font08x08vp.fnt"), 8, 8, 1, false);
   for (std::size_t i = 0; i < kSymbolCount; ++i) {
     font.widths.push_back(static_cast<std::uint8_t>(1 + i * 5 % 8));
@@ -353,7 +357,7 @@ TEST(Zgconv, CarriesWidthsThroughGfxLvglAndCHeaders) {
 }
 
 TEST(Zgconv, HelpAndVersion) {
-  Scratch dir;
+  TempFolder dir;
   const test::Outcome help = RunZgconv(dir, {"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: zgconv INPUT -o OUTPUT", 0), 0U) << help.out;
@@ -370,7 +374,7 @@ FontDocument ValuesFont(int count) {
 }
 
 TEST(Zgconv, AnInputWithoutValuesIsRefusedAndAShortOneSaysWhatWasRead) {
-  Scratch dir;
+  TempFolder dir;
   WriteFile(dir / "out.fnt", "old");
   const std::pair<const char*, const char*> empty[] = {
       {"in.fnt", ""}, {"in.fnt", "; nothing drawn yet\r\n"}, {"in.c", "const char f[] = {};\n"}};
@@ -425,7 +429,7 @@ TEST(Zgconv, AFontSourceIsWrittenOnlyUnderANameThatSaysItsParameters) {
       {{v8, "--to-scan", "h"}, "Font08x08vp.h", ""},
   };
   for (const auto& c : cases) {
-    Scratch dir;
+    TempFolder dir;
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"-o", dir / c.output});
     const test::Outcome o = RunZgconv(dir, args);
@@ -443,7 +447,7 @@ TEST(Zgconv, AFontSourceIsWrittenOnlyUnderANameThatSaysItsParameters) {
 }
 
 // Waits until zgconv has its temporary file beside the output.
-bool TemporaryFileAppears(const Scratch& dir) {
+bool TemporaryFileAppears(const TempFolder& dir) {
   for (int tries = 0; tries < 2000; ++tries) {
     for (const std::string& name : dir.Names()) {
       if (name.starts_with(".zgtmp.")) return true;
@@ -455,7 +459,7 @@ bool TemporaryFileAppears(const Scratch& dir) {
 
 TEST(Zgconv, AnInterruptedWriteRemovesItsTemporaryFile) {
   for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-    Scratch dir;
+    TempFolder dir;
     WriteFile(dir / "out.h", "old");
     test::Launch launch;
     launch.environment = {"ZGCONV_TEST_PAUSE_BEFORE_RENAME=60"};
@@ -463,7 +467,7 @@ TEST(Zgconv, AnInterruptedWriteRemovesItsTemporaryFile) {
         test::StartZgconv(dir, {DataPath("Font08x08vp.fnt"), "-o", dir / "out.h"}, launch);
     ASSERT_TRUE(TemporaryFileAppears(dir)) << "signal " << signal;
     ::kill(pid, signal);
-    const test::Outcome o = test::FinishZgconv(dir, pid);
+    const test::Outcome o = test::FinishProgram(dir, pid);
     EXPECT_EQ(o.signal, signal);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"out.h"});
     EXPECT_EQ(ReadWholeFile(dir / "out.h"), "old");
@@ -473,11 +477,11 @@ TEST(Zgconv, AnInterruptedWriteRemovesItsTemporaryFile) {
 TEST(Zgconv, PathsOfOpenStreamsAreWrittenWhereTheStreamStands) {
   const std::string font = ReadWholeFile(DataPath("Font08x08vp.fnt"));
   for (const char* path : {"/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"}) {
-    Scratch dir;
+    TempFolder dir;
     WriteFile(dir / "build.log", "make: first line\n");
     test::Launch launch;
     launch.appendOutputTo = dir / "build.log";
-    const test::Outcome o = test::FinishZgconv(
+    const test::Outcome o = test::FinishProgram(
         dir, test::StartZgconv(dir, {DataPath("Font08x08vp.fnt"), "--format", "fnt", "-o", path},
                                launch));
     EXPECT_EQ(o.status, 0) << o.err;
@@ -485,7 +489,7 @@ TEST(Zgconv, PathsOfOpenStreamsAreWrittenWhereTheStreamStands) {
   }
 
   // A socket is written through a connection, not replaced by a file.
-  Scratch dir;
+  TempFolder dir;
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   const std::string socketPath = dir / "s";
@@ -510,7 +514,7 @@ TEST(Zgconv, PathsOfOpenStreamsAreWrittenWhereTheStreamStands) {
 
 TEST(Zgconv, TheReplaceKeepsLinksOwnersAndNoForeignSetUserId) {
   namespace fs = std::filesystem;
-  Scratch dir;
+  TempFolder dir;
   fs::create_symlink("made.h", dir / "dangling.h");
   EXPECT_EQ(RunZgconv(dir, {DataPath("Font08x08vp.fnt"), "-o", dir / "dangling.h"}).status, 0);
   EXPECT_TRUE(fs::is_symlink(dir / "dangling.h"));
@@ -540,7 +544,7 @@ TEST(Zgconv, TheReplaceKeepsLinksOwnersAndNoForeignSetUserId) {
   test::Launch launch;
   launch.runAs = {"/usr/bin/setpriv", "--reuid=4321", "--regid=4321", "--clear-groups"};
   const auto asUser = [&](const std::vector<std::string>& args) {
-    return test::FinishZgconv(dir, test::StartZgconv(dir, args, launch));
+    return test::FinishProgram(dir, test::StartZgconv(dir, args, launch));
   };
   if (asUser({"--version"}).status != 0) GTEST_SKIP() << "user 4321 cannot run " << ZGCONV_PATH;
   fs::copy_file(DataPath("Font08x08vp.fnt"), dir / "Font08x08vp.fnt");
@@ -556,7 +560,7 @@ namespace zg {
 namespace {
 
 TEST(Zgconv, ExportsInAnotherLayoutAndReadsItBack) {
-  Scratch dir;
+  TempFolder dir;
   const std::string fnt = DataPath("Font16x16vp.fnt");
   const std::string original = ReadWholeFile(fnt);
   const std::vector<std::string> toLayout = {"--to-bit-order",  "msb", "--to-band-order", "columns",
@@ -612,7 +616,7 @@ namespace {
 // A C array as firmware keeps it: a 4-byte header, then 8 x 8 rows with the
 // left pixel in bit 0, from code 00h.
 TEST(Zgconv, ReadsATableWithTheLayoutFoundInIt) {
-  Scratch dir;
+  TempFolder dir;
   TableLayout table =
       TableLayout::Plain({8, 8, Scan::Horizontal, BitOrder::Reversed, BandOrder::Bands}, 0x00);
   table.skip = 4;

@@ -65,10 +65,12 @@ TEST(TableForm, WhatIsWrittenInALayoutReadsBackWithIt) {
       table.negative = params->negative;
     }
     MemoryByteSource in(text);
-    const LoadedTable back =
-        LoadTable(in, o.format == OutputFormat::CHeader ? "f.h" : "f.fnt", table);
+    LoadRequest request;
+    request.table = table;
+    const LoadedFont back =
+        LoadFont(in, o.format == OutputFormat::CHeader ? "f.h" : "f.fnt", request);
     ASSERT_EQ(back.result.status, ReadStatus::Completed) << Name(form, o.format);
-    EXPECT_EQ(back.read.CodesRead(), kSymbolCount);
+    EXPECT_EQ(back.extent.glyphs, kSymbolCount) << Name(form, o.format);
     // The pixels, compared in the font's own order.
     FontDocument inOwnOrder = font;
     inOwnOrder.glyphs = PackTable(back.document, {own, kFirstCode});

@@ -136,11 +136,11 @@ TEST(WriteBdf, FreeTypeReadsIt) {
   const std::string path =
       dir.Write("font.bdf", WriteBdf(f.glyphs, Layout::Classic(16, 24, Scan::Horizontal),
                                      test::TestCharacters(), {"T", false}));
-  const test::CommandResult r = test::Run("fc-query " + path);
-  EXPECT_EQ(r.status, 0) << r.output;
-  EXPECT_NE(r.output.find("fontformat: \"BDF\""), std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("pixelsize: 24"), std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("spacing: 110"), std::string::npos) << r.output;  // character cell
+  const test::Outcome r = test::RunShell("fc-query " + path);
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("fontformat: \"BDF\""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("pixelsize: 24"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("spacing: 110"), std::string::npos) << r.out;  // character cell
 }
 
 // Loads every character of a BDF file with FreeType, as a text renderer
@@ -176,7 +176,7 @@ int main(int argc, char **argv) {
 
 // With widths, each glyph's DWIDTH and tight BBX draw in FreeType as the grid.
 TEST(WriteBdf, ProportionalGlyphsDrawInFreeType) {
-  if (!test::HasCommand("gcc") || test::Run("pkg-config --exists freetype2").status != 0) {
+  if (!test::HasCommand("gcc") || test::RunShell("pkg-config --exists freetype2").status != 0) {
     GTEST_SKIP() << "no gcc or FreeType development files on this machine";
   }
   test::TempFolder dir;
@@ -190,10 +190,10 @@ TEST(WriteBdf, ProportionalGlyphsDrawInFreeType) {
             std::string::npos);  // the space has no ink
   dir.Write("font.bdf", bdf);
   dir.Write("draw.c", kFreeTypeDraw);
-  const test::CommandResult build =
-      test::Run("gcc -std=c99 -DNCOL=12 -DNSTR=16 -o " + dir.Path("draw") + " " +
-                dir.Path("draw.c") + " $(pkg-config --cflags --libs freetype2)");
-  ASSERT_EQ(build.status, 0) << build.output;
+  const test::Outcome build =
+      test::RunShell("gcc -std=c99 -DNCOL=12 -DNSTR=16 -o " + (dir / "draw") + " " +
+                     (dir / "draw.c") + " $(pkg-config --cflags --libs freetype2)");
+  ASSERT_EQ(build.status, 0) << build.out;
   std::string input;
   std::string expected;
   for (int code = 0x20; code <= 0xFF; ++code) {
@@ -204,13 +204,13 @@ TEST(WriteBdf, ProportionalGlyphsDrawInFreeType) {
     input += std::string(line) + " ";
     expected += std::string(line) + " " +
                 std::to_string(widths[static_cast<std::size_t>(code - 0x20)]) + "\n" +
-                test::GlyphPicture(f, code);
+                PixelPicture(f.layout(), f.Glyph(code));
   }
   dir.Write("input.txt", input);
-  const test::CommandResult run =
-      test::Run(dir.Path("draw") + " " + dir.Path("font.bdf") + " < " + dir.Path("input.txt"));
-  EXPECT_EQ(run.status, 0) << run.output.substr(0, 200);
-  EXPECT_EQ(run.output, expected);
+  const test::Outcome run =
+      test::RunShell((dir / "draw") + " " + (dir / "font.bdf") + " < " + (dir / "input.txt"));
+  EXPECT_EQ(run.status, 0) << run.out.substr(0, 200);
+  EXPECT_EQ(run.out, expected);
 }
 
 }  // namespace

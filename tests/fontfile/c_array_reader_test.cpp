@@ -189,7 +189,7 @@ TEST(ReadCArray, HostileFileThroughTheFileSource) {
   EXPECT_EQ(ReadCArray(in, -1, store), (ReadResult{ReadStatus::BinaryData, 1, {}, 6, 6}));
   EXPECT_EQ(Head(store, 2), (Bytes{0x01, kUntouched}));
 
-  FileByteSource missing(dir.Path("missing.h"));
+  FileByteSource missing(dir / "missing.h");
   EXPECT_EQ(ReadCArray(missing, -1, store).status, ReadStatus::ReadFailure);
 }
 

@@ -142,11 +142,11 @@ int main(void) {
     const int first = layout.Vertical() ? 0x00 : 0x20;
     dir.Write("font.h", WriteCHeader(TableWithA(layout, first), {layout, first}, true,
                                      test::TestCharacters(), {"lcd", {}, false}));
-    const std::string exe = dir.Path("draw");
-    const test::CommandResult built = test::Run("gcc -std=c99 -Wall -Wextra -pedantic -Werror -o " +
-                                                exe + " " + dir.Path("draw.c"));
-    ASSERT_EQ(built.status, 0) << built.output;
-    EXPECT_EQ(test::Run(exe).output, kA) << PixelPicture(layout, TableWithA(layout, 0x41));
+    const std::string exe = dir / "draw";
+    const test::Outcome built = test::RunShell("gcc -std=c99 -Wall -Wextra -pedantic -Werror -o " +
+                                               exe + " " + (dir / "draw.c"));
+    ASSERT_EQ(built.status, 0) << built.out;
+    EXPECT_EQ(test::RunShell(exe).out, kA) << PixelPicture(layout, TableWithA(layout, 0x41));
   }
 }
 

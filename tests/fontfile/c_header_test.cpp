@@ -169,20 +169,20 @@ constexpr std::array<const char*, 8> kCxxModes = {"c++98", "c++11",   "c++14",  
 std::optional<std::string> Compile(const Toolchain& t, bool cxx, const std::string& mode,
                                    const std::string& source, const std::string& object) {
   const std::string compiler = (cxx ? t.cxx : t.cc) + t.flags + (cxx ? " -x c++" : " -x c");
-  if (test::Run(compiler + " -std=" + mode + " -fsyntax-only /dev/null").status != 0) {
+  if (test::RunShell(compiler + " -std=" + mode + " -fsyntax-only /dev/null").status != 0) {
     return std::nullopt;
   }
   const std::string command = compiler + " -std=" + mode + " -Wall -Wextra -pedantic -Werror -c " +
                               source + " -o " + object;
-  const test::CommandResult r = test::Run(command);
-  return r.status == 0 ? "" : command + "\n" + r.output;
+  const test::Outcome r = test::RunShell(command);
+  return r.status == 0 ? "" : command + "\n" + r.out;
 }
 
 // The section each symbol of an object file lives in, from objdump's table.
 std::map<std::string, std::string> SymbolSections(const std::string& objdump,
                                                   const std::string& object) {
   std::map<std::string, std::string> sections;
-  std::istringstream table(test::Run(objdump + " -t -C " + object).output);
+  std::istringstream table(test::RunShell(objdump + " -t -C " + object).out);
   for (std::string line; std::getline(table, line);) {
     std::istringstream words(line);
     std::vector<std::string> w{std::istream_iterator<std::string>(words), {}};
@@ -199,9 +199,9 @@ TEST(WriteCHeader, HostCompilersTakeItInEveryStandardMode) {
   const std::string quiet = dir.Write("quiet.c", "#define QUIET\n#include \"use.c\"\n");
   for (const bool cxx : {false, true}) {
     for (const char* mode : cxx ? kCxxModes : kCModes) {
-      EXPECT_EQ(Compile(kHost, cxx, mode, used, dir.Path("use.o")), "");
+      EXPECT_EQ(Compile(kHost, cxx, mode, used, dir / "use.o"), "");
     }
-    EXPECT_EQ(Compile(kHost, cxx, cxx ? "c++98" : "c89", quiet, dir.Path("use.o")), "");
+    EXPECT_EQ(Compile(kHost, cxx, cxx ? "c++98" : "c89", quiet, dir / "use.o"), "");
   }
 }
 
@@ -213,7 +213,7 @@ TEST(WriteCHeader, AvrKeepsTheArrayInFlashInCAndCpp) {
         << "no avr-gcc, avr-g++ and avr-objdump (packages gcc-avr, avr-libc, binutils-avr)";
   test::TempFolder dir;
   const std::string source = dir.Write("use.c", WriteSources(dir, true));
-  const std::string object = dir.Path("use.o");
+  const std::string object = dir / "use.o";
   for (const bool cxx : {false, true}) {
     for (const char* mode : cxx ? kCxxModes : kCModes) {
       const auto failure = Compile(kAvr, cxx, mode, source, object);
@@ -251,17 +251,17 @@ TEST(WriteCHeader, SingleDefinitionLinksOnce) {
     ++tried;
     std::string objects;
     for (const std::string source : {"first.c", "second.c", "third.cpp"}) {
-      objects += " " + dir.Path(source + ".o");
+      objects += " " + dir / (source + ".o");
       ASSERT_EQ(Compile(t, source.ends_with(".cpp"), source.ends_with(".cpp") ? "c++11" : "c99",
-                        dir.Path(source), dir.Path(source + ".o")),
+                        dir / source, dir / (source + ".o")),
                 "");
     }
-    const test::CommandResult link = test::Run(t.cxx + t.flags + objects + " -o " + dir.Path("p"));
-    ASSERT_EQ(link.status, 0) << link.output;
+    const test::Outcome link = test::RunShell(t.cxx + t.flags + objects + " -o " + (dir / "p"));
+    ASSERT_EQ(link.status, 0) << link.out;
     for (const Variant& v : kVariants) {
       if (!v.singleDefinition) continue;
       const std::string id = CIdentifier(v.name);
-      EXPECT_EQ(test::Run(t.nm + " " + dir.Path("p") + " | grep -c ' " + id + "$'").output, "1\n")
+      EXPECT_EQ(test::RunShell(t.nm + " " + (dir / "p") + " | grep -c ' " + id + "$'").out, "1\n")
           << id << " with " << t.cc;
     }
   }

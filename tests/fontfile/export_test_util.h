@@ -1,20 +1,19 @@
 #pragma once
-// Fonts drawn as pictures, and the compilers that check what the C writers
-// produce.
-
-#include <gtest/gtest.h>
-#include <unistd.h>
+// Fonts drawn as pictures for the writers' tests; the compilers that check
+// what the C writers produce run through process.h.
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cells.h"
 #include "fontfile/fontfile.h"
+#include "pictures.h"
+#include "process.h"
+#include "temp_folder.h"
 
 namespace zg::test {
 
@@ -24,11 +23,6 @@ using Bytes = std::vector<std::uint8_t>;
 // byte order: vertical scan column bytes per band of 8 rows with bit 0 on top,
 // horizontal scan row bytes with bit 7 on the left. Written out here rather
 // than through GlyphPixel, so the two check each other.
-// The classic layout of a cell, vert 1 vertical, 0 horizontal.
-inline Layout Cell(int ncol, int nstr, int vert) {
-  return Layout::Classic(ncol, nstr, ScanOf(vert));
-}
-
 inline Bytes EncodeGlyph(std::string_view picture, int ncol, int nstr, int vert) {
   Bytes bytes(static_cast<std::size_t>(Cell(ncol, nstr, vert).BytesPerGlyph()), 0);
   const auto w = static_cast<std::size_t>(ncol);
@@ -52,17 +46,6 @@ inline Bytes EncodeGlyph(std::string_view picture, int ncol, int nstr, int vert)
   return bytes;
 }
 
-// A picture from any pixel function, one row a line.
-template <typename Pixel>
-std::string Picture(int ncol, int nstr, Pixel pixel) {
-  std::string s;
-  for (int y = 0; y < nstr; ++y) {
-    for (int x = 0; x < ncol; ++x) s += pixel(x, y) ? '#' : '.';
-    s += '\n';
-  }
-  return s;
-}
-
 // A whole font: glyph i at i * cb; only the glyphs given are not empty.
 struct TestFont {
   int ncol;
@@ -70,6 +53,11 @@ struct TestFont {
   int vert;
   Bytes glyphs;
   Layout layout() const { return Cell(ncol, nstr, vert); }
+  // The glyph of code `code`.
+  std::span<const std::uint8_t> Glyph(int code) const {
+    return GlyphAt(glyphs, static_cast<std::size_t>(layout().BytesPerGlyph()),
+                   static_cast<std::size_t>(code - 0x20));
+  }
 };
 
 inline TestFont MakeFont(int ncol, int nstr, int vert,
@@ -104,13 +92,6 @@ inline Bytes PatternWidths(int ncol) {
   return widths;
 }
 
-// The glyph of code `code` as its picture.
-inline std::string GlyphPicture(const TestFont& f, int code) {
-  const auto cb = static_cast<std::size_t>(f.layout().BytesPerGlyph());
-  const auto glyph = GlyphAt(f.glyphs, cb, static_cast<std::size_t>(code - 0x20));
-  return Picture(f.ncol, f.nstr, [&](int x, int y) { return GlyphPixel(glyph, f.layout(), x, y); });
-}
-
 // Windows-1251 in short: ASCII, the Cyrillic letters from C0h, 98h undefined,
 // and every other upper code its own Latin-1 character.
 inline std::array<char32_t, 224> TestCharacters() {
@@ -122,51 +103,5 @@ inline std::array<char32_t, 224> TestCharacters() {
   c[0x98 - 0x20] = 0;
   return c;
 }
-
-struct CommandResult {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
-
-inline CommandResult Run(const std::string& command) {
-  CommandResult r;
-  std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return r;
-  char buffer[4096];
-  std::size_t n = 0;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) != 0) r.output.append(buffer, n);
-  r.status = ::pclose(pipe);
-  return r;
-}
-
-inline bool HasCommand(const std::string& name) { return Run("command -v " + name).status == 0; }
-
-// A fresh folder for one test's files, removed at the end of the test.
-class TempFolder {
- public:
-  TempFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("zg_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-             std::to_string(::getpid()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string Write(const std::string& name, std::string_view text) const {
-    const std::string file = (path_ / name).string();
-    std::ofstream(file, std::ios::binary) << text;
-    return file;
-  }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace zg::test

@@ -30,7 +30,8 @@ const GFXfont Tiny PROGMEM = {
 )";
 
 std::string Picture(const GfxFont& font, int ncol, int nstr, int vert, int code) {
-  return test::GlyphPicture({ncol, nstr, vert, font.glyphs}, code);
+  const test::TestFont read{ncol, nstr, vert, font.glyphs};
+  return PixelPicture(read.layout(), read.Glyph(code));
 }
 
 TEST(ReadGfxFont, PlacesGlyphsOnACommonBaseline) {
@@ -103,8 +104,8 @@ TEST(ReadGfxFont, ReadsWhatTheExportWrites) {
     ASSERT_EQ(font.status, GfxReadStatus::Completed) << ToString(font.status);
     for (int code = 0x20; code <= 0xFF; ++code) {
       const auto i = static_cast<std::size_t>(code - 0x20);
-      ASSERT_EQ(test::GlyphPicture({c.ncol, c.nstr, c.vert, font.glyphs}, code),
-                test::GlyphPicture(f, code))
+      ASSERT_EQ(Picture(font, c.ncol, c.nstr, c.vert, code),
+                PixelPicture(f.layout(), f.Glyph(code)))
           << c.ncol << "x" << c.nstr << " code " << code;
       ASSERT_EQ(font.widths[i], widths.empty() ? c.ncol : widths[i]) << "code " << code;
     }

@@ -86,25 +86,25 @@ TEST(WriteGfxHeader, DrawsLikeTheLibrary) {
       char code[8];
       std::snprintf(code, sizeof code, "%02zX ", i + 0x20);
       expected += code + std::to_string(widths.empty() ? c.ncol : widths[i]) + "\n";
-      expected += test::GlyphPicture(f, static_cast<int>(i) + 0x20);
+      expected += PixelPicture(f.layout(), f.Glyph(static_cast<int>(i) + 0x20));
     }
     dir.Write("font.h",
               WriteGfxHeader(f.glyphs, f.layout(), test::TestCharacters(), {"gfx_font", widths}));
     dir.Write("draw.cpp", kDrawProgram);
-    const std::string program = dir.Path("draw");
-    const test::CommandResult build =
-        test::Run("g++ -std=c++17 -Wall -Wextra -pedantic -Werror -DFONT=gfx_font -DNCOL=" +
-                  std::to_string(c.ncol) + " -o " + program + " " + dir.Path("draw.cpp"));
-    ASSERT_EQ(build.status, 0) << build.output;
+    const std::string program = dir / "draw";
+    const test::Outcome build =
+        test::RunShell("g++ -std=c++17 -Wall -Wextra -pedantic -Werror -DFONT=gfx_font -DNCOL=" +
+                       std::to_string(c.ncol) + " -o " + program + " " + (dir / "draw.cpp"));
+    ASSERT_EQ(build.status, 0) << build.out;
     if (test::HasCommand("gcc")) {
-      const test::CommandResult c99 =
-          test::Run("gcc -std=c99 -Wall -Wextra -pedantic -Werror -x c -c " + dir.Path("font.h") +
-                    " -o " + dir.Path("font.o"));
-      EXPECT_EQ(c99.status, 0) << c99.output;
+      const test::Outcome c99 =
+          test::RunShell("gcc -std=c99 -Wall -Wextra -pedantic -Werror -x c -c " +
+                         (dir / "font.h") + " -o " + (dir / "font.o"));
+      EXPECT_EQ(c99.status, 0) << c99.out;
     }
-    const test::CommandResult run = test::Run(program);
+    const test::Outcome run = test::RunShell(program);
     EXPECT_EQ(run.status, 0) << "pixels outside the line";
-    EXPECT_EQ(run.output, expected) << c.ncol << "x" << c.nstr;
+    EXPECT_EQ(run.out, expected) << c.ncol << "x" << c.nstr;
   }
 }
 

@@ -33,9 +33,9 @@ TEST(GlyphPixels, OneBitLightsOnePixel) {
     Bytes glyph(static_cast<std::size_t>(layout.BytesPerGlyph()), 0);
     glyph[c.byte] = static_cast<std::uint8_t>(1U << c.bit);
     const std::string expected =
-        test::Picture(c.ncol, c.nstr, [&](int x, int y) { return x == c.x && y == c.y; });
-    EXPECT_EQ(test::Picture(c.ncol, c.nstr,
-                            [&](int x, int y) { return GlyphPixel(glyph, layout, x, y); }),
+        test::DrawPicture(c.ncol, c.nstr, [&](int x, int y) { return x == c.x && y == c.y; });
+    EXPECT_EQ(test::DrawPicture(c.ncol, c.nstr,
+                                [&](int x, int y) { return GlyphPixel(glyph, layout, x, y); }),
               expected)
         << c.ncol << "x" << c.nstr << " vert " << c.vert << " byte " << c.byte << " bit " << c.bit;
   }
@@ -58,7 +58,7 @@ TEST(GlyphPixels, LetterAInBothScansAndShortSpans) {
   for (int vert : {1, 0}) {
     const Bytes& bytes = vert == 1 ? vertical : horizontal;
     EXPECT_EQ(
-        test::Picture(
+        test::DrawPicture(
             8, 8, [&](int x, int y) { return GlyphPixel(bytes, test::Cell(8, 8, vert), x, y); }),
         a);
   }

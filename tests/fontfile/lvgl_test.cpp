@@ -220,18 +220,18 @@ TEST(WriteLvglFont, CompilesAndDrawsAsLvglReadsIt) {
     const test::Bytes widths = c.proportional ? test::PatternWidths(c.ncol) : test::Bytes{};
     dir.Write("font.c", WriteLvglFont(f.glyphs, f.layout(), characters, {"lv_font_test", widths}));
     // LVGL 8 projects as the default include finds it, LVGL 9 as the simple one does.
-    std::filesystem::create_directories(dir.Path("lvgl"));
+    std::filesystem::create_directories(dir / "lvgl");
     dir.Write("lvgl/lvgl.h", kLvglStub);
     dir.Write("lvgl.h", kLvglStub);
     dir.Write("decode.c", kDecoder);
-    const std::string program = dir.Path("decode");
-    const std::string flags = "gcc -std=c99 -Wall -Wextra -pedantic -Werror -I" + dir.Path("") +
+    const std::string program = dir / "decode";
+    const std::string flags = "gcc -std=c99 -Wall -Wextra -pedantic -Werror -I" + (dir / "") +
                               " -DLVGL_VERSION_MAJOR=" + std::to_string(c.lvgl) +
                               (c.lvgl >= 9 ? " -DLV_LVGL_H_INCLUDE_SIMPLE" : "") +
                               " -DFONT=lv_font_test -DNCOL=" + std::to_string(c.ncol);
-    const test::CommandResult build =
-        test::Run(flags + " -o " + program + " " + dir.Path("font.c") + " " + dir.Path("decode.c"));
-    ASSERT_EQ(build.status, 0) << build.output;
+    const test::Outcome build = test::RunShell(flags + " -o " + program + " " + (dir / "font.c") +
+                                               " " + (dir / "decode.c"));
+    ASSERT_EQ(build.status, 0) << build.out;
 
     std::string input;
     std::string expected;
@@ -247,14 +247,14 @@ TEST(WriteLvglFont, CompilesAndDrawsAsLvglReadsIt) {
       const int drawn = code == 0xA0 ? 0x41 : code;
       const std::size_t i = static_cast<std::size_t>(drawn - 0x20);
       expected += std::string(line) + std::to_string(widths.empty() ? c.ncol : widths[i]) + "\n" +
-                  test::GlyphPicture(f, drawn);
+                  PixelPicture(f.layout(), f.Glyph(drawn));
     }
     input += "98 ";  // no character of the font
     expected += "U+0098 none\n";
     dir.Write("input.txt", input);
-    const test::CommandResult run = test::Run(program + " < " + dir.Path("input.txt"));
+    const test::Outcome run = test::RunShell(program + " < " + (dir / "input.txt"));
     EXPECT_EQ(run.status, 0) << "a glyph outside the line";
-    EXPECT_EQ(run.output, expected) << c.ncol << "x" << c.nstr;
+    EXPECT_EQ(run.out, expected) << c.ncol << "x" << c.nstr;
   }
 }
 

@@ -64,10 +64,11 @@ TEST(FitAndClip, ALargerSizeNamesTheGlyphsItCuts) {
 }
 
 TEST(FitAndClip, BitmapFontsTakeTheLargestStrikeThatFits) {
+  const test::TempFolder dir;
   // A strike whose line fills the cell is taken when none fits above the
   // margin; one taller than the cell is refused with its size.
   const std::vector<std::string> bar(16, "......##........");
-  const std::string path16 = testing::WriteBdf("zg_fit16", 16, 2, {{U'|', bar}});
+  const std::string path16 = testing::WriteBdf(dir, "zg_fit16", 16, 2, {{U'|', bar}});
   EXPECT_EQ(OpenOrFail(path16, Fitted(16, 16)).options().pixelSize, 16);
   EXPECT_EQ(OpenOrFail(path16, Fitted(16, 24)).options().pixelSize, 16);
   const GlyphRenderer::Result small = GlyphRenderer::Open({path16, Fitted(8, 8)});

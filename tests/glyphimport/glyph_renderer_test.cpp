@@ -6,15 +6,18 @@
 #include <filesystem>
 #include <fstream>
 
+#include "cells.h"
 #include "glyphimport_test_util.h"
 #include "model/code_page.h"
+#include "pictures.h"
 
 namespace zg {
 namespace {
 
+using test::Joined;
+using test::Rows;
 using testing::kDejaVuSansMono;
 using testing::OpenOrFail;
-using testing::Picture;
 using testing::RenderPicture;
 
 GlyphRenderOptions Cell(int ncol, int nstr, int vert, int pixelSize) {
@@ -22,16 +25,6 @@ GlyphRenderOptions Cell(int ncol, int nstr, int vert, int pixelSize) {
   o.layout = Layout::Classic(ncol, nstr, ScanOf(vert));
   o.pixelSize = pixelSize;
   return o;
-}
-
-std::vector<std::string> Rows(const std::string& picture) {
-  std::vector<std::string> rows;
-  std::size_t start = 0;
-  for (std::size_t end; (end = picture.find('\n', start)) != std::string::npos; start = end + 1) {
-    rows.push_back(picture.substr(start, end - start));
-  }
-  if (start < picture.size()) rows.push_back(picture.substr(start));
-  return rows;
 }
 
 // The lowest row with a lit pixel, -1 for an empty glyph.
@@ -50,12 +43,6 @@ int LitPixels(const std::string& picture) {
 // The 8 x 8 letter A of the sample fonts, and its bytes in both scans.
 const std::vector<std::string> kLetterA = {"..##....", ".####...", "##..##..", "##..##..",
                                            "######..", "##..##..", "##..##..", "........"};
-
-std::string Joined(const std::vector<std::string>& rows) {
-  std::string s;
-  for (const auto& r : rows) s += r + '\n';
-  return s;
-}
 
 TEST(GlyphRenderer, DejaVuCapitalIIsOneBarInTheMiddleOfTheCell) {
   for (const int vert : {1, 0}) {
@@ -145,7 +132,8 @@ TEST(GlyphRenderer, ThresholdDecidesWhichGreyPixelsLight) {
 }
 
 TEST(GlyphRenderer, BdfGlyphsArriveByteForByteInBothScans) {
-  const std::string path = testing::WriteBdf("zg_letter_a", 8, 1, {{U'A', kLetterA}});
+  const test::TempFolder dir;
+  const std::string path = testing::WriteBdf(dir, "zg_letter_a", 8, 1, {{U'A', kLetterA}});
   const GlyphRenderer vertical = OpenOrFail(path, Cell(8, 8, 1, 8));
   const GlyphRenderer horizontal = OpenOrFail(path, Cell(8, 8, 0, 8));
   EXPECT_TRUE(vertical.isBitmapFont());
@@ -154,7 +142,7 @@ TEST(GlyphRenderer, BdfGlyphsArriveByteForByteInBothScans) {
   ASSERT_TRUE(horizontal.Render(U'A', h));
   EXPECT_EQ(v, (std::vector<std::uint8_t>{0x7C, 0x7E, 0x13, 0x13, 0x7E, 0x7C, 0x00, 0x00}));
   EXPECT_EQ(h, (std::vector<std::uint8_t>{0x30, 0x78, 0xCC, 0xCC, 0xFC, 0xCC, 0xCC, 0x00}));
-  EXPECT_EQ(Picture(v, 8, 8, 1), Joined(kLetterA));
+  EXPECT_EQ(PixelPicture(test::Cell(8, 8, 1), v), Joined(kLetterA));
 
   // The same letter at twice the size fills two bands of a 16 x 16 cell.
   std::vector<std::string> big;
@@ -164,7 +152,7 @@ TEST(GlyphRenderer, BdfGlyphsArriveByteForByteInBothScans) {
     big.push_back(wide);
     big.push_back(wide);
   }
-  const std::string path16 = testing::WriteBdf("zg_letter_a16", 16, 2, {{U'A', big}});
+  const std::string path16 = testing::WriteBdf(dir, "zg_letter_a16", 16, 2, {{U'A', big}});
   std::vector<std::uint8_t> v16(32), h16(32);
   ASSERT_TRUE(OpenOrFail(path16, Cell(16, 16, 1, 16)).Render(U'A', v16));
   ASSERT_TRUE(OpenOrFail(path16, Cell(16, 16, 0, 16)).Render(U'A', h16));
@@ -172,7 +160,7 @@ TEST(GlyphRenderer, BdfGlyphsArriveByteForByteInBothScans) {
                                             0xFC, 0xFC, 0xF0, 0xF0, 0x00, 0x00, 0x00, 0x00,
                                             0x3F, 0x3F, 0x3F, 0x3F, 0x03, 0x03, 0x03, 0x03,
                                             0x3F, 0x3F, 0x3F, 0x3F, 0x00, 0x00, 0x00, 0x00}));
-  EXPECT_EQ(Picture(h16, 16, 16, 0), Joined(big));
+  EXPECT_EQ(PixelPicture(test::Cell(16, 16, 0), h16), Joined(big));
 }
 
 TEST(GlyphRenderer, PcfAndGzippedPcfGiveWhatTheirBdfGives) {
@@ -190,6 +178,7 @@ TEST(GlyphRenderer, PcfAndGzippedPcfGiveWhatTheirBdfGives) {
 }
 
 TEST(GlyphRenderer, BitmapFontsInAnEightBitCharsetFindTheirCharacters) {
+  const test::TempFolder dir;
   // E1h is А in KOI8-R and C0h in Windows-1251; 41h is A in both.
   const std::vector<std::string> bar(8, "...#....");
   const struct {
@@ -199,7 +188,7 @@ TEST(GlyphRenderer, BitmapFontsInAnEightBitCharsetFindTheirCharacters) {
   } charsets[] = {{"KOI8", "R", 0xE1}, {"MICROSOFT", "CP1251", 0xC0}, {"ISO8859", "5", 0xB0}};
   for (const auto& cs : charsets) {
     const std::string path =
-        testing::WriteBdf(std::string("zg_charset_") + cs.registry, 8, 1,
+        testing::WriteBdf(dir, std::string("zg_charset_") + cs.registry, 8, 1,
                           {{U'A', kLetterA}, {char32_t(cs.code), bar}}, cs.registry, cs.encoding);
     const GlyphRenderer r = OpenOrFail(path, Cell(8, 8, 1, 8));
     EXPECT_EQ(RenderPicture(r, U'А'), Joined(bar)) << cs.registry;
@@ -209,25 +198,21 @@ TEST(GlyphRenderer, BitmapFontsInAnEightBitCharsetFindTheirCharacters) {
 }
 
 TEST(GlyphRenderer, BitmapFontsOpenOnlyInTheirOwnSizes) {
-  const std::string path = testing::WriteBdf("zg_only8", 8, 1, {{U'A', kLetterA}});
+  const test::TempFolder dir;
+  const std::string path = testing::WriteBdf(dir, "zg_only8", 8, 1, {{U'A', kLetterA}});
   const GlyphRenderer::Result r = GlyphRenderer::Open({path, Cell(8, 8, 1, 10)});
   ASSERT_FALSE(r);
   EXPECT_EQ(r.failure, (GlyphImportFailure{GlyphImportError::SizeNotInFont, {8}, 0, {}}));
 }
 
 TEST(GlyphRenderer, BadInputsGiveTheirError) {
-  const auto dir = std::filesystem::temp_directory_path();
-  const auto write = [&](const char* name, const std::string& bytes) {
-    const auto path = (dir / name).string();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  };
+  const test::TempFolder dir;
   std::ifstream ttf(kDejaVuSansMono, std::ios::binary);
   const std::string font((std::istreambuf_iterator<char>(ttf)), {});
-  const std::string text = write("zg_not_a_font.ttf", "Data &h00,&h01\r\n");
-  const std::string empty = write("zg_empty.ttf", "");
-  const std::string head = write("zg_truncated_head.ttf", font.substr(0, 2000));
-  const std::string half = write("zg_truncated_half.ttf", font.substr(0, font.size() / 2));
+  const std::string text = dir.Write("zg_not_a_font.ttf", "Data &h00,&h01\r\n");
+  const std::string empty = dir.Write("zg_empty.ttf", "");
+  const std::string head = dir.Write("zg_truncated_head.ttf", font.substr(0, 2000));
+  const std::string half = dir.Write("zg_truncated_half.ttf", font.substr(0, font.size() / 2));
 
   struct Case {
     std::string path;
@@ -243,10 +228,8 @@ TEST(GlyphRenderer, BadInputsGiveTheirError) {
       {empty, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0, {}}},
       {head, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0, {}}},
       {half, Cell(16, 16, 1, 16), {GlyphImportError::NotAFont, {}, 0, {}}},
-      {(dir / "zg_no_such_file.ttf").string(),
-       Cell(16, 16, 1, 16),
-       {GlyphImportError::CannotOpen, {}, 0, {}}},
-      {dir.string(), Cell(16, 16, 1, 16), {GlyphImportError::CannotOpen, {}, 0, {}}},
+      {dir / "zg_no_such_file.ttf", Cell(16, 16, 1, 16), {GlyphImportError::CannotOpen, {}, 0, {}}},
+      {dir / "", Cell(16, 16, 1, 16), {GlyphImportError::CannotOpen, {}, 0, {}}},  // the folder
       {kDejaVuSansMono, Cell(16, 16, 1, 0), {GlyphImportError::BadSize, {}, 0, {}}},
       {kDejaVuSansMono, Cell(16, 16, 1, 256), {GlyphImportError::BadSize, {}, 0, {}}},
       {kDejaVuSansMono, face5, {GlyphImportError::NoSuchFace, {}, 1, {}}},
@@ -265,8 +248,9 @@ TEST(GlyphRenderer, BadInputsGiveTheirError) {
 }
 
 TEST(GlyphRenderer, FillDrawsTheChosenSymbolsAndCountsMissingOnes) {
+  const test::TempFolder dir;
   const std::string path =
-      testing::WriteBdf("zg_two_letters", 8, 1, {{U'A', kLetterA}, {U'Б', kLetterA}});
+      testing::WriteBdf(dir, "zg_two_letters", 8, 1, {{U'A', kLetterA}, {U'Б', kLetterA}});
   const GlyphRenderer r = OpenOrFail(path, Cell(8, 8, 1, 8));
   const auto& cp1251 = CodePageCharacters(CodePage::Windows1251);
   const int defined = static_cast<int>(

@@ -3,7 +3,6 @@
 // font, and small BDF fonts written on the spot.
 
 #include <cstdint>
-#include <filesystem>
 #include <fstream>
 #include <span>
 #include <string>
@@ -12,15 +11,11 @@
 
 #include "glyphimport/glyph_renderer.h"
 #include "model/font_model.h"
+#include "temp_folder.h"
 
 namespace zg::testing {
 
 inline const std::string kDejaVuSansMono = ZG_TEST_DATA_DIR "/DejaVuSansMono.ttf";
-
-// The glyph as rows of '#' and '.', one line a row.
-inline std::string Picture(std::span<const std::uint8_t> glyph, int ncol, int nstr, int vert) {
-  return PixelPicture(Layout::Classic(ncol, nstr, ScanOf(vert)), glyph);
-}
 
 // Renders one character; the picture of an all-'?' cell when the font lacks it.
 inline std::string RenderPicture(const GlyphRenderer& r, char32_t ch) {
@@ -43,14 +38,14 @@ struct BdfGlyph {
   std::vector<std::string> rows;
 };
 
-// Writes a BDF font of square `pixels` strikes whose glyphs fill the box
+// Writes a BDF font into `dir` of square `pixels` strikes whose glyphs fill the box
 // pixels wide and tall, `descent` rows of it below the baseline. The glyphs'
 // codes are in the charset given by `registry` and `encoding`.
-inline std::string WriteBdf(const std::string& name, int pixels, int descent,
-                            const std::vector<BdfGlyph>& glyphs,
+inline std::string WriteBdf(const test::TempFolder& dir, const std::string& name, int pixels,
+                            int descent, const std::vector<BdfGlyph>& glyphs,
                             const std::string& registry = "ISO10646",
                             const std::string& encoding = "1") {
-  const auto path = std::filesystem::temp_directory_path() / (name + ".bdf");
+  const std::string path = dir / (name + ".bdf");
   std::ofstream out(path);
   const int ascent = pixels - descent;
   out << "STARTFONT 2.1\nFONT -zg-test-medium-r-normal--" << pixels << "-" << 10 * pixels
@@ -78,7 +73,7 @@ inline std::string WriteBdf(const std::string& name, int pixels, int descent,
     out << "ENDCHAR\n";
   }
   out << "ENDFONT\n";
-  return path.string();
+  return path;
 }
 
 }  // namespace zg::testing

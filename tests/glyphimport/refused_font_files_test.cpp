@@ -22,13 +22,9 @@ GlyphRenderOptions Cell8() {
   return o;
 }
 
-std::string TempPath(const std::string& name) {
-  return (std::filesystem::temp_directory_path() / name).string();
-}
-
 // A gzip file holding `zeros` zero bytes, deflated a block at a time.
-std::string GzipOfZeros(const std::string& name, std::size_t zeros) {
-  const std::string path = TempPath(name);
+std::string GzipOfZeros(const test::TempFolder& dir, const std::string& name, std::size_t zeros) {
+  const std::string path = dir / name;
   gzFile gz = gzopen(path.c_str(), "wb1");
   const std::vector<char> block(1U << 20, 0);
   for (std::size_t left = zeros; left > 0;) {
@@ -48,7 +44,8 @@ GlyphImportError ErrorOf(const std::string& path) {
 
 TEST(RefusedFontFiles, TooLargeFilesAreRefusedUnread) {
   // A sparse file: its size is checked, never its bytes.
-  const std::string huge = TempPath("zg_huge.ttf");
+  const test::TempFolder dir;
+  const std::string huge = dir / "zg_huge.ttf";
   std::ofstream(huge).close();
   std::filesystem::resize_file(huge, kMaxFontFileBytes + 1);
   EXPECT_EQ(ErrorOf(huge), GlyphImportError::TooLarge);
@@ -58,27 +55,26 @@ TEST(RefusedFontFiles, TooLargeFilesAreRefusedUnread) {
 }
 
 TEST(RefusedFontFiles, PackedFontsAreUnpackedWithinTheCap) {
+  const test::TempFolder dir;
   const auto zeros = static_cast<std::size_t>(kMaxUnpackedFontBytes);
-  EXPECT_EQ(ErrorOf(GzipOfZeros("zg_bomb.pcf.gz", zeros + 1)), GlyphImportError::UnpacksTooLarge);
+  EXPECT_EQ(ErrorOf(GzipOfZeros(dir, "zg_bomb.pcf.gz", zeros + 1)),
+            GlyphImportError::UnpacksTooLarge);
   // Zeros within the cap unpack, and are no font.
-  EXPECT_EQ(ErrorOf(GzipOfZeros("zg_zeros.pcf.gz", 4096)), GlyphImportError::NotAFont);
+  EXPECT_EQ(ErrorOf(GzipOfZeros(dir, "zg_zeros.pcf.gz", 4096)), GlyphImportError::NotAFont);
 
   const std::string gz = test::ReadWholeFile(ZG_TEST_DATA_DIR "/Letters8.pcf.gz");
-  const auto write = [](const char* name, const std::string& bytes) {
-    std::ofstream(TempPath(name), std::ios::binary) << bytes;
-    return TempPath(name);
-  };
-  EXPECT_EQ(ErrorOf(write("zg_cut.pcf.gz", gz.substr(0, gz.size() / 2))),
+  EXPECT_EQ(ErrorOf(dir.Write("zg_cut.pcf.gz", gz.substr(0, gz.size() / 2))),
             GlyphImportError::NotAFont);
-  EXPECT_EQ(ErrorOf(write("zg_font.pcf.bz2", "BZh91AY&SY")), GlyphImportError::OtherPacking);
-  EXPECT_EQ(ErrorOf(write("zg_font.pcf.Z", std::string("\x1F\x9D\x90", 3))),
+  EXPECT_EQ(ErrorOf(dir.Write("zg_font.pcf.bz2", "BZh91AY&SY")), GlyphImportError::OtherPacking);
+  EXPECT_EQ(ErrorOf(dir.Write("zg_font.pcf.Z", std::string("\x1F\x9D\x90", 3))),
             GlyphImportError::OtherPacking);
 }
 
 TEST(RefusedFontFiles, ABitmapFontInAnUnknownCharsetIsRefusedByName) {
+  const test::TempFolder dir;
   const std::vector<std::string> bar(8, "...#....");
   const std::string path =
-      testing::WriteBdf("zg_jisx0201", 8, 1, {{0x41, bar}, {0xB1, bar}}, "JISX0201.1976", "0");
+      testing::WriteBdf(dir, "zg_jisx0201", 8, 1, {{0x41, bar}, {0xB1, bar}}, "JISX0201.1976", "0");
   const GlyphRenderer::Result r = GlyphRenderer::Open({path, Cell8()});
   EXPECT_EQ(r.failure,
             (GlyphImportFailure{GlyphImportError::UnknownCharset, {}, 0, "JISX0201.1976-0"}));

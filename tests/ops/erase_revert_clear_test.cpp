@@ -105,7 +105,7 @@ TEST(RevertGlyph, RestoresTheGlyphAsSelected) {
     RevertGlyph(m);
 
     EXPECT_EQ(test::GlyphBytes(m, 100), atSelection);
-    EXPECT_EQ(test::GridPicture(m), test::PictureOf(atSelection, s));
+    EXPECT_EQ(test::GridPicture(m), test::Rows(PixelPicture(s.layout(), atSelection)));
     EXPECT_TRUE(test::GridColoursAgree(m));
     EXPECT_EQ(m.symbols[100].fontSize, kNormalFontSize);
     EXPECT_FALSE(m.symbols[100].bold);
@@ -132,7 +132,7 @@ TEST(RevertGlyph, BackupIsTakenAtTheLatestSelection) {
   RevertGlyph(m);
   Picture want = test::EmptyPicture(s);
   want[5][5] = '#';
-  EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, 2), s), want);
+  EXPECT_EQ(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, 2))), want);
   EXPECT_EQ(test::GridPicture(m), want);
 }
 

@@ -10,7 +10,6 @@ namespace {
 
 using test::PackPicture;
 using test::Picture;
-using test::PictureOf;
 using test::Shape;
 
 std::vector<std::uint8_t> Glyph(const std::vector<std::uint8_t>& font, int i, int cb) {
@@ -32,8 +31,8 @@ TEST(FontShift, MovesEveryGlyphOrNamesTheOneInTheWay) {
     EXPECT_EQ(FirstGlyphBlockingShift(font, s.layout(), ShiftDirection::Right), std::nullopt)
         << Describe(s);
     ShiftFont(font, s.layout(), ShiftDirection::Right);
-    EXPECT_EQ(PictureOf(Glyph(font, 0, cb), s), moved) << Describe(s);
-    EXPECT_EQ(PictureOf(Glyph(font, 223, cb), s), moved) << Describe(s);
+    EXPECT_EQ(test::Rows(PixelPicture(s.layout(), Glyph(font, 0, cb))), moved) << Describe(s);
+    EXPECT_EQ(test::Rows(PixelPicture(s.layout(), Glyph(font, 223, cb))), moved) << Describe(s);
 
     // Glyph 57 touches the bottom edge: it alone refuses a shift down.
     Picture low = test::EmptyPicture(s);

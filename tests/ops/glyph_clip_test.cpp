@@ -34,7 +34,7 @@ TEST(GlyphClip, CarriesAGlyphBetweenEveryPairOfCellsAndScans) {
     for (const Shape& to : test::AllShapes()) {
       std::vector<std::uint8_t> target(static_cast<std::size_t>(test::BytesOf(to)), 0xFF);
       PlaceGlyph(*clip, target, to.layout());
-      EXPECT_EQ(test::PictureOf(target, to), Fit(p, to))
+      EXPECT_EQ(test::Rows(PixelPicture(to.layout(), target)), Fit(p, to))
           << Describe(from) << " -> " << Describe(to);
     }
   }

@@ -13,10 +13,11 @@
 #include "model/codec.h"
 #include "model/editing.h"
 #include "model/font_model.h"
+#include "pictures.h"
 
 namespace zg::test {
 
-// Rows of '#' (on) and '.' (off), row 0 first.
+// A picture's rows (see pictures.h), row 0 first.
 using Picture = std::vector<std::string>;
 
 struct Shape {
@@ -89,23 +90,6 @@ inline std::vector<std::uint8_t> PackPicture(const Picture& p, const Shape& s) {
   return bytes;
 }
 
-inline Picture PictureOf(const std::vector<std::uint8_t>& bytes, const Shape& s) {
-  GlyphStore store{};
-  std::copy(bytes.begin(), bytes.end(), store.begin());
-  const std::string text = GlyphPicture(store, 0, static_cast<int>(bytes.size()), s.layout());
-  Picture p;
-  std::string row;
-  for (char ch : text) {
-    if (ch == '\n') {
-      p.push_back(row);
-      row.clear();
-    } else {
-      row += ch;
-    }
-  }
-  return p;
-}
-
 // The current glyph as the grid shows it: '#' where pixelOn is -1.
 inline Picture GridPicture(const FontModel& m) {
   Picture p;
@@ -136,12 +120,6 @@ inline std::vector<std::uint8_t> GlyphBytes(const FontModel& m, int simb) {
 
 inline void SetGlyph(FontModel& m, int simb, const std::vector<std::uint8_t>& bytes) {
   std::copy(bytes.begin(), bytes.end(), m.glyphStore.begin() + simb * m.cb);
-}
-
-inline std::string Join(const Picture& p) {
-  std::string s;
-  for (const auto& row : p) s += row + '\n';
-  return s;
 }
 
 }  // namespace zg::test

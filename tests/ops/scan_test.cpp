@@ -109,10 +109,11 @@ TEST(ChangeScan, KeepsPixelsWhereTheyAre) {
     const Shape after{s.ncol, s.nstr, s.vert == 1 ? 0 : 1};
     std::vector<Picture> pictures;
     for (int i = 0; i < kSymbolCount; ++i)
-      pictures.push_back(test::PictureOf(test::GlyphBytes(m, i), s));
+      pictures.push_back(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, i))));
     ChangeScan(m);
     for (int i = 0; i < kSymbolCount; ++i) {
-      ASSERT_EQ(test::PictureOf(test::GlyphBytes(m, i), after), pictures[i]) << "glyph " << i;
+      ASSERT_EQ(test::Rows(PixelPicture(after.layout(), test::GlyphBytes(m, i))), pictures[i])
+          << "glyph " << i;
     }
   }
 }
@@ -267,14 +268,14 @@ TEST(ChangeScan, RevertAfterwardsRestoresTheGlyphInTheNewLayout) {
     std::mt19937 rng(21);
     FontModel m = RandomFont(s, rng);
     SelectSymbol(m, 60);
-    const Picture atSelection = test::PictureOf(test::GlyphBytes(m, 60), s);
+    const Picture atSelection = test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, 60)));
     TogglePixel(m, 0);
     TogglePixel(m, 3 * kGridSide + 4);
     ChangeScan(m);
     ASSERT_TRUE(CanRevert(m));
     RevertGlyph(m);
     const Shape now{s.ncol, s.nstr, m.vert};
-    EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, 60), now), atSelection);
+    EXPECT_EQ(test::Rows(PixelPicture(now.layout(), test::GlyphBytes(m, 60))), atSelection);
     EXPECT_EQ(test::GridPicture(m), atSelection);
   }
 }
@@ -296,7 +297,7 @@ TEST(ChangeScan, NarrowCellsPadTheirRowsAndComeBack) {
   ChangeScan(m);
   ASSERT_EQ(m.vert, 0);
   ASSERT_EQ(m.cb, 8);
-  EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, 223), {6, 8, 0}), ell);
+  EXPECT_EQ(test::Rows(PixelPicture(test::Cell(6, 8, 0), test::GlyphBytes(m, 223))), ell);
   EXPECT_EQ(test::GlyphBytes(m, 0),
             (std::vector<std::uint8_t>{0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0xFC, 0x00}));
   ChangeScan(m);

@@ -154,10 +154,10 @@ TEST(ShiftBytes, MovesEveryPixelOnePlaceOrRefuses) {
         if (trial % 2 == 0) ClearEdge(p, d);
         auto bytes = test::PackPicture(p, s);
         const bool free = !EdgeOccupied(p, d);
-        ASSERT_EQ(CanShift(bytes, s.layout(), d), free) << test::Join(p);
+        ASSERT_EQ(CanShift(bytes, s.layout(), d), free) << test::Joined(p);
         if (!free) continue;
         ShiftBytes(bytes, s.layout(), d);
-        EXPECT_EQ(test::PictureOf(bytes, s), Moved(p, d)) << test::Join(p);
+        EXPECT_EQ(test::Rows(PixelPicture(s.layout(), bytes)), Moved(p, d)) << test::Joined(p);
       }
     }
   }
@@ -247,7 +247,7 @@ TEST(ShiftGlyph, ShiftsTheCurrentGlyphMarksItAndRedraws) {
     ASSERT_TRUE(ShiftGlyph(m, ShiftDirection::Down));
 
     const Picture want = Moved(p, ShiftDirection::Down);
-    EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, 5), s), want);
+    EXPECT_EQ(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, 5))), want);
     EXPECT_EQ(test::GridPicture(m), want);
     EXPECT_TRUE(test::GridColoursAgree(m));
     EXPECT_EQ(m.symbols[5].fontSize, kEditedFontSize);
@@ -330,7 +330,7 @@ TEST(ShiftGlyph, RepeatedUpStopsAtRowZero) {
   Picture want = test::EmptyPicture(s);
   want[0][2] = want[7][9] = '#';
   EXPECT_EQ(test::GridPicture(m), want);
-  EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, 5), s), want);
+  EXPECT_EQ(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, 5))), want);
 }
 
 TEST(ShiftGlyph, HorizontalCellGivenTheVerticalByteCountIsRefused) {

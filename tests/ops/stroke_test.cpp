@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <set>
 
+#include "model/codec.h"
+#include "ops/glyph_bytes.h"
 #include "ops_test_support.h"
 
 namespace zg {
@@ -23,9 +25,11 @@ Picture LinePicture(const std::vector<int>& boxes, int rows, int cols) {
 }
 
 // What the stroke left: the grid and the store must show the same glyph.
-Picture Painted(const FontModel& m) {
+Picture Painted(FontModel& m) {
+  RenderGlyph(m, m.sb, m.cb, LayoutOf(m));
   const Shape s{m.ncol, m.nstr, m.vert};
-  EXPECT_EQ(test::PictureOf(test::GlyphBytes(m, m.simb), s), test::GridPicture(m));
+  EXPECT_EQ(test::Rows(PixelPicture(s.layout(), test::GlyphBytes(m, m.simb))),
+            test::GridPicture(m));
   EXPECT_TRUE(test::GridColoursAgree(m));
   return test::GridPicture(m);
 }
@@ -62,47 +66,44 @@ TEST(GridLine, StepsFromBoxToNeighbouringBox) {
 
 TEST(Stroke, LeftButtonPaintsTheStateOfTheFirstBox) {
   FontModel m = test::NewFont({8, 8, 1});
-  Stroke draw(m, Box(1, 1), false);
+  Stroke draw(CurrentGlyph(m), LayoutOf(m), Box(1, 1), false);
   EXPECT_TRUE(draw.paintsOn());
-  draw.moveTo(m, Box(1, 5));
-  draw.moveTo(m, Box(5, 5));
-  draw.moveTo(m, Box(1, 1));  // back over its own boxes: nothing twice
+  draw.moveTo(CurrentGlyph(m), Box(1, 5));
+  draw.moveTo(CurrentGlyph(m), Box(5, 5));
+  draw.moveTo(CurrentGlyph(m), Box(1, 1));  // back over its own boxes: nothing twice
   EXPECT_TRUE(draw.changed());
   EXPECT_EQ(Painted(m), (Picture{"........", ".#####..", "..#..#..", "...#.#..", "....##..",
                                  ".....#..", "........", "........"}));
-  EXPECT_EQ(m.nosave, 1);
-  EXPECT_EQ(m.nosavesimb, 1);
-  EXPECT_TRUE(m.symbols[0].bold);
 
   // Starting on a lit box erases; lit boxes on the way go out, dark ones stay.
-  Stroke erase(m, Box(1, 3), false);
+  Stroke erase(CurrentGlyph(m), LayoutOf(m), Box(1, 3), false);
   EXPECT_FALSE(erase.paintsOn());
-  erase.moveTo(m, Box(6, 3));
+  erase.moveTo(CurrentGlyph(m), Box(6, 3));
   EXPECT_EQ(Painted(m), (Picture{"........", ".##.##..", "..#..#..", ".....#..", "....##..",
                                  ".....#..", "........", "........"}));
 }
 
 TEST(Stroke, RightButtonClears) {
   FontModel m = test::NewFont({8, 8, 0});
-  Stroke draw(m, Box(2, 0), false);
-  draw.moveTo(m, Box(2, 7));
-  Stroke clear(m, Box(0, 3), true);
+  Stroke draw(CurrentGlyph(m), LayoutOf(m), Box(2, 0), false);
+  draw.moveTo(CurrentGlyph(m), Box(2, 7));
+  Stroke clear(CurrentGlyph(m), LayoutOf(m), Box(0, 3), true);
   EXPECT_FALSE(clear.paintsOn());
-  clear.moveTo(m, Box(7, 3));
+  clear.moveTo(CurrentGlyph(m), Box(7, 3));
   EXPECT_EQ(Painted(m)[2], "###.####");
 
-  // A stroke that changes nothing leaves the flags and the mark alone.
+  // A stroke that changes nothing leaves the glyph alone.
   FontModel fresh = test::NewFont({8, 8, 0});
-  Stroke none(fresh, Box(0, 0), true);
-  none.moveTo(fresh, Box(7, 7));
+  Stroke none(CurrentGlyph(fresh), LayoutOf(fresh), Box(0, 0), true);
+  none.moveTo(CurrentGlyph(fresh), Box(7, 7));
   EXPECT_FALSE(none.changed());
   EXPECT_EQ(fresh, test::NewFont({8, 8, 0}));
 }
 
 TEST(Stroke, AFastDragLeavesNoGapsAndStaysInTheCell) {
   FontModel m = test::NewFont({24, 24, 1});
-  Stroke diagonal(m, Box(0, 0), false);
-  diagonal.moveTo(m, Box(23, 23));
+  Stroke diagonal(CurrentGlyph(m), LayoutOf(m), Box(0, 0), false);
+  diagonal.moveTo(CurrentGlyph(m), Box(23, 23));
   const Picture p = Painted(m);
   for (int i = 0; i < 24; ++i) {
     std::string row(24, '.');
@@ -113,14 +114,14 @@ TEST(Stroke, AFastDragLeavesNoGapsAndStaysInTheCell) {
   // An 8 x 8 cell: the part of the line outside the cell is skipped, and a
   // stroke starting outside paints nothing.
   FontModel small = test::NewFont({8, 8, 1});
-  Stroke across(small, Box(3, 0), false);
-  across.moveTo(small, Box(3, 23));
-  across.moveTo(small, Box(7, 7));
+  Stroke across(CurrentGlyph(small), LayoutOf(small), Box(3, 0), false);
+  across.moveTo(CurrentGlyph(small), Box(3, 23));
+  across.moveTo(CurrentGlyph(small), Box(7, 7));
   EXPECT_EQ(Painted(small)[3], "########");
   EXPECT_EQ(Painted(small)[7], ".......#");
   EXPECT_EQ(test::GlyphBytes(small, 1), std::vector<std::uint8_t>(8, 0));
-  Stroke outside(small, Box(10, 10), false);
-  outside.moveTo(small, Box(0, 0));
+  Stroke outside(CurrentGlyph(small), LayoutOf(small), Box(10, 10), false);
+  outside.moveTo(CurrentGlyph(small), Box(0, 0));
   EXPECT_FALSE(outside.active());
   EXPECT_FALSE(outside.changed());
 }

@@ -14,7 +14,6 @@ namespace {
 
 using test::PackPicture;
 using test::Picture;
-using test::PictureOf;
 using test::Shape;
 
 using Transform = std::function<void(std::span<std::uint8_t>, const Layout&)>;
@@ -23,7 +22,7 @@ using Transform = std::function<void(std::span<std::uint8_t>, const Layout&)>;
 Picture Apply(const Transform& t, const Picture& p, const Shape& s) {
   auto bytes = PackPicture(p, s);
   t(bytes, s.layout());
-  return PictureOf(bytes, s);
+  return test::Rows(PixelPicture(s.layout(), bytes));
 }
 
 const Transform kFlipH = FlipHorizontal;

@@ -26,7 +26,7 @@ struct Window {
   testing::RecordingPlatform platform;
   MainWindow window{platform};
   explicit Window(const char* size) {
-    platform.form2Script = testing::PickSize(size);
+    platform.dialogScripts.push_back(testing::PickSize(size));
     window.show();
     window.action(MenuCommand::Create)->trigger();
     window.symbolTable()->setFocus();

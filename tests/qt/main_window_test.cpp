@@ -70,7 +70,7 @@ TEST(MainWindow, ControlsSitWhereTheDesignedLayoutPutsThem) {
 
 TEST(MainWindow, ShrinksOnScreensNarrowerThan1440Pixels) {
   RecordingPlatform platform;
-  platform.screenWidth = 1280;
+  platform.screenWidthPixels = 1280;
   MainWindow window(platform);
   EXPECT_EQ(window.canvas()->size(), QSize(731, 450));  // width * 0.85 * 1.02, height * 0.85
   EXPECT_EQ(window.control(Ctl::Command1)->geometry(), QRect(24, 357, 82, 35));
@@ -110,7 +110,7 @@ TEST(MainWindow, StartsWithNoFont) {
 
 TEST(MainWindow, ControlsHiddenAtStartAreMadeOnceShownAndStackAsDesigned) {
   RecordingPlatform platform;
-  platform.form2Script = PickSize("8 x 8");
+  platform.dialogScripts.push_back(PickSize("8 x 8"));
   MainWindow window(platform);
   window.show();
   // The first frame shows two buttons and labels; the rest is made later.
@@ -128,7 +128,7 @@ TEST(MainWindow, ControlsHiddenAtStartAreMadeOnceShownAndStackAsDesigned) {
 
 TEST(MainWindow, ClicksOnTheBoxesReachTheLogic) {
   RecordingPlatform platform;
-  platform.form2Script = PickSize("8 x 8");
+  platform.dialogScripts.push_back(PickSize("8 x 8"));
   MainWindow window(platform);
   window.show();
   QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
@@ -167,7 +167,7 @@ TEST(MainWindow, ClicksOnTheBoxesReachTheLogic) {
 
 TEST(MainWindow, ADragPaintsEveryBoxOnItsWayAsOneUndoStep) {
   RecordingPlatform platform;
-  platform.form2Script = PickSize("8 x 8");
+  platform.dialogScripts.push_back(PickSize("8 x 8"));
   MainWindow window(platform);
   window.show();
   QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
@@ -191,7 +191,7 @@ TEST(MainWindow, ADragPaintsEveryBoxOnItsWayAsOneUndoStep) {
 
 TEST(MainWindow, ButtonsCheckBoxAndCombosFeedTheLogic) {
   RecordingPlatform platform;
-  platform.form2Script = PickSize("8 x 8");
+  platform.dialogScripts.push_back(PickSize("8 x 8"));
   MainWindow window(platform);
   window.show();
   QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
@@ -233,7 +233,7 @@ TEST(MainWindow, ButtonsCheckBoxAndCombosFeedTheLogic) {
 
 TEST(MainWindow, CombosKeepExactlyWhatWasTyped) {
   RecordingPlatform platform;
-  platform.form2Script = PickSize("8 x 8");
+  platform.dialogScripts.push_back(PickSize("8 x 8"));
   MainWindow window(platform);
   window.show();
   window.activateWindow();
@@ -261,7 +261,7 @@ TEST(MainWindow, CombosKeepExactlyWhatWasTyped) {
 
 TEST(MainWindow, AsksBeforeClosingOnlyWithUnsavedChanges) {
   RecordingPlatform platform;
-  platform.form2Script = PickSize("8 x 8");
+  platform.dialogScripts.push_back(PickSize("8 x 8"));
   {
     MainWindow window(platform);
     window.show();

@@ -33,14 +33,11 @@ void PickSize(QComboBox& list, int index) {
 
 // A parameters dialog over its own copy of the main window's data.
 struct DialogFixture {
-  explicit DialogFixture(const char* mode) : tip(mode), form2(model, window, tip, platform) {
-    form2.Load();
-  }
+  explicit DialogFixture(const char* mode) : form2(mode, platform) { form2.Load(); }
   RecordingPlatform platform;
-  FontModel model;
-  MainWindowState window;
-  std::string tip;
   Form2 form2;
+  std::string& tip = form2.tip;
+  Layout Cell() const { return form2.choice() ? form2.choice()->layout : Layout{}; }
 };
 
 TEST(ParamsDialog, ShowsTheDesignedControlsInNewMode) {
@@ -113,8 +110,9 @@ TEST(ParamsDialog, SizesSteerTheScanOptions) {
   EXPECT_EQ(dialog.heightBox()->value(), 24);
   QTest::mouseClick(dialog.horizontalOption(), Qt::LeftButton);
   QTest::mouseClick(dialog.confirmButton(), Qt::LeftButton);
-  EXPECT_EQ((std::array{f.model.ncol, f.model.nstr, f.model.vert, f.model.cb}),
-            (std::array<std::int16_t, 4>{7, 24, 0, 24}));
+  EXPECT_EQ(
+      (std::array{f.Cell().width, f.Cell().height, f.Cell().Vert(), f.Cell().BytesPerGlyph()}),
+      (std::array{7, 24, 0, 24}));
 }
 
 TEST(ParamsDialog, OnlyItsTwoButtonsCloseIt) {
@@ -152,7 +150,7 @@ TEST(ParamsDialog, LoadModeOffersTheNegativeBox) {
   PickSize(*dialog.sizeList(), 3);
   QTest::mouseClick(dialog.confirmButton(), Qt::LeftButton);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(f.model.pos, 0);
+  EXPECT_TRUE(f.form2.choice()->negative);
   EXPECT_EQ(f.tip, "load");
 }
 

@@ -41,27 +41,6 @@ class QtApplicationEnvironment : public ::testing::Environment {
 
 }  // namespace
 
-MsgAnswer RecordingPlatform::ShowMessage(const MessageRequest& request) {
-  messages.push_back(request);
-  if (request.buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-  if (answers.empty()) {
-    ADD_FAILURE() << "unexpected question: " << request.text;
-    return MsgAnswer::No;
-  }
-  const MsgAnswer answer = answers.front();
-  answers.pop_front();
-  return answer;
-}
-
-void RecordingPlatform::ShowForm2Modal(Form2& dialog) {
-  if (form2Script) {
-    dialog.Load();  // as the real dialog does when it opens
-    form2Script(dialog);
-  } else {
-    QtPlatform::ShowForm2Modal(dialog);
-  }
-}
-
 void WhenModal(std::function<void(QWidget*)> act) {
   auto* timer = new QTimer(qApp);
   auto tries = std::make_shared<int>(0);

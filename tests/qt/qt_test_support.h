@@ -1,18 +1,15 @@
 #pragma once
-// What the offscreen tests of the Qt binding share: a platform that records
-// messages and answers from a script, and a way to act on a modal dialog
-// while its exec() runs.
+// What the offscreen tests of the Qt binding share: the real platform with
+// scripted messages, and a way to act on a modal dialog while its exec() runs.
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <QWidget>
-#include <deque>
 #include <functional>
 #include <ostream>
-#include <vector>
 
-#include "ui/form2.h"
+#include "scripted_platform.h"
 #include "ui/qt/qt_platform.h"
 
 // Readable QStrings in failure messages.
@@ -20,18 +17,9 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace zg::testing {
 
-class RecordingPlatform : public QtPlatform {
- public:
-  std::vector<MessageRequest> messages;
-  std::deque<MsgAnswer> answers;  // one per Yes/No question, in order
-  int screenWidth = 1920;         // unscaled unless a test says otherwise
-  // When set, stands in for the parameters dialog; otherwise the real one runs.
-  std::function<void(Form2&)> form2Script;
-
-  MsgAnswer ShowMessage(const MessageRequest& request) override;
-  int ScreenWidthPixels() override { return screenWidth; }
-  void ShowForm2Modal(Form2& dialog) override;
-};
+// The real platform of the window, its messages and parameters dialog
+// played by the test.
+using RecordingPlatform = ScriptedPlatform<QtPlatform>;
 
 // Runs `act` on the next modal widget once it is shown; call it before the
 // call that opens the dialog. If `act` leaves the dialog open, it is closed

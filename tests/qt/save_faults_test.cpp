@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "qt_test_support.h"
+#include "temp_folder.h"
 #include "test_files.h"
 #include "ui/form1.h"
 
@@ -41,10 +42,10 @@ struct SaveOutcome {
 SaveOutcome SaveEditedFont(const std::string& target, const char* size = "8 x 8") {
   SavingPlatform platform;
   platform.target = target;
-  platform.form2Script = [size](Form2& d) {
+  platform.dialogScripts.push_back([size](Form2& d) {
     d.Combo1Click(size);
     d.Command1Click();
-  };
+  });
   Form1 form(platform);
   form.Load();
   form.command1Click();
@@ -75,20 +76,12 @@ bool SaveRefusedAsOrdinaryUser(const std::string& target) {
 class SaveFaults : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zgedit-save-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
     fs::permissions(dir_, fs::perms::all);
     if (geteuid() == 0) {
       ASSERT_EQ(chown(dir_.c_str(), kNobody, kNobody), 0);
     }
   }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all);
-    fs::remove_all(dir_);
-  }
+  void TearDown() override { fs::permissions(dir_, fs::perms::owner_all); }
   fs::path WriteOld(const fs::path& p) {
     std::ofstream(p, std::ios::binary) << kOld;
     if (geteuid() == 0) {
@@ -97,7 +90,8 @@ class SaveFaults : public ::testing::Test {
     return p;
   }
   static constexpr const char* kOld = "Data &h55 ; the user's old font\r\n";
-  fs::path dir_;
+  const test::TempFolder folder_;
+  const fs::path dir_ = folder_ / "";
 };
 
 TEST_F(SaveFaults, ReadOnlyTargetKeepsItsContents) {

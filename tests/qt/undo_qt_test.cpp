@@ -26,10 +26,10 @@ QPoint Centre(const GridWidget& grid, int box) { return grid.boxRect(box).center
 
 TEST(UndoQt, AFailedImportKeepsTheGridOnTheFontBeingEdited) {
   ImportingPlatform platform;
-  platform.form2Script = [](Form2& d) {
+  platform.dialogScripts.push_back([](Form2& d) {
     d.Combo1Click("24 x 24");
     d.Command1Click();
-  };
+  });
   MainWindow window(platform);
   window.show();
   QTest::mouseClick(window.control(Ctl::Command1), Qt::LeftButton);
@@ -59,10 +59,10 @@ TEST(UndoQt, AFailedImportKeepsTheGridOnTheFontBeingEdited) {
 
 TEST(UndoQt, CtrlZAndCtrlYFromTheKeyboard) {
   testing::RecordingPlatform platform;
-  platform.form2Script = [](Form2& d) {
+  platform.dialogScripts.push_back([](Form2& d) {
     d.Combo1Click("8 x 8");
     d.Command1Click();
-  };
+  });
   MainWindow window(platform);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

@@ -56,7 +56,7 @@ TEST(Commands, RevertAsksOnlyWhenThereIsSomethingToRevert) {
 TEST(Commands, ClearAsksOnlyWithUnsavedChanges) {
   Editor e("8 x 8");
   e.form.text1Click(4);
-  e.form.model.glyphStore[100] = 9;
+  e.SetGlyphs([](auto& g) { g[100] = 9; });
   e.form.command4Click();  // nosave = 0: no question
   EXPECT_TRUE(e.platform.messages.empty());
   EXPECT_EQ(e.form.model.glyphStore[100], 0);

@@ -15,10 +15,10 @@ using testing::PickSize;
 
 struct DialogFixture {
   FakePlatform platform;
-  FontModel model;
-  MainWindowState window;
-  std::string tip = "new";
-  Form2 dialog{model, window, tip, platform};
+  Form2 dialog{"new", platform};
+  std::string& tip = dialog.tip;
+  // The confirmed cell as the window's parameters would show it.
+  Layout Cell() const { return dialog.choice() ? dialog.choice()->layout : Layout{}; }
 };
 
 TEST(Form2Dialog, EverySizeSetsItsParametersAndScanOptions) {
@@ -46,10 +46,10 @@ TEST(Form2Dialog, EverySizeSetsItsParametersAndScanOptions) {
       EXPECT_EQ(f.dialog.state().option1, vertical) << row.item;
       f.dialog.Command1Click();
       EXPECT_TRUE(f.dialog.state().closed);
-      EXPECT_EQ(f.model.ncol, row.ncol);
-      EXPECT_EQ(f.model.nstr, row.nstr);
-      EXPECT_EQ(f.model.cb, row.cb);
-      EXPECT_EQ(f.model.vert, vertical ? 1 : 0) << row.item;
+      EXPECT_EQ(f.Cell().width, row.ncol);
+      EXPECT_EQ(f.Cell().height, row.nstr);
+      EXPECT_EQ(f.Cell().BytesPerGlyph(), row.cb);
+      EXPECT_EQ(f.Cell().Vert(), vertical ? 1 : 0) << row.item;
       EXPECT_EQ(f.tip, "load");
     }
   }
@@ -70,8 +70,8 @@ TEST(Form2Dialog, OptionsFollowTheSizesPickedInTurn) {
   f.dialog.Combo1Click("no such size");
   EXPECT_EQ(f.dialog.frm, "12 x 16");
   f.dialog.Command1Click();
-  EXPECT_EQ(f.model.vert, 1);
-  EXPECT_EQ(f.model.ncol, 12);
+  EXPECT_EQ(f.Cell().Vert(), 1);
+  EXPECT_EQ(f.Cell().width, 12);
 }
 
 TEST(Form2Dialog, OpensInTheModeItWasAskedFor) {
@@ -96,35 +96,27 @@ TEST(Form2Dialog, ConfirmWithoutSizeWarnsAndStaysOpen) {
   f.dialog.Load();
   f.dialog.Option2Click();
   const Form2State before = f.dialog.state();
-  const FontModel model = f.model;
   f.dialog.Command1Click();
   ASSERT_EQ(f.platform.messages.size(), 1U);
   EXPECT_EQ(f.platform.messages[0], (MessageRequest{"Укажите формат знакоместа!", MsgButtons::Ok,
                                                     MsgIcon::None, "Редактор знакогенератора"}));
   EXPECT_EQ(f.dialog.state(), before);
-  EXPECT_EQ(f.model, model);
+  EXPECT_FALSE(f.dialog.choice());
 }
 
 TEST(Form2Dialog, CancelAndTheCloseBoxLeaveTheMainWindowAlone) {
   DialogFixture f;
   f.tip = "load";
-  f.model.ncol = 8;
-  f.model.nstr = 8;
-  f.model.cb = 8;
-  f.model.pos = -1;
   f.dialog.Load();
   f.dialog.Combo1Click("24 x 24");
   f.dialog.Check1Click(1);
   EXPECT_TRUE(f.dialog.QueryUnload(CloseReason::User));
   EXPECT_TRUE(f.dialog.QueryUnload(CloseReason::SystemShutdown));
   EXPECT_FALSE(f.dialog.state().closed);
-  const FontModel model = f.model;
-  const MainWindowState window = f.window;
   f.dialog.Command2Click();
   EXPECT_EQ(f.tip, "end");
   EXPECT_TRUE(f.dialog.state().closed);
-  EXPECT_EQ(f.model, model);
-  EXPECT_EQ(f.window, window);
+  EXPECT_FALSE(f.dialog.choice());
 }
 
 TEST(Form2Dialog, TheNegativeBoxReachesTheMainWindowOnlyWhenConfirmed) {
@@ -133,14 +125,10 @@ TEST(Form2Dialog, TheNegativeBoxReachesTheMainWindowOnlyWhenConfirmed) {
   f.dialog.Load();
   f.dialog.Combo1Click("8 x 8");
   f.dialog.Check1Click(1);
-  EXPECT_EQ(f.window.check1Value, 0);
+  EXPECT_FALSE(f.dialog.choice());
   f.dialog.Command1Click();
-  EXPECT_EQ(f.model.pos, 0);
-  EXPECT_EQ(f.window.check1Value, 1);
-  for (Ctl c : {Ctl::Command3, Ctl::Command4, Ctl::Command5, Ctl::Frame2, Ctl::Check1, Ctl::Combo1,
-                Ctl::Combo2})
-    EXPECT_TRUE(f.window.IsVisible(c));
-  EXPECT_EQ(f.model.nb, -1);
+  ASSERT_TRUE(f.dialog.choice());
+  EXPECT_TRUE(f.dialog.choice()->negative);
 }
 
 TEST(Creation, EverySizeOpensAnEmptyFontWithItsCellShown) {
@@ -150,7 +138,6 @@ TEST(Creation, EverySizeOpensAnEmptyFontWithItsCellShown) {
       FakePlatform platform;
       Form1 form(platform);
       form.Load();
-      form.model.glyphStore.fill(0x55);
       platform.dialogScripts.push_back(PickSize(size.name, horizontal));
       form.command1Click();
       const FontModel& m = form.model;
@@ -230,9 +217,10 @@ TEST(Creation, RevertAfterCreationRestoresTheEmptyGlyph) {
   form.command1Click();
   form.text1Click(7);
   form.picture1Click(0);
-  form.model.nosave = 0;
+  platform.answers = {MsgAnswer::Yes};  // the unsaved pixel may go
   platform.dialogScripts.push_back(PickSize("8 x 8"));
   form.command1Click();
+  platform.messages.clear();
   form.command11Click();
   EXPECT_TRUE(platform.messages.empty()) << "nothing to revert right after creation";
   form.picture1Click(10);
@@ -241,7 +229,7 @@ TEST(Creation, RevertAfterCreationRestoresTheEmptyGlyph) {
   EXPECT_EQ(std::count(form.model.glyphStore.begin(), form.model.glyphStore.begin() + 8, 0), 8);
 }
 
-TEST(Creation, ANegativeImportLeavesTheMainCheckBoxTickedButTheNewFontPositive) {
+TEST(Creation, ANewFontIsPositiveAndTheCheckBoxSaysSo) {
   FakePlatform platform;
   Form1 form(platform);
   form.Load();
@@ -249,8 +237,9 @@ TEST(Creation, ANegativeImportLeavesTheMainCheckBoxTickedButTheNewFontPositive) 
   EXPECT_EQ(form.model.pos, 0);
   platform.dialogScripts.push_back(PickSize("8 x 8"));
   form.command1Click();
-  EXPECT_EQ(form.window.check1Value, 1);
+  EXPECT_EQ(form.window.check1Value, 0);
   EXPECT_EQ(form.model.pos, -1);
+  EXPECT_FALSE(form.Document().negative);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "fake_platform.h"
+#include "temp_folder.h"
 #include "ui/form1.h"
 #include "ui/texts.h"
 
@@ -28,21 +29,16 @@ long PeakKilobytes() {
 class HostileFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zgedit-hostile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
     form_.Load();
     platform_.dialogScripts.push_back(PickSize("8 x 8"));
     form_.command1Click();
     form_.text1Click(65);
     form_.picture1Click(26);
-    form_.model.nosave = 0;  // no question before the import
+    form_.session().MarkSaved();  // no question before the import
+    form_.Show();
     before_ = form_.model;
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string Path(const std::string& name) { return (dir_ / name).string(); }
+  std::string Path(const std::string& name) { return dir_ / name; }
 
   // Imports `path`; the name asks for an 8 x 8 vertical font unless the test
   // names it otherwise.
@@ -62,7 +58,7 @@ class HostileFiles : public ::testing::Test {
     return platform_.messages.empty() ? std::string() : platform_.messages.back().text;
   }
 
-  fs::path dir_;
+  test::TempFolder dir_;
   FakePlatform platform_;
   Form1 form_{platform_};
   FontModel before_;

@@ -120,7 +120,9 @@ TEST(Shell, ClosingAsksOnlyWhileThereAreUnsavedChanges) {
   EXPECT_FALSE(form.QueryUnload(CloseReason::User));
   EXPECT_TRUE(platform.messages.empty());
 
-  form.model.nosave = 1;
+  platform.dialogScripts.push_back(testing::PickSize("8 x 8"));
+  form.command1Click();
+  form.picture1Click(0);  // unsaved work
   EXPECT_FALSE(form.QueryUnload(CloseReason::Program));
   EXPECT_TRUE(platform.messages.empty());
 

@@ -17,6 +17,7 @@
 #include <QSessionManager>
 #endif
 
+#include "ui/commands.h"
 #include "ui/qt/face_button.h"
 #include "ui/qt/geometry.h"
 #include "ui/qt/grid_widget.h"
@@ -31,16 +32,6 @@ namespace zg {
 namespace {
 
 constexpr int kSymbolColumns = 16;  // the symbol table's row is 16 codes
-
-using Handler = void (Form1::*)();
-constexpr std::pair<Ctl, Handler> kButtonHandlers[] = {
-    {Ctl::Command1, &Form1::command1Click},   {Ctl::Command2, &Form1::command2Click},
-    {Ctl::Command3, &Form1::command3Click},   {Ctl::Command4, &Form1::command4Click},
-    {Ctl::Command5, &Form1::command5Click},   {Ctl::Command6, &Form1::command6Click},
-    {Ctl::Command7, &Form1::command7Click},   {Ctl::Command8, &Form1::command8Click},
-    {Ctl::Command9, &Form1::command9Click},   {Ctl::Command10, &Form1::command10Click},
-    {Ctl::Command11, &Form1::command11Click},
-};
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -158,32 +149,39 @@ void MainWindow::build() {
 
 void MainWindow::buildMenus() {
   menuBar_ = new QMenuBar(this);
-  for (const MenuData& menuData : MenuBar()) {
-    QMenu* menu = menuBar_->addMenu(Q(menuData.title));
-    QMenu* submenu = nullptr;
-    const char* submenuTitle = nullptr;
-    auto* group = new QActionGroup(menu);  // the checkable items of a menu are exclusive
-    for (const MenuItemData& item : menuData.items) {
-      if (item.submenu != submenuTitle) {
-        submenuTitle = item.submenu;
-        if (item.separatorBefore) menu->addSeparator();
-        submenu = submenuTitle != nullptr ? menu->addMenu(Q(submenuTitle)) : nullptr;
-      } else if (item.separatorBefore) {
-        (submenu != nullptr ? submenu : menu)->addSeparator();
-      }
-      QMenu* into = submenu != nullptr ? submenu : menu;
-      QAction* action = into->addAction(Q(item.text));
-      QList<QKeySequence> keys;
-      for (const char* key : item.shortcuts) keys.append(QKeySequence(QString::fromLatin1(key)));
-      action->setShortcuts(keys);
-      if (item.checkable) {
-        action->setCheckable(true);
-        group->addAction(action);
-      }
-      const MenuCommand command = item.command;
-      connect(action, &QAction::triggered, this, [this, command] { runMenu(command); });
-      actions_[static_cast<std::size_t>(command)] = action;
+  QMenu* menu = nullptr;
+  const char* menuTitle = nullptr;
+  QMenu* submenu = nullptr;
+  const char* submenuTitle = nullptr;
+  QActionGroup* group = nullptr;  // the checkable items of a menu are exclusive
+  for (const CommandRow& item : CommandTable()) {
+    if (item.menu == nullptr) continue;  // a button's own
+    if (menu == nullptr || std::string_view(item.menu) != menuTitle) {
+      menuTitle = item.menu;
+      menu = menuBar_->addMenu(Q(item.menu));
+      group = new QActionGroup(menu);
+      submenu = nullptr;
+      submenuTitle = nullptr;
     }
+    if (item.submenu != submenuTitle) {
+      submenuTitle = item.submenu;
+      if (item.separatorBefore) menu->addSeparator();
+      submenu = submenuTitle != nullptr ? menu->addMenu(Q(submenuTitle)) : nullptr;
+    } else if (item.separatorBefore) {
+      (submenu != nullptr ? submenu : menu)->addSeparator();
+    }
+    QMenu* into = submenu != nullptr ? submenu : menu;
+    QAction* action = into->addAction(Q(item.text));
+    QList<QKeySequence> keys;
+    for (const char* key : item.shortcuts) keys.append(QKeySequence(QString::fromLatin1(key)));
+    action->setShortcuts(keys);
+    if (item.checkable) {
+      action->setCheckable(true);
+      group->addAction(action);
+    }
+    const MenuCommand command = item.command;
+    connect(action, &QAction::triggered, this, [this, command] { runMenu(command); });
+    actions_[static_cast<std::size_t>(command)] = action;
   }
 }
 
@@ -302,10 +300,10 @@ QWidget* MainWindow::makeControl(const ControlSpec& design) {
       auto* button = new FaceButton(Q(design.caption), design.face, parent);
       // A click leaves the keyboard with the symbol table.
       button->setFocusPolicy(Qt::TabFocus);
-      for (const auto& [id, handler] : kButtonHandlers) {
-        if (id != design.id) continue;
+      for (const CommandRow& row : CommandTable()) {
+        if (row.button != design.id) continue;
         connect(button, &QPushButton::clicked, this,
-                [this, h = handler] { run([this, h] { (form.*h)(); }); });
+                [this, c = row.command] { run([this, c] { form.RunMenu(c); }); });
       }
       return button;
     }

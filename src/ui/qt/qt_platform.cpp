@@ -10,14 +10,13 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cerrno>
-#include <cstring>
 #include <span>
 
+#include "document/file_replace.h"
 #include "fontfile/byte_source.h"
 #include "ui/font_import_form.h"
 #include "ui/form2.h"
@@ -192,32 +191,9 @@ std::unique_ptr<ByteSource> QtPlatform::OpenForReading(const std::string& path, 
 
 std::optional<FileError> QtPlatform::ReplaceFile(const std::string& path,
                                                  const std::string& contents) {
-  // QSaveFile writes beside the target and renames on commit, so a failure
-  // leaves the old file untouched; it also refuses a target the user may not
-  // write, where a rename alone would succeed.
-  QSaveFile file(Q(path));
-  // Unbuffered, so that a full disk is reported by the write with its own reason.
-  errno = 0;
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    const int code = errno;
-    return FileError{file.errorString().toStdString(), FaultOf(Q(path), file.error(), code)};
-  }
-  const auto size = static_cast<qint64>(contents.size());
-  errno = 0;
-  if (file.write(contents.data(), size) != size) {
-    // After a partial write Qt keeps no reason of its own; the system's is in errno.
-    const int code = errno;
-    const std::string why =
-        code != 0 ? std::string(std::strerror(code)) : file.errorString().toStdString();
-    file.cancelWriting();
-    return FileError{why, FaultOfErrno(code)};
-  }
-  errno = 0;
-  if (!file.commit()) {
-    const int code = errno;
-    return FileError{file.errorString().toStdString(), FaultOf(Q(path), file.error(), code)};
-  }
-  return std::nullopt;
+  // The document layer's writer, as zgconv's: links, permissions, devices
+  // and a full disk behave alike in both.
+  return zg::ReplaceFile(path, contents);
 }
 
 std::string QtPlatform::ApplicationDirectory() {

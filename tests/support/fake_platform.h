@@ -1,6 +1,7 @@
 #pragma once
-// A Platform that answers from a script and records what it was asked, so a
-// test can play the user.
+// A Platform wholly of the test's making: scripted answers and dialogs,
+// files kept in memory, and the window logic started on it, so a test can
+// play the user.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include "dialog_scripts.h"
 #include "fontfile/fontfile.h"
+#include "scripted_platform.h"
 #include "ui/font_import_form.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -20,17 +22,14 @@
 
 namespace zg::testing {
 
-class FakePlatform : public Platform {
+class FakePlatform : public ScriptedPlatform<Platform> {
  public:
-  // Scripted answers, used in order.
-  std::deque<MsgAnswer> answers;
+  // Scripted answers, used in order (besides those of ScriptedPlatform).
   std::deque<std::optional<std::string>> openPaths;
   std::deque<std::optional<std::string>> savePaths;
-  std::deque<std::function<void(Form2&)>> dialogScripts;
   std::optional<FileError> replaceFailure;  // the next saves fail with this
-  int screenWidthPixels = 1920;
-  std::set<std::string> folders;          // folders that exist besides the real ones
-  std::set<std::string> writableFolders;  // folders the user may write
+  std::set<std::string> folders;            // folders that exist besides the real ones
+  std::set<std::string> writableFolders;    // folders the user may write
   std::map<std::string, std::string> settings;
   ClipboardContents clipboard;
   std::deque<std::optional<FontImportChoice>> fontImportChoices;
@@ -42,24 +41,10 @@ class FakePlatform : public Platform {
   std::vector<TableImportRequest> tableImportRequests;
   std::vector<ExportChoice> exportDialogsShown;
 
-  // What the program asked.
-  std::vector<MessageRequest> messages;
+  // What the program asked (besides what ScriptedPlatform records).
   std::vector<OpenDialogRequest> openRequests;
   std::vector<SaveDialogRequest> saveRequests;
-  std::vector<Form2State> dialogsShown;      // the dialog's state right after it opened
   std::map<std::string, std::string> files;  // saved files; also readable
-
-  MsgAnswer ShowMessage(const MessageRequest& request) override {
-    messages.push_back(request);
-    if (request.buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-    if (answers.empty()) {
-      ADD_FAILURE() << "unexpected question: " << request.text;
-      return MsgAnswer::No;
-    }
-    const MsgAnswer a = answers.front();
-    answers.pop_front();
-    return a;
-  }
 
   std::optional<std::string> OpenFileDialog(const OpenDialogRequest& request) override {
     openRequests.push_back(request);
@@ -81,20 +66,6 @@ class FakePlatform : public Platform {
     auto p = savePaths.front();
     savePaths.pop_front();
     return p;
-  }
-
-  void ShowForm2Modal(Form2& dialog) override {
-    dialog.Load();  // as the real dialog does when it opens
-    dialogsShown.push_back(dialog.state());
-    if (dialogScripts.empty()) {
-      ADD_FAILURE() << "unexpected parameters dialog";
-      dialog.Command2Click();
-      return;
-    }
-    auto script = dialogScripts.front();
-    dialogScripts.pop_front();
-    script(dialog);
-    if (!dialog.state().closed) ADD_FAILURE() << "the dialog script left the dialog open";
   }
 
   std::unique_ptr<ByteSource> OpenForReading(const std::string& path, FileError& error) override {
@@ -169,7 +140,6 @@ class FakePlatform : public Platform {
   void WriteSetting(const std::string& key, const std::string& value) override {
     settings[key] = value;
   }
-  int ScreenWidthPixels() override { return screenWidthPixels; }
 };
 
 // The window logic on a fake platform, started as the program starts it;
@@ -190,6 +160,15 @@ struct Editor {
     form.command2Click();
   }
   FontDocument Doc() const { return form.Document(); }
+  // Sets glyph bytes by hand, as a font just read (saved): `fill` gets the
+  // font's bytes.
+  template <class F>
+  void SetGlyphs(F fill) {
+    EditorSession::Transaction t(form.session(), "test");
+    fill(t.document().glyphs);
+    t.Commit(StepSaved::Saved);
+    form.Show();
+  }
 };
 
 }  // namespace zg::testing
