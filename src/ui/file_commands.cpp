@@ -199,6 +199,9 @@ void FileCommands::Import(Form1& f) {
   if (const std::string note = ReadExtentNote(loaded.extent); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
+  if (const std::string note = WidthsLineNote(loaded.widthsLine); !note.empty()) {
+    talk.Notify(note, MsgIcon::Information, text::kInformation);
+  }
 }
 
 void FileCommands::ImportTable(Form1& f) {

@@ -33,6 +33,10 @@ std::string ReadExtentNote(const ReadExtent& extent);
 std::string UnwrittenGlyphsNote(const std::vector<int>& codes,
                                 OutputFormat format = OutputFormat::Bdf);
 
+// "Строка 225: ширины символов записаны неверно ..." for a widths line the
+// load did not take, or "" when there was none or it was taken.
+std::string WidthsLineNote(const WidthsLine& line);
+
 // The question before saving `d` under `path`, whose name says `named`.
 std::string NameContradictionQuestion(std::string_view path, const FontFileParams& named,
                                       const FontDocument& d);

@@ -49,6 +49,9 @@ inline constexpr const char* kExportFilterSource = "Знакогенератор
 inline constexpr const char* kExportUnwritten =
     "Символы с кодами %1 не записаны: их коды Юникода заняты другими символами "
     "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.";
+// %1: the line of a font source's widths line that is not right.
+inline constexpr const char* kWidthsLineRefused =
+    "Строка %1: ширины символов записаны неверно и не загружены, шрифт открыт как моноширинный.";
 inline constexpr const char* kExportUnwrittenLvgl =
     "Символы с кодами %1 не записаны: в кодовой странице у них нет своего символа Юникода.";
 

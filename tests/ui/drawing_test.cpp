@@ -80,6 +80,22 @@ TEST(Drawing, CopyAndPasteBetweenCellsAndThroughText) {
   e.form.cutClick();
   EXPECT_EQ(Shown(e.form).find('#'), std::string::npos);
   EXPECT_NE(e.platform.clipboard.glyph->find("zgedit-glyph"), std::string::npos);
+
+  // A proportional font's glyph carries its width into another proportional font.
+  Editor p("8 x 8");
+  {
+    EditorSession::Transaction t(p.form.session(), "test");
+    t.document().widths.assign(kSymbolCount, 8);
+    t.document().widths[3] = 5;
+    t.Commit(StepSaved::Saved);
+  }
+  p.form.text1Click(3);
+  p.form.copyClick();
+  ASSERT_TRUE(p.platform.clipboard.glyph);
+  EXPECT_TRUE(p.platform.clipboard.glyph->starts_with("zgedit-glyph 2 8x8 v w5\n"));
+  p.form.text1Click(4);
+  p.form.pasteClick();
+  EXPECT_EQ(p.Doc().Width(4), 5);
 }
 
 TEST(Drawing, TransformsOfTheCurrentGlyph) {
