@@ -9,6 +9,7 @@
 #include "ui/font_import_form.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/proportional_choice.h"
 #include "ui/table_import_form.h"
 
 namespace zg {
@@ -46,6 +47,11 @@ class BenchPlatform final : public Platform {
     return {};
   }
   std::optional<ExportChoice> ShowExportDialog(const ExportChoice&) override { return {}; }
+  std::optional<int> AskGlyphWidth(int, int) override { return {}; }
+  std::optional<ProportionalChoice> ShowProportionalDialog(const ProportionalChoice&,
+                                                           int) override {
+    return {};
+  }
   std::string ApplicationDirectory() override { return "/tmp"; }
   std::string DocumentsDirectory() override { return "/tmp"; }
   bool IsFolder(const std::string&) override { return false; }

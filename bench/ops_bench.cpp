@@ -3,6 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <random>
+#include <span>
+#include <vector>
 
 #include "model/codec.h"
 #include "model/editing.h"
@@ -70,5 +72,31 @@ void BM_ChangeScan24x24(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChangeScan24x24)->Unit(benchmark::kMicrosecond);
+
+// "Пропорциональный шрифт...": every width of a full 24 x 24 font found from
+// its ink. Letter-like glyphs: ink on the left two thirds, the right columns
+// empty, so the search from the right walks past empty columns first; every
+// tenth glyph empty, as unused codes are. Goal: under 1 ms.
+void BM_ProportionalWidths24x24(benchmark::State& state) {
+  const auto layout = zg::Layout::Classic(24, 24, zg::ScanOf(static_cast<int>(state.range(0))));
+  std::vector<std::uint8_t> glyphs(static_cast<std::size_t>(zg::kSymbolCount * 72), 0);
+  std::mt19937 rng(7);
+  std::bernoulli_distribution on(0.4);
+  for (int i = 0; i < zg::kSymbolCount; ++i) {
+    if (i % 10 == 0) continue;
+    const auto glyph = std::span(glyphs).subspan(static_cast<std::size_t>(i * 72), 72);
+    for (int y = 2; y < 20; ++y) {
+      for (int x = 1; x < 8 + i % 9; ++x) zg::SetPixel(layout, glyph, x, y, on(rng));
+    }
+  }
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(zg::ProportionalWidths(glyphs, layout, 1, 8));
+  }
+}
+BENCHMARK(BM_ProportionalWidths24x24)
+    ->ArgName("vert")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

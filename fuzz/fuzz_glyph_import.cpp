@@ -75,6 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (drawn) {
       Check(std::equal(plain.begin(), plain.end(), glyph.begin()),
             "asking about cut ink changed the glyph");
+      zg::RenderedGlyph rendered;
+      Check(r.Render(ch, plain, rendered) && rendered.clipped == clipped,
+            "the cut ink told two ways differs");
+      Check(rendered.width >= 1 && rendered.width <= r.options().layout.width,
+            "a width outside 1..cell width");
     }
     Check(std::all_of(buffer.begin(), buffer.begin() + kGuard,
                       [](std::uint8_t b) { return b == kFill; }),

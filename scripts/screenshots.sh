@@ -4,6 +4,9 @@
 #   docs/editing.png      tests/data/Font08x08vp.fnt imported, the letter Ж selected
 #   docs/preview.png      the same font in the "Просмотр" window beside the editor
 #   docs/font-import.png  the dialog "Импорт из шрифта..." on DejaVu Sans Mono
+#   docs/proportional.png tests/data/Font16x16vp.fnt made proportional, the
+#                         letter i selected with its width line, and the
+#                         preview setting text by each glyph's width
 #
 #   scripts/screenshots.sh
 #
@@ -162,6 +165,23 @@ take_screenshots() {
   sleep 1
   shoot "$dialog" "$DOCS/font-import.png"
   xdotool key Escape
+  wait_for_close "Импорт из шрифта"
+
+  # The same font made proportional, with the dialog's spacing and space.
+  xdotool windowfocus --sync "$wid"
+  xdotool key ctrl+shift+p
+  dialog=$(wait_for_window "Пропорциональный шрифт")
+  xdotool windowfocus --sync "$dialog"
+  xdotool key Return
+  wait_for_close "Пропорциональный шрифт"
+  xdotool windowfocus --sync "$wid"
+  xdotool type --delay 20 "i"
+  sleep 0.5
+  xdotool windowfocus --sync "$preview"
+  xdotool key ctrl+a
+  xdotool type --delay 20 "Hill Mill: width 1234"
+  sleep 0.5
+  shoot "$wid" "$preview" "$DOCS/proportional.png"
 }
 
 if [ "${ZG_SCREENSHOTS_IN_XVFB:-}" = 1 ]; then

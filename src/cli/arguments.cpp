@@ -222,6 +222,8 @@ class Parser {
       a_.singleDefinition = true;
     } else if (o == "--ignore-name") {
       a_.ignoreName = true;
+    } else if (o == "--keep-advances") {
+      Import(o).keepAdvances = true;
     } else {
       return false;
     }
@@ -655,6 +657,9 @@ From an outline or bitmap font (TrueType, OpenType, BDF, PCF):
                        shift every glyph right and down by pixels
   --face N             face of a font collection (default 0)
   --fill all|empty     draw every glyph or only the empty ones
+  --keep-advances      the glyphs drawn take the font's advances as their
+                       widths (where the pen stands after each glyph in the
+                       cell): a proportional font; best with --align left
   -h, --help           this text
   --version            the program's version
 Notes on standard error say what was not converted as asked, e.g. an input

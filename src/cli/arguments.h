@@ -25,6 +25,7 @@ struct FontImportArgs {
   int offsetY = 0;
   int faceIndex = 0;
   bool emptyOnly = false;
+  bool keepAdvances = false;  // the glyphs drawn take the font's advances as widths
   friend bool operator==(const FontImportArgs&, const FontImportArgs&) = default;
 };
 

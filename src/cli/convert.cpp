@@ -424,8 +424,8 @@ class Conversion {
       return false;
     }
     const FillSummary summary =
-        FillGlyphs(*opened.renderer, CodePageCharacters(a_.codePage),
-                   f.emptyOnly ? FillRange::EmptyOnly() : FillRange::All(), doc.glyphs);
+        FillDocument(*opened.renderer, CodePageCharacters(a_.codePage),
+                     f.emptyOnly ? FillRange::EmptyOnly() : FillRange::All(), f.keepAdvances, doc);
     if (summary.missing > 0) {
       err_ << "zgconv: note: " << f.fontPath << " lacks " << summary.missing << " of the "
            << summary.filled + summary.missing

@@ -368,6 +368,22 @@ std::string GlyphRenderer::faceName() const {
 }
 
 bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* clipped) const {
+  RenderedGlyph rendered;
+  if (!Draw(ch, glyph, clipped != nullptr, rendered)) return false;
+  if (clipped != nullptr) *clipped = rendered.clipped;
+  return true;
+}
+
+bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph,
+                           RenderedGlyph& rendered) const {
+  RenderedGlyph drawn;
+  if (!Draw(ch, glyph, true, drawn)) return false;
+  rendered = drawn;
+  return true;
+}
+
+bool GlyphRenderer::Draw(char32_t ch, std::span<std::uint8_t> glyph, bool findCut,
+                         RenderedGlyph& out) const {
   const Face& f = *face_;
   const GlyphRenderOptions& o = f.options;
   const int cb = o.layout.BytesPerGlyph();
@@ -395,13 +411,16 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* cli
       o.mode == RenderMode::Mono ? kMonoThreshold : std::clamp(o.threshold, 1, 255);
   const int bitmapLeft = Bounded(slot->bitmap_left);
   const int top = f.ascent + Bounded(o.offsetY) - Bounded(slot->bitmap_top);
+  const int advance = PixelsRound(slot->advance.x);
   int left = bitmapLeft;
   if (o.align == HAlign::Center) {
-    const int advance = PixelsRound(slot->advance.x);
     left = advance > 0 ? FloorDiv2(o.layout.width - advance) + bitmapLeft
                        : FloorDiv2(o.layout.width - width);
   }
   left += Bounded(o.offsetX);
+  // The origin is bitmapLeft pixels left of the bitmap.
+  const long penEnd = static_cast<long>(left) - bitmapLeft + std::max(advance, 0);
+  out.width = static_cast<int>(std::clamp(penEnd, 1L, static_cast<long>(o.layout.width)));
 
   std::fill_n(glyph.begin(), cb, std::uint8_t{0});
   // The part of the bitmap that falls into the cell is drawn; the rest is
@@ -413,10 +432,10 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* cli
   bool cut = false;
   for (int r = 0; r < rows; ++r) {
     const bool rowInCell = r >= r0 && r < r1;
-    if (!rowInCell && (cut || clipped == nullptr)) continue;
+    if (!rowInCell && (cut || !findCut)) continue;
     for (int c = 0; c < width; ++c) {
       const bool inCell = rowInCell && c >= c0 && c < c1;
-      if (!inCell && (cut || clipped == nullptr)) continue;
+      if (!inCell && (cut || !findCut)) continue;
       if (Coverage(bm, r, c) < threshold) continue;
       if (!inCell) {
         cut = true;
@@ -425,13 +444,13 @@ bool GlyphRenderer::Render(char32_t ch, std::span<std::uint8_t> glyph, bool* cli
       SetPixel(o.layout, glyph, left + c, top + r, true);
     }
   }
-  if (clipped != nullptr) *clipped = cut;
+  out.clipped = cut;
   return true;
 }
 
 FillSummary FillGlyphs(const GlyphRenderer& renderer,
                        const std::array<char32_t, kSymbolCount>& characters, FillRange range,
-                       std::span<std::uint8_t> glyphs) {
+                       std::span<std::uint8_t> glyphs, std::span<std::uint8_t> widths) {
   const GlyphRenderOptions& o = renderer.options();
   const auto cb = static_cast<std::size_t>(o.layout.BytesPerGlyph());
   FillSummary summary;
@@ -446,14 +465,28 @@ FillSummary FillGlyphs(const GlyphRenderer& renderer,
         std::any_of(glyph.begin(), glyph.end(), [](std::uint8_t b) { return b != 0; })) {
       continue;
     }
-    bool clipped = false;
-    if (renderer.Render(ch, glyph, &clipped)) {
+    RenderedGlyph rendered;
+    if (renderer.Render(ch, glyph, rendered)) {
       ++summary.filled;
-      if (clipped) summary.clipped.push_back(ch);
+      if (rendered.clipped) summary.clipped.push_back(ch);
+      if (i < widths.size()) widths[i] = static_cast<std::uint8_t>(rendered.width);
     } else {
       ++summary.missing;
     }
   }
+  return summary;
+}
+
+FillSummary FillDocument(const GlyphRenderer& renderer,
+                         const std::array<char32_t, kSymbolCount>& characters, FillRange range,
+                         bool keepAdvances, FontDocument& document) {
+  if (!keepAdvances) return FillGlyphs(renderer, characters, range, document.glyphs);
+  std::vector<std::uint8_t> widths(kSymbolCount);
+  for (int i = 0; i < kSymbolCount; ++i) {
+    widths[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(document.Width(i));
+  }
+  const FillSummary summary = FillGlyphs(renderer, characters, range, document.glyphs, widths);
+  document.widths = std::move(widths);
   return summary;
 }
 

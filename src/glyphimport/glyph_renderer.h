@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "model/font_document.h"
 #include "model/font_model.h"
 
 namespace zg {
@@ -84,6 +85,19 @@ struct GlyphImportFailure {
 // ascent and descent.
 int FitRows(const Layout& layout);
 
+// What Render tells about a glyph besides its pixels.
+struct RenderedGlyph {
+  bool clipped = false;  // ink fell outside the cell and was cut
+  // Where the font's pen stands after the glyph: the column the glyph's
+  // origin was placed at (by the alignment and the offset) plus the advance
+  // the font gives it, rounded to whole pixels and kept to 1..cell width.
+  // With HAlign::Left and no offset it is the font's own advance; centred,
+  // the room left of the origin counts too. The glyph's width in a
+  // proportional font.
+  int width = 0;
+  friend bool operator==(const RenderedGlyph&, const RenderedGlyph&) = default;
+};
+
 // One open font face at one size. Move-only; Render is not safe to call from
 // two threads at once (FreeType renders into the face's one glyph slot).
 class GlyphRenderer {
@@ -110,8 +124,12 @@ class GlyphRenderer {
   // False when the font has no such character: `glyph` stays as it was.
   // `clipped`, when given, says whether ink fell outside the cell and was cut.
   bool Render(char32_t ch, std::span<std::uint8_t> glyph, bool* clipped = nullptr) const;
+  // The same, and `rendered` says whether ink was cut and where the pen
+  // stands after the glyph; `rendered` is left as it was when false.
+  bool Render(char32_t ch, std::span<std::uint8_t> glyph, RenderedGlyph& rendered) const;
 
  private:
+  bool Draw(char32_t ch, std::span<std::uint8_t> glyph, bool findCut, RenderedGlyph& out) const;
   struct Face;
   explicit GlyphRenderer(std::unique_ptr<Face> face);
   std::unique_ptr<Face> face_;
@@ -144,6 +162,15 @@ struct FillSummary {
   friend bool operator==(const FillSummary&, const FillSummary&) = default;
 };
 
+// FillGlyphs on a font document, for the editor and the converter alike.
+// With `keepAdvances` the glyphs drawn take the font's advances as their
+// widths and the document becomes proportional: the glyphs not drawn keep
+// their widths, in a font that had none the cell's width. Without, the
+// widths stay as they were.
+FillSummary FillDocument(const GlyphRenderer& renderer,
+                         const std::array<char32_t, kSymbolCount>& characters, FillRange range,
+                         bool keepAdvances, FontDocument& document);
+
 // The first `shown` characters in UTF-8, a space between two, and " …" when
 // there are more: "g j p q y …".
 std::string CharacterList(std::span<const char32_t> characters, std::size_t shown);
@@ -151,8 +178,15 @@ std::string CharacterList(std::span<const char32_t> characters, std::size_t show
 // Renders characters[i] into glyph i of `glyphs` (224 glyphs of the
 // renderer's cell, one after another) for every symbol in `range`; symbols
 // whose character is 0 (undefined in the code page) are skipped.
+//
+// Keeping the font's advances: pass `widths` with an entry for each of the
+// 224 glyphs (FontDocument::widths; for a monospaced font 224 entries of the
+// cell's width). Each glyph drawn gets RenderedGlyph::width there; the
+// entries of glyphs not drawn (out of the range, kept by "only empty",
+// missing from the font) stay as they were, so the caller stores the span
+// back as the font's widths. Empty `widths`: no widths are wanted.
 FillSummary FillGlyphs(const GlyphRenderer& renderer,
                        const std::array<char32_t, kSymbolCount>& characters, FillRange range,
-                       std::span<std::uint8_t> glyphs);
+                       std::span<std::uint8_t> glyphs, std::span<std::uint8_t> widths = {});
 
 }  // namespace zg

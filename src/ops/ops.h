@@ -1,6 +1,6 @@
 #pragma once
 // The glyph operations: shifting, erase, revert, clear, the scan change,
-// flips, turns and inversion, whole-font shifts, stroke painting and glyphs
+// flips, turns and inversion, whole-font shifts, stroke painting, glyphs
 // on the clipboard, as transformations of the font model's data.
 
 #include "ops/erase_revert_clear.h"
@@ -10,3 +10,4 @@
 #include "ops/shift.h"
 #include "ops/stroke.h"
 #include "ops/transform.h"
+#include "ops/widths.h"

@@ -97,7 +97,9 @@ void EditorSession::Transaction::Commit(StepSaved saved) {
     for (int i = 0; i < kSymbolCount; ++i) {
       const auto a = before.Glyph(i);
       const auto b = after.Glyph(i);
-      if (!clearMarks_ && !std::equal(a.begin(), a.end(), b.begin(), b.end())) s_.marks_.set(i);
+      const bool changed =
+          !std::equal(a.begin(), a.end(), b.begin(), b.end()) || before.Width(i) != after.Width(i);
+      if (!clearMarks_ && changed) s_.marks_.set(i);
     }
     if (clearMarks_) s_.marks_.reset();
     if (reverted_) {

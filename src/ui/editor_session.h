@@ -68,6 +68,7 @@ class EditorSession::Transaction {
   // or a click).
   void Rename(const char* name) { name_ = name; }
   std::span<std::uint8_t> CurrentGlyph() { return document().Glyph(s_.state_.symbol); }
+  int symbol() const { return s_.state_.symbol; }
   // The font is a new one (created or read): symbol `symbol` current with a
   // fresh backup, no marks.
   void NewFont(int symbol = 0);
@@ -79,8 +80,8 @@ class EditorSession::Transaction {
   // Marks the symbol as edited even when its bytes did not change.
   void Mark(int symbol) { s_.marks_.set(static_cast<std::size_t>(symbol)); }
 
-  // Records the step (nothing when nothing changed). Glyphs whose bytes
-  // changed in a font of the same cell and scan get the edited mark.
+  // Records the step (nothing when nothing changed). Glyphs whose bytes or
+  // width changed in a font of the same cell and scan get the edited mark.
   void Commit(StepSaved saved = StepSaved::Unsaved);
 
  private:

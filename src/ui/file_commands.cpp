@@ -311,8 +311,8 @@ void FileCommands::ImportFromFont(Form1& f) {
     return talk.Notify(ImportErrorText(opened.failure, choice->pixelSize, choice->faceIndex));
   }
   Change t(f.session_, text::kStepFontImport);
-  const FillSummary summary = FillGlyphs(*opened.renderer, CodePageCharacters(f.codePage_),
-                                         choice->range, t.document().glyphs);
+  const FillSummary summary = FillDocument(*opened.renderer, CodePageCharacters(f.codePage_),
+                                           choice->range, choice->keepAdvances, t.document());
   t.Commit();
   f.Show();
   talk.Notify(ImportSummaryText(summary), MsgIcon::Information, text::kInformation);

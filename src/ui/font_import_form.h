@@ -20,6 +20,9 @@ struct FontImportChoice {
   int offsetX = 0;
   int offsetY = 0;
   FillRange range;
+  // The glyphs drawn take the font's advances as their widths, which makes
+  // the font proportional: FillDocument(..., keepAdvances, document).
+  bool keepAdvances = false;
   friend bool operator==(const FontImportChoice&, const FontImportChoice&) = default;
 };
 

@@ -26,6 +26,7 @@ inline constexpr const char* kFontImportCenter = "По центру знаком
 inline constexpr const char* kFontImportLeft = "От левого края";
 inline constexpr const char* kFontImportOffsetX = "Сдвиг вправо:";
 inline constexpr const char* kFontImportOffsetY = "Сдвиг вниз:";
+inline constexpr const char* kFontImportKeepAdvances = "Ширина символов из шрифта";
 inline constexpr const char* kFontImportSymbols = "Символы:";
 inline constexpr const char* kFontImportAll = "Все";
 inline constexpr const char* kFontImportEmptyOnly = "Только пустые";

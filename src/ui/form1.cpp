@@ -10,8 +10,10 @@
 #include "ops/glyph_clip.h"
 #include "ops/scan.h"
 #include "ops/transform.h"
+#include "ops/widths.h"
 #include "ui/commands.h"
 #include "ui/file_commands.h"
+#include "ui/proportional_choice.h"
 #include "ui/symbol_text.h"
 #include "ui/texts.h"
 
@@ -128,6 +130,11 @@ bool ShiftCurrent(Change& t, ShiftDirection dir) {
   const auto glyph = t.CurrentGlyph();
   if (!CanShift(glyph, layout, dir)) return false;
   ShiftBytes(glyph, layout, dir);
+  FontDocument& d = t.document();
+  if (d.Proportional()) {
+    auto& width = d.widths[static_cast<std::size_t>(t.symbol())];
+    width = static_cast<std::uint8_t>(WidthAfterShift(width, dir, layout.width));
+  }
   return true;
 }
 
@@ -245,10 +252,31 @@ void Form1::strokeEnd() {
 
 // --- The current glyph as a whole -----------------------------------------
 
+namespace {
+
+// A change that moves the ink across the glyph's columns: the width keeps
+// the gap after the ink.
+template <class F>
+bool MovingInk(Change& t, F&& move) {
+  const auto glyph = t.CurrentGlyph();
+  const std::vector<std::uint8_t> before(glyph.begin(), glyph.end());
+  if (!move(glyph, t.document().layout)) return false;
+  FontDocument& d = t.document();
+  if (d.Proportional()) {
+    auto& width = d.widths[static_cast<std::size_t>(t.symbol())];
+    width = static_cast<std::uint8_t>(WidthFollowingInk(width, before, glyph, d.layout));
+  }
+  return true;
+}
+
+}  // namespace
+
 void Form1::flipHorizontalClick() {
   ChangeGlyph(text::kStepFlipHorizontal, [](Change& t) {
-    FlipHorizontal(t.CurrentGlyph(), t.document().layout);
-    return true;
+    return MovingInk(t, [](std::span<std::uint8_t> g, const Layout& l) {
+      FlipHorizontal(g, l);
+      return true;
+    });
   });
 }
 
@@ -262,8 +290,9 @@ void Form1::flipVerticalClick() {
 void Form1::rotateClick(bool clockwise) {
   ChangeGlyph(clockwise ? text::kStepRotateClockwise : text::kStepRotateCounterClockwise,
               [clockwise](Change& t) {
-                return clockwise ? RotateClockwise(t.CurrentGlyph(), t.document().layout)
-                                 : RotateCounterClockwise(t.CurrentGlyph(), t.document().layout);
+                return MovingInk(t, [clockwise](std::span<std::uint8_t> g, const Layout& l) {
+                  return clockwise ? RotateClockwise(g, l) : RotateCounterClockwise(g, l);
+                });
               });
 }
 
@@ -343,7 +372,70 @@ void Form1::fontShiftClick(ShiftDirection dir) {
   static constexpr const char* kNames[] = {text::kStepFontShiftUp, text::kStepFontShiftDown,
                                            text::kStepFontShiftLeft, text::kStepFontShiftRight};
   ChangeGlyph(kNames[static_cast<int>(dir)], [dir](Change& t) {
-    ShiftFont(t.document().glyphs, t.document().layout, dir);
+    FontDocument& font = t.document();
+    ShiftFont(font.glyphs, font.layout, dir);
+    ShiftWidths(font.widths, dir, font.layout.width);
+    return true;
+  });
+}
+
+// --- Widths of a proportional font ------------------------------------------
+
+// The current glyph's width, kept to the cell; a monospaced font becomes
+// proportional with every other glyph as wide as the cell.
+void Form1::SetWidth(int width) {
+  if (!HasFont()) return;
+  ChangeGlyph(text::kStepWidth, [width](Change& t) {
+    FontDocument& d = t.document();
+    const int w = ClampWidth(width, d.layout.width);
+    if (w == d.Width(t.symbol())) return false;
+    if (!d.Proportional()) {
+      d.widths.assign(kSymbolCount, static_cast<std::uint8_t>(d.layout.width));
+    }
+    d.widths[static_cast<std::size_t>(t.symbol())] = static_cast<std::uint8_t>(w);
+    return true;
+  });
+}
+
+void Form1::widthClick() {
+  // "Ширина...": the current glyph's width by number.
+  if (!HasFont()) return;
+  const FontDocument& d = session_.document();
+  if (const auto width = platform_.AskGlyphWidth(d.Width(session_.current()), d.layout.width)) {
+    SetWidth(*width);
+  }
+}
+
+void Form1::widthDrag(int width) { SetWidth(width); }
+
+void Form1::narrowClick() {
+  if (HasFont()) SetWidth(session_.document().Width(session_.current()) - 1);
+}
+
+void Form1::widenClick() {
+  if (HasFont()) SetWidth(session_.document().Width(session_.current()) + 1);
+}
+
+void Form1::proportionalClick() {
+  // "Пропорциональный шрифт...": every width from the glyph's ink.
+  if (!HasFont()) return;
+  const int cell = session_.document().layout.width;
+  const auto choice = platform_.ShowProportionalDialog(proportional_, cell);
+  if (!choice) return;
+  proportional_ = *choice;
+  const int space = choice->spaceWidth > 0 ? choice->spaceWidth : std::max(1, cell / 2);
+  ChangeGlyph(text::kStepProportional, [&choice, space](Change& t) {
+    FontDocument& d = t.document();
+    d.widths = ProportionalWidths(d.glyphs, d.layout, choice->spacing, space);
+    return true;
+  });
+}
+
+void Form1::monospacedClick() {
+  // "Моноширинный": every glyph as wide as the cell again.
+  ChangeGlyph(text::kStepMonospaced, [](Change& t) {
+    if (!t.document().Proportional()) return false;
+    t.document().widths.clear();
     return true;
   });
 }

@@ -18,6 +18,7 @@
 #include "ui/layout.h"
 #include "ui/menus.h"
 #include "ui/platform.h"
+#include "ui/proportional_choice.h"
 #include "ui/window_state.h"
 #include "ui/window_view.h"
 
@@ -137,8 +138,7 @@ class Form1 {
   ViewMode mode_;
   CodePage codePage_ = kDefaultCodePage;
   ExportChoice export_;
-  int proportionalSpacing_ = 1;
-  int spaceWidth_ = 0;  // 0: a third of the cell
+  ProportionalChoice proportional_;  // the dialog's last answer
   std::optional<Stroke> stroke_;
   std::unique_ptr<EditorSession::Transaction> strokeChange_;
   bool strokeMoved_ = false;

@@ -20,6 +20,7 @@ struct FontImportChoice;
 struct TableImportChoice;
 struct TableImportRequest;
 struct ExportChoice;
+struct ProportionalChoice;
 enum class CodePage : std::uint8_t;
 
 enum class MsgButtons { Ok, YesNo };  // the first button is the default
@@ -90,6 +91,14 @@ class Platform {
 
   // The dialog "Экспорт...": the form and options, or nothing when cancelled.
   virtual std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) = 0;
+
+  // The dialog "Ширина символа": the current glyph's new width, 1..cellWidth,
+  // or nothing when cancelled.
+  virtual std::optional<int> AskGlyphWidth(int current, int cellWidth) = 0;
+  // The dialog "Пропорциональный шрифт": the spacing after the ink and the
+  // space's width, or nothing when cancelled.
+  virtual std::optional<ProportionalChoice> ShowProportionalDialog(
+      const ProportionalChoice& initial, int cellWidth) = 0;
 
   virtual std::string ApplicationDirectory() = 0;
   // The user's documents folder.

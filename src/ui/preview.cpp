@@ -32,9 +32,27 @@ LookColors ColorsOf(DisplayLook look) {
   return {0xFF000000, 0xFFFFFFFF};
 }
 
+namespace {
+
+// The columns character `symbol` takes.
+int Advance(int cellWidth, int symbol, std::span<const std::uint8_t> widths) {
+  if (widths.size() != kSymbolCount || symbol < 0 || symbol >= kSymbolCount) return cellWidth;
+  const int width = widths[static_cast<std::size_t>(symbol)];
+  return width >= 1 && width <= cellWidth ? width : cellWidth;
+}
+
+}  // namespace
+
+int PreviewTextWidth(int cellWidth, std::span<const int> symbols,
+                     std::span<const std::uint8_t> widths) {
+  int total = 0;
+  for (const int s : symbols) total += Advance(cellWidth, s, widths);
+  return total;
+}
+
 PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, const Layout& layout,
-                           bool negative, std::span<const int> symbols, int scale,
-                           DisplayLook look) {
+                           bool negative, std::span<const int> symbols, int scale, DisplayLook look,
+                           std::span<const std::uint8_t> widths) {
   if (!layout.Valid()) return {};
   const int cb = layout.BytesPerGlyph();
   const int ncol = layout.width;
@@ -44,30 +62,36 @@ PreviewImage RenderPreview(std::span<const std::uint8_t> glyphs, const Layout& l
   const LookColors colors = ColorsOf(look);
 
   PreviewImage image;
-  image.width = static_cast<int>(symbols.size()) * ncol * scale;
+  image.width = PreviewTextWidth(ncol, symbols, widths) * scale;
   image.height = nstr * scale;
   image.argb.assign(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height),
                     colors.background);
   const auto width = static_cast<std::size_t>(image.width);
 
-  for (std::size_t i = 0; i < symbols.size(); ++i) {
-    const int s = symbols[i];
+  std::size_t left = 0;
+  for (const int s : symbols) {
+    const int advance = Advance(ncol, s, widths);
+    const std::size_t here = left;
+    left += static_cast<std::size_t>(advance * scale);
     const auto first = static_cast<std::size_t>(s) * static_cast<std::size_t>(cb);
     if (s < 0 || s >= kSymbolCount || first + static_cast<std::size_t>(cb) > glyphs.size()) {
       continue;
     }
     const PixelPlane plane =
         UnpackGlyph(glyphs.subspan(first, static_cast<std::size_t>(cb)), layout);
-    const std::size_t left = i * static_cast<std::size_t>(ncol * scale);
+    // Ink past a glyph's width falls on what follows, as the display draws
+    // it, up to the line's end; a negative glyph lights its own columns only.
+    const int room = static_cast<int>((width - here) / static_cast<std::size_t>(scale));
+    const int columns = negative ? advance : std::min(ncol, room);
     for (int r = 0; r < nstr; ++r) {
       // One line of dots drawn, then copied to the block's other lines.
-      std::uint32_t* line = image.argb.data() + static_cast<std::size_t>(r * scale) * width + left;
-      for (int c = 0; c < ncol; ++c) {
+      std::uint32_t* line = image.argb.data() + static_cast<std::size_t>(r * scale) * width + here;
+      for (int c = 0; c < columns; ++c) {
         if (plane[static_cast<std::size_t>(r * kGridSide + c)] == negative) continue;
         std::fill_n(line + c * scale, dot, colors.pixel);
       }
       for (int y = 1; y < dot; ++y) {
-        std::copy_n(line, ncol * scale, line + static_cast<std::size_t>(y) * width);
+        std::copy_n(line, columns * scale, line + static_cast<std::size_t>(y) * width);
       }
     }
   }

@@ -55,7 +55,8 @@ TEST(Arguments, EveryOptionLandsInItsField) {
                                    "--face",
                                    "1",
                                    "--fill",
-                                   "empty"});
+                                   "empty",
+                                   "--keep-advances"});
   ASSERT_EQ(p.error, "");
   Arguments want;
   want.input = "in.fnt";
@@ -76,7 +77,7 @@ TEST(Arguments, EveryOptionLandsInItsField) {
   want.singleDefinition = true;
   want.codePage = CodePage::Cp866;
   want.fromFont =
-      FontImportArgs{"f.ttf", 12, RenderMode::AntiAliased, 0, HAlign::Left, -3, 2, 1, true};
+      FontImportArgs{"f.ttf", 12, RenderMode::AntiAliased, 0, HAlign::Left, -3, 2, 1, true, true};
   want.formatOptions = {
       "--line",  "--number",   "--to-scan",      "--to-negative",       "--name",
       "--flash", "--pictures", "--raw-encoding", "--single-definition", "--code-page"};
@@ -101,6 +102,8 @@ TEST(Arguments, BadCommandLinesSayWhatIsWrong) {
       {{"a.fnt", "-o", "x", "--threshold", "12x"},
        "option '--threshold' takes a whole number from 0 to 255, not '12x'"},
       {{"a.fnt", "-o", "x", "--fill", "all"}, "option '--fill' needs --from-font FONT"},
+      {{"a.fnt", "-o", "x", "--keep-advances"}, "option '--keep-advances' needs --from-font FONT"},
+      {{"a.fnt", "-o", "x", "--keep-advances=1"}, "option '--keep-advances' takes no value"},
       {{"a.fnt", "-o", "x", "--pictures=yes"}, "option '--pictures' takes no value"},
       {{"a.fnt", "-o", "x", "--code-page", "utf8"},
        "unknown code page 'utf8' (try cp1251, cp866, koi8-r, latin1)"},

@@ -295,6 +295,90 @@ TEST(GlyphRenderer, FillDrawsTheChosenSymbolsAndCountsMissingOnes) {
   }
 }
 
+TEST(GlyphRenderer, FillKeepsTheFontsAdvancesAsWidths) {
+  const std::vector<std::string> bar(8, "#.......");
+  const std::vector<std::string> none(8, "........");
+  const test::TempFolder dir;
+  const std::string path = testing::WriteBdf(
+      dir, "zg_advances", 8, 1,
+      {{U' ', none, 4}, {U'i', bar, 2}, {U'M', kLetterA, 7}, {U'W', kLetterA, 11}});
+  const auto widthsOf = [&](HAlign align, int offsetX, FillRange range) {
+    GlyphRenderOptions o = Cell(8, 8, 1, 8);
+    o.align = align;
+    o.offsetX = offsetX;
+    std::vector<std::uint8_t> glyphs(224 * 8);
+    std::vector<std::uint8_t> widths(224, 8);
+    FillGlyphs(OpenOrFail(path, o), CodePageCharacters(CodePage::Windows1251), range, glyphs,
+               widths);
+    std::string text;  // " i M W A" as "4 2 7 8 8"
+    for (const char ch : {' ', 'i', 'M', 'W', 'A'}) {
+      if (ch != ' ') text += ' ';
+      text += std::to_string(widths[static_cast<std::size_t>(ch - 0x20)]);
+    }
+    return text;
+  };
+  struct Row {
+    const char* what;
+    HAlign align;
+    int offsetX;
+    FillRange range;
+    const char* widths;  // of ' ', 'i', 'M', 'W' and the missing 'A'
+  };
+  const Row rows[] = {
+      {"the font's advances; W kept to the cell, A left as it was", HAlign::Left, 0,
+       FillRange::All(), "4 2 7 8 8"},
+      {"moved right: the room before the origin counts", HAlign::Left, 2, FillRange::All(),
+       "6 4 8 8 8"},
+      {"moved left: never below 1", HAlign::Left, -3, FillRange::All(), "1 1 4 8 8"},
+      // Centred: the origin at (8 - advance) / 2, rounded down.
+      {"centred", HAlign::Center, 0, FillRange::All(), "6 5 7 8 8"},
+      {"only the glyphs drawn", HAlign::Left, 0, FillRange::Codes(0x69, 0x69), "8 2 8 8 8"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(widthsOf(r.align, r.offsetX, r.range), r.widths) << r.what;
+
+  // A font document becomes proportional only when the advances are kept;
+  // the glyphs not drawn are as wide as the cell.
+  GlyphRenderOptions o = Cell(8, 8, 1, 8);
+  o.align = HAlign::Left;
+  const GlyphRenderer r = OpenOrFail(path, o);
+  FontDocument doc = EmptyDocument(o.layout, false);
+  FillDocument(r, CodePageCharacters(CodePage::Windows1251), FillRange::All(), false, doc);
+  EXPECT_FALSE(doc.Proportional());
+  FillDocument(r, CodePageCharacters(CodePage::Windows1251), FillRange::Codes(0x69, 0x69), true,
+               doc);
+  EXPECT_EQ(doc.widths.size(), 224U);
+  EXPECT_EQ(doc.Width('i' - 0x20), 2);
+  EXPECT_EQ(doc.Width('M' - 0x20), 8);
+}
+
+// The widths of 'i' and 'M' at 16 pixels from the font's left edge.
+std::pair<int, int> AdvancesOfIAndM(const std::string& path) {
+  GlyphRenderOptions o = Cell(16, 16, 1, 16);
+  o.align = HAlign::Left;
+  const GlyphRenderer r = OpenOrFail(path, o);
+  std::vector<std::uint8_t> glyph(32);
+  RenderedGlyph i;
+  RenderedGlyph m;
+  EXPECT_TRUE(r.Render(U'i', glyph, i));
+  EXPECT_TRUE(r.Render(U'M', glyph, m));
+  EXPECT_FALSE(i.clipped || m.clipped);
+  return {i.width, m.width};
+}
+
+TEST(GlyphRenderer, OutlineFontsGiveTheirAdvances) {
+  // 1233 of 2048 units at 16 pixels: 9.6, to whole pixels.
+  EXPECT_EQ(AdvancesOfIAndM(kDejaVuSansMono), std::make_pair(10, 10));
+  // The proportional sister of the sample font, where the system has it:
+  // 'i' 569 units (4.4 pixels), 'M' 1767 (13.8), as the hinting rounds them.
+  const std::string sans = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+  if (!std::filesystem::exists(sans)) GTEST_SKIP() << "no DejaVu Sans installed at " << sans;
+  const auto [i, m] = AdvancesOfIAndM(sans);
+  EXPECT_GE(i, 3);
+  EXPECT_LE(i, 5);
+  EXPECT_GE(m, 13);
+  EXPECT_LE(m, 15);
+}
+
 TEST(GlyphRenderer, DejaVuSansMonoCoversWindows1251) {
   const GlyphRenderer r = OpenOrFail(kDejaVuSansMono, Cell(16, 16, 0, 16));
   std::vector<std::uint8_t> glyphs(224 * 32);

@@ -31,11 +31,12 @@ inline GlyphRenderer OpenOrFail(const std::string& path, const GlyphRenderOption
   return std::move(*r.renderer);
 }
 
-// One glyph of a BDF font: its code in the font's charset and its rows
-// ('#' on).
+// One glyph of a BDF font: its code in the font's charset, its rows ('#' on)
+// and its advance (DWIDTH), 0 for the font's pixel size.
 struct BdfGlyph {
   char32_t code;
   std::vector<std::string> rows;
+  int advance = 0;
 };
 
 // Writes a BDF font into `dir` of square `pixels` strikes whose glyphs fill the box
@@ -58,8 +59,9 @@ inline std::string WriteBdf(const test::TempFolder& dir, const std::string& name
       << "CHARS " << glyphs.size() << '\n';
   for (const BdfGlyph& g : glyphs) {
     out << "STARTCHAR U" << std::hex << static_cast<unsigned>(g.code) << std::dec << "\nENCODING "
-        << static_cast<unsigned>(g.code) << "\nSWIDTH 600 0\nDWIDTH " << pixels << " 0\nBBX "
-        << pixels << ' ' << pixels << " 0 " << -descent << "\nBITMAP\n";
+        << static_cast<unsigned>(g.code) << "\nSWIDTH 600 0\nDWIDTH "
+        << (g.advance > 0 ? g.advance : pixels) << " 0\nBBX " << pixels << ' ' << pixels << " 0 "
+        << -descent << "\nBITMAP\n";
     for (const std::string& row : g.rows) {
       std::uint32_t bits = 0;
       const int bytes = (pixels + 7) / 8;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -90,6 +92,29 @@ TEST_F(FontImportDialogTest, PreviewShowsTheFontInTheCell) {
   EXPECT_GT(LitPixels(preview, PreviewIndex(preview, "A"), 16, 16), at16);
 }
 
+TEST_F(FontImportDialogTest, KeptAdvancesShowAsALineInThePreview) {
+  FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
+  dialog.show();
+  dialog.pathEdit()->setText(kDejaVu);
+  dialog.sizeBox()->setValue(16);
+  GlyphPreviewWidget& preview = *dialog.preview();
+  const int a = PreviewIndex(preview, "A");
+  ASSERT_GE(a, 0);
+  EXPECT_EQ(preview.glyphs()[a].width, 0);
+  EXPECT_TRUE(preview.widthLineRect(a).isEmpty());
+
+  dialog.keepAdvancesBox()->click();
+  // DejaVu Sans Mono at 16 pixels advances by 10, from the left edge.
+  for (const PreviewGlyph& g : preview.glyphs()) {
+    EXPECT_EQ(g.width, 10) << g.character.toStdString();
+  }
+  const QRect line = preview.widthLineRect(a);
+  // On the border between columns 9 and 10.
+  EXPECT_EQ(line.left(), preview.pixelRect(a, 0, 9).right());
+  EXPECT_EQ(line.right(), preview.pixelRect(a, 0, 10).left());
+  EXPECT_EQ(PaintedColor(preview, line.center()), QColor(0, 160, 0));
+}
+
 TEST_F(FontImportDialogTest, EachFontFitsTheCellUntilTheUserSetsASize) {
   FontImportDialog dialog(Layout::Classic(16, 16, Scan::Vertical), CodePage::Windows1251, glyphs);
   dialog.pathEdit()->setText(kDejaVu);
@@ -149,6 +174,10 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
     dialog->pathEdit()->setText(kDejaVu);
     dialog->sizeBox()->selectAll();
     QTest::keyClicks(dialog->sizeBox(), "12");
+    // Keeping the font's advances sets the glyphs from the left edge.
+    EXPECT_EQ(dialog->alignBox()->currentIndex(), 0);
+    dialog->keepAdvancesBox()->click();
+    EXPECT_EQ(dialog->alignBox()->currentIndex(), 1);
     QTest::mouseClick(dialog->importButton(), Qt::LeftButton);
   });
   const auto choice = FontImportDialog::Ask(nullptr, Layout::Classic(16, 16, Scan::Horizontal),
@@ -157,6 +186,8 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
   FontImportChoice expected;
   expected.fontPath = kDejaVu.toStdString();
   expected.pixelSize = 12;
+  expected.align = HAlign::Left;
+  expected.keepAdvances = true;
   EXPECT_EQ(*choice, expected);
 
   // Opened again, it shows the last options; cancel returns nothing.
@@ -165,6 +196,8 @@ TEST_F(FontImportDialogTest, AskReturnsTheChoiceAndRemembersIt) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->pathEdit()->text(), kDejaVu);
     EXPECT_EQ(dialog->sizeBox()->value(), 12);
+    EXPECT_TRUE(dialog->keepAdvancesBox()->isChecked());
+    EXPECT_EQ(dialog->alignBox()->currentIndex(), 1);
     dialog->reject();
   });
   EXPECT_EQ(FontImportDialog::Ask(nullptr, Layout::Classic(16, 16, Scan::Horizontal),

@@ -7,6 +7,7 @@
 #include "qt_test_support.h"
 #include "ui/layout.h"
 #include "ui/qt/grid_widget.h"
+#include "ui/width_line.h"
 
 namespace zg {
 namespace {
@@ -76,6 +77,52 @@ TEST(GridWidget, ReportsADragAsAStroke) {
   EXPECT_EQ(started.count(), 3);
   EXPECT_EQ(moved.count(), 2);
   EXPECT_EQ(ended.count(), 3);
+}
+
+// A left press on the width line drags it instead of painting; the release
+// reports the width the line was taken to.
+TEST(GridWidget, DragsTheWidthLine) {
+  FontModel m = EightByEight();
+  m.proportional = true;
+  m.widths.fill(8);
+  m.simb = 33;
+  m.widths[33] = 5;
+  GridWidget grid(m, ComputeLayout(1920 * 15), nullptr);
+  QSignalSpy started(&grid, &GridWidget::strokeStarted);
+  QSignalSpy clicked(&grid, &GridWidget::boxClicked);
+  QSignalSpy dragged(&grid, &GridWidget::widthDragged);
+  const WidthLineGeometry g = grid.widthLineGeometry();
+  ASSERT_EQ(g.columnEnds.size(), 8U);
+  const int row3 = grid.boxRect(Box(3, 0)).center().y();
+  const QColor green(0, 160, 0);
+  EXPECT_EQ(testing::PaintedColor(grid, {WidthLineX(g, 5), row3}), green);
+
+  Send(grid, QEvent::MouseButtonPress, {WidthLineX(g, 5) + 2, row3}, Qt::LeftButton,
+       Qt::LeftButton);
+  Send(grid, QEvent::MouseMove, grid.boxRect(Box(3, 2)).topRight(), Qt::NoButton, Qt::LeftButton);
+  EXPECT_EQ(grid.shownWidth(), 3);
+  EXPECT_EQ(testing::PaintedColor(grid, {WidthLineX(g, 3), row3}), green);
+  EXPECT_NE(testing::PaintedColor(grid, {WidthLineX(g, 5), row3}), green);
+  Send(grid, QEvent::MouseButtonRelease, grid.boxRect(Box(3, 2)).topRight(), Qt::LeftButton,
+       Qt::NoButton);
+  EXPECT_EQ(Ints(dragged), std::vector<int>{3});
+  EXPECT_EQ(started.count(), 0);
+  EXPECT_EQ(clicked.count(), 0);
+  EXPECT_EQ(grid.shownWidth(), 5);  // the glyph's own until the window takes the new width
+
+  // Let go where it was taken: nothing to report. The right button paints on the line.
+  Send(grid, QEvent::MouseButtonPress, {WidthLineX(g, 5), row3}, Qt::LeftButton, Qt::LeftButton);
+  Send(grid, QEvent::MouseButtonRelease, {WidthLineX(g, 5), row3}, Qt::LeftButton, Qt::NoButton);
+  Send(grid, QEvent::MouseButtonPress, {WidthLineX(g, 5), row3}, Qt::RightButton, Qt::RightButton);
+  Send(grid, QEvent::MouseButtonRelease, {WidthLineX(g, 5), row3}, Qt::RightButton, Qt::NoButton);
+  EXPECT_EQ(dragged.count(), 1);
+  EXPECT_EQ(started.count(), 1);
+
+  // A monospaced font shows its line at the cell's edge.
+  m.proportional = false;
+  m.widths.fill(8);
+  EXPECT_EQ(grid.shownWidth(), 8);
+  EXPECT_EQ(testing::PaintedColor(grid, {WidthLineX(g, 8), row3}), green);
 }
 
 }  // namespace

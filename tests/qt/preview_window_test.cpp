@@ -78,6 +78,21 @@ TEST_F(PreviewWindowTest, PaintsTheTextInTheFontAtTheChosenScale) {
   EXPECT_EQ(Shown(*inverted.panel(), 24, 1)[0], "####....############....");
 }
 
+TEST_F(PreviewWindowTest, SetsAProportionalFontByTheGlyphsWidths) {
+  FontModel m = FontWithA();
+  m.widths.fill(8);
+  m.widths[33] = 6;
+  PreviewWindow window(m, OnlyA, nullptr);
+  window.textEdit()->setText("AA");
+  window.scaleBox()->setValue(1);
+  window.lookBox()->setCurrentIndex(2);
+  EXPECT_EQ(window.panel()->minimumSize(), QSize(16, 8));  // monospaced until it says otherwise
+  m.proportional = true;
+  window.refresh();
+  EXPECT_EQ(window.panel()->minimumSize(), QSize(12, 8));
+  EXPECT_EQ(Shown(*window.panel(), 12, 1)[0], "..##....##..");
+}
+
 TEST_F(PreviewWindowTest, RemembersTextScaleAndLook) {
   const FontModel m = FontWithA();
   {

@@ -57,5 +57,29 @@ TEST(SymbolTable, DrawsEveryCharacterFromTheWindowFaceAndNothingForCodesWithout)
   EXPECT_GE(blanks, 2);  // 7Fh, a control character, and 98h, undefined in Windows-1251
 }
 
+// Pixels tinted green in the lower right quarter of box `i`.
+int GreenInCorner(QWidget& table, const QRect& box) {
+  const QImage painted = table.grab().toImage();
+  int green = 0;
+  for (int y = box.center().y(); y < box.bottom(); ++y) {
+    for (int x = box.center().x(); x < box.right(); ++x) {
+      const QColor c = painted.pixelColor(x, y);
+      if (c.green() > c.red() + 40 && c.green() > c.blue() + 40) ++green;
+    }
+  }
+  return green;
+}
+
+// A proportional font shows each glyph's width in its box's corner.
+TEST(SymbolTable, ShowsEachGlyphsWidthInAProportionalFont) {
+  FontModel m;
+  m.widths.fill(8);
+  SymbolTableWidget table(m, ComputeLayout(1920 * 15), kDefaultCodePage, nullptr);
+  const QRect space = table.boxRect(0);
+  EXPECT_EQ(GreenInCorner(table, space), 0);
+  m.proportional = true;
+  EXPECT_GT(GreenInCorner(table, space), 4);
+}
+
 }  // namespace
 }  // namespace zg

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "dialog_scripts.h"
 #include "fontfile/fontfile.h"
@@ -18,6 +19,7 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/platform.h"
+#include "ui/proportional_choice.h"
 #include "ui/table_import_form.h"
 
 namespace zg::testing {
@@ -40,6 +42,12 @@ class FakePlatform : public ScriptedPlatform<Platform> {
   std::deque<TableScript> tableImportScripts;
   std::vector<TableImportRequest> tableImportRequests;
   std::vector<ExportChoice> exportDialogsShown;
+  // The user at "Ширина символа" and "Пропорциональный шрифт" (nothing: cancelled),
+  // and what each opened with: the value shown and the cell's width.
+  std::deque<std::optional<int>> glyphWidths;
+  std::vector<std::pair<int, int>> glyphWidthDialogsShown;
+  std::deque<std::optional<ProportionalChoice>> proportionalChoices;
+  std::vector<std::pair<ProportionalChoice, int>> proportionalDialogsShown;
 
   // What the program asked (besides what ScriptedPlatform records).
   std::vector<OpenDialogRequest> openRequests;
@@ -123,6 +131,29 @@ class FakePlatform : public ScriptedPlatform<Platform> {
     }
     auto choice = exportChoices.front();
     exportChoices.pop_front();
+    return choice;
+  }
+
+  std::optional<int> AskGlyphWidth(int current, int cellWidth) override {
+    glyphWidthDialogsShown.emplace_back(current, cellWidth);
+    if (glyphWidths.empty()) {
+      ADD_FAILURE() << "unexpected glyph width dialog";
+      return std::nullopt;
+    }
+    auto width = glyphWidths.front();
+    glyphWidths.pop_front();
+    return width;
+  }
+
+  std::optional<ProportionalChoice> ShowProportionalDialog(const ProportionalChoice& initial,
+                                                           int cellWidth) override {
+    proportionalDialogsShown.emplace_back(initial, cellWidth);
+    if (proportionalChoices.empty()) {
+      ADD_FAILURE() << "unexpected proportional font dialog";
+      return std::nullopt;
+    }
+    auto choice = proportionalChoices.front();
+    proportionalChoices.pop_front();
     return choice;
   }
 

@@ -100,5 +100,30 @@ TEST(RenderPreview, LeavesAGapBetweenDotsFromScaleThree) {
             PreviewImage{});
 }
 
+TEST(RenderPreview, SetsAProportionalFontByEachGlyphsWidth) {
+  const Picture narrowA{
+      ".#......", "#.#.....", "###.....", "#.#.....",
+      "#.#.....", "........", ".....#..", "........",
+  };
+  std::vector<std::uint8_t> widths(kSymbolCount, 8);
+  widths[33] = 4;
+  widths[0] = 2;                           // a narrow space
+  const int text[] = {33, 0, 33, -1, 33};  // a lacking character keeps the cell's width
+  ASSERT_EQ(PreviewTextWidth(8, text, widths), 4 + 2 + 4 + 8 + 4);
+  const auto image = RenderPreview(FontWith(narrowA, 1), test::Cell(8, 8, 1), false, text, 1,
+                                   DisplayLook::Oled, widths);
+  const Picture expected{
+      ".#.....#...........#..", "#.#...#.#.........#.#.", "###...###.........###.",
+      "#.#...#.#.........#.#.", "#.#...#.#.........#.#.", "......................",
+      ".....#.....#..........", "......................",
+  };
+  // The ink past the glyph's width falls on what follows, and past the line's end is cut.
+  EXPECT_EQ(Lit(image, DisplayLook::Oled), expected);
+  // A width the font cannot hold is the cell's; no widths set the text monospaced.
+  widths[33] = 0;
+  EXPECT_EQ(PreviewTextWidth(8, text, widths), 8 + 2 + 8 + 8 + 8);
+  EXPECT_EQ(PreviewTextWidth(8, text), 40);
+}
+
 }  // namespace
 }  // namespace zg

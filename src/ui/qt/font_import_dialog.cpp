@@ -1,6 +1,7 @@
 #include "ui/qt/font_import_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -91,6 +92,7 @@ FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
   align_->addItem(Q(text::kFontImportLeft));
   offsetX_ = SpinBox(-kGridSide, kGridSide, this);
   offsetY_ = SpinBox(-kGridSide, kGridSide, this);
+  keepAdvances_ = new QCheckBox(Q(text::kFontImportKeepAdvances), this);
 
   auto* symbols = new QButtonGroup(this);
   all_ = new QRadioButton(Q(text::kFontImportAll), this);
@@ -143,6 +145,7 @@ FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
   alignRow->addWidget(offsetY_);
   alignRow->addStretch();
   form->addRow(Q(text::kFontImportAlign), alignRow);
+  form->addRow(QString(), keepAdvances_);
   auto* rangeRow = new QHBoxLayout;
   rangeRow->addWidget(all_);
   rangeRow->addWidget(emptyOnly_);
@@ -181,6 +184,12 @@ FontImportDialog::FontImportDialog(const Layout& layout, CodePage codePage,
   }
   connect(mode_, &QComboBox::currentIndexChanged, this, changed);
   connect(align_, &QComboBox::currentIndexChanged, this, changed);
+  // The font's advances count from its origin: from the left edge they are
+  // its own spacing, centred they would take the room before the origin too.
+  connect(keepAdvances_, &QCheckBox::toggled, this, [this](bool on) {
+    if (on && !loading_) align_->setCurrentIndex(1);
+    refresh();
+  });
   for (QRadioButton* b : {all_, emptyOnly_, range_}) {
     connect(b, &QRadioButton::toggled, this, changed);
   }
@@ -223,6 +232,7 @@ void FontImportDialog::applyChoice(const FontImportChoice& c, bool sizeChosen) {
   align_->setCurrentIndex(c.align == HAlign::Left ? 1 : 0);
   offsetX_->setValue(c.offsetX);
   offsetY_->setValue(c.offsetY);
+  keepAdvances_->setChecked(c.keepAdvances);
   switch (c.range.kind) {
     case FillRange::Kind::All:
       all_->setChecked(true);
@@ -266,6 +276,7 @@ void FontImportDialog::loadSettings() {
   c.align = settings.value("alignLeft", false).toBool() ? HAlign::Left : HAlign::Center;
   c.offsetX = settings.value("offsetX", 0).toInt();
   c.offsetY = settings.value("offsetY", 0).toInt();
+  c.keepAdvances = settings.value("keepAdvances", false).toBool();
   const QString range = settings.value("range").toString();
   if (range == QLatin1String("empty")) {
     c.range = FillRange::EmptyOnly();
@@ -301,6 +312,7 @@ void FontImportDialog::saveSettings() const {
   settings.setValue("alignLeft", align_->currentIndex() == 1);
   settings.setValue("offsetX", offsetX_->value());
   settings.setValue("offsetY", offsetY_->value());
+  settings.setValue("keepAdvances", keepAdvances_->isChecked());
   settings.setValue("range", range_->isChecked()       ? "codes"
                              : emptyOnly_->isChecked() ? "empty"
                                                        : "all");
@@ -355,6 +367,7 @@ std::optional<FontImportChoice> FontImportDialog::readControls(std::string& prob
   c.align = align_->currentIndex() == 1 ? HAlign::Left : HAlign::Center;
   c.offsetX = offsetX_->value();
   c.offsetY = offsetY_->value();
+  c.keepAdvances = keepAdvances_->isChecked();
   if (emptyOnly_->isChecked()) c.range = FillRange::EmptyOnly();
   if (range_->isChecked()) {
     const auto from = ParseCode(from_->text().toStdString());
@@ -401,7 +414,9 @@ void FontImportDialog::refresh() {
   // it, and every glyph it cuts is named.
   const auto& page = CodePageCharacters(codePage_);
   std::vector<std::uint8_t> glyphs = current_;
-  const FillSummary summary = FillGlyphs(renderer, page, c->range, glyphs);
+  // Widths only when kept: 0 shows no width line.
+  std::vector<std::uint8_t> widths(c->keepAdvances ? kSymbolCount : 0, 0);
+  const FillSummary summary = FillGlyphs(renderer, page, c->range, glyphs, widths);
   const auto cb = glyphs.size() / kSymbolCount;
   std::vector<PreviewGlyph> shown;
   for (const int code : kSampleCodes) {
@@ -410,7 +425,8 @@ void FontImportDialog::refresh() {
     shown.push_back(
         {Q(Utf8(page[i])),
          std::vector<std::uint8_t>(glyphs.begin() + static_cast<std::ptrdiff_t>(i * cb),
-                                   glyphs.begin() + static_cast<std::ptrdiff_t>((i + 1) * cb))});
+                                   glyphs.begin() + static_cast<std::ptrdiff_t>((i + 1) * cb)),
+         i < widths.size() ? widths[i] : 0});
   }
   preview_->setGlyphs(std::move(shown));
   clip_->setText(Q(ClippedText(summary)));

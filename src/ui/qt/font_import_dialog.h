@@ -15,6 +15,7 @@
 #include "model/code_page.h"
 #include "ui/font_import_form.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -50,6 +51,9 @@ class FontImportDialog : public QDialog {
 
   QLineEdit* pathEdit() const { return path_; }
   QSpinBox* sizeBox() const { return size_; }
+  QComboBox* alignBox() const { return align_; }
+  // Checked by the user, it puts the glyphs from the left edge as well.
+  QCheckBox* keepAdvancesBox() const { return keepAdvances_; }
   QPushButton* importButton() const { return ok_; }
   QLabel* messageLabel() const { return message_; }
   // Under the samples: the glyphs the import would cut, "" when none.
@@ -85,6 +89,7 @@ class FontImportDialog : public QDialog {
   QComboBox* align_ = nullptr;
   QSpinBox* offsetX_ = nullptr;
   QSpinBox* offsetY_ = nullptr;
+  QCheckBox* keepAdvances_ = nullptr;
   QRadioButton* all_ = nullptr;
   QRadioButton* emptyOnly_ = nullptr;
   QRadioButton* range_ = nullptr;

@@ -8,10 +8,12 @@
 namespace zg {
 namespace {
 
-constexpr int kPerRow = 6;     // cells a row
-constexpr int kGap = 8;        // pixels between cells
-constexpr int kLabel = 16;     // height of the character under a cell
-constexpr int kCellSide = 96;  // a cell's larger side, in screen pixels
+constexpr int kPerRow = 6;                // cells a row
+constexpr int kGap = 8;                   // pixels between cells
+constexpr int kLabel = 16;                // height of the character under a cell
+constexpr int kCellSide = 96;             // a cell's larger side, in screen pixels
+const QColor kWidthLineColor(0, 160, 0);  // as the edit grid's
+constexpr int kWidthLinePen = 2;
 
 QColor ToQColor(Color c) {
   return QColor(static_cast<int>(c & 0xFFU), static_cast<int>(c >> 8 & 0xFFU),
@@ -65,6 +67,14 @@ QRect GlyphPreviewWidget::pixelRect(int index, int row, int col) const {
   return {cellOrigin(index) + QPoint(col * b, row * b), QSize(b, b)};
 }
 
+QRect GlyphPreviewWidget::widthLineRect(int index) const {
+  if (index < 0 || index >= static_cast<int>(glyphs_.size())) return {};
+  const int width = glyphs_[static_cast<std::size_t>(index)].width;
+  if (width <= 0) return {};
+  const int x = cellOrigin(index).x() + std::min(width, ncol_) * box();
+  return {x - kWidthLinePen / 2, cellOrigin(index).y(), kWidthLinePen, nstr_ * box()};
+}
+
 void GlyphPreviewWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
@@ -81,6 +91,7 @@ void GlyphPreviewWidget::paintEvent(QPaintEvent*) {
     const QPoint o = cellOrigin(i);
     painter.setPen(palette().color(QPalette::Mid));
     painter.drawRect(QRect(o, QSize(ncol_ * b, nstr_ * b)).adjusted(-1, -1, 0, 0));
+    painter.fillRect(widthLineRect(i), kWidthLineColor);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(o.x(), o.y() + nstr_ * b, ncol_ * b, kLabel), Qt::AlignCenter,
                      glyphs_[static_cast<std::size_t>(i)].character);

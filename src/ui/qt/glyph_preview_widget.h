@@ -1,6 +1,8 @@
 #pragma once
 // A row of sample glyphs drawn in their cell as the edit grid draws pixels:
-// white boxes, the yellow margin, lit pixels blue (red in the margin).
+// white boxes, the yellow margin, lit pixels blue (red in the margin). A
+// glyph that carries a width shows it as the grid does, a green line after
+// its last column.
 
 #include <QRect>
 #include <QString>
@@ -15,6 +17,7 @@ namespace zg {
 struct PreviewGlyph {
   QString character;  // shown under the cell
   std::vector<std::uint8_t> bytes;
+  int width = 0;  // the glyph's advance, 1..cell width; 0: none of its own, no line
 };
 
 class GlyphPreviewWidget : public QWidget {
@@ -29,6 +32,8 @@ class GlyphPreviewWidget : public QWidget {
   // Whether pixel (row, col) of glyph `index` is lit, and where it is painted.
   bool pixelOn(int index, int row, int col) const;
   QRect pixelRect(int index, int row, int col) const;
+  // Where glyph `index`'s width line is painted; empty when it has none.
+  QRect widthLineRect(int index) const;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }

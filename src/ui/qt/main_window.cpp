@@ -127,6 +127,8 @@ void MainWindow::build() {
   connect(grid_, &GridWidget::strokeMoved, this,
           [this](int k) { run([this, k] { form.strokeMove(k); }); });
   connect(grid_, &GridWidget::strokeEnded, this, [this] { run([this] { form.strokeEnd(); }); });
+  connect(grid_, &GridWidget::widthDragged, this,
+          [this](int w) { run([this, w] { form.widthDrag(w); }); });
 #if QT_CONFIG(sessionmanager)
   // A log-off or shutdown asks the same question as the close box.
   connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {

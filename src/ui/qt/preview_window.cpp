@@ -115,7 +115,12 @@ PreviewImage PreviewWindow::render() const {
                           .first(std::min(bytes * kSymbolCount, model_.glyphStore.size()));
   if (model_.cb <= 0) return {};
   return RenderPreview(glyphs, layout, model_.pos == 0, symbols_, scale_->value(),
-                       kDisplayLooks[static_cast<std::size_t>(look_->currentIndex())]);
+                       kDisplayLooks[static_cast<std::size_t>(look_->currentIndex())], widths());
+}
+
+std::span<const std::uint8_t> PreviewWindow::widths() const {
+  if (!model_.proportional) return {};
+  return model_.widths;
 }
 
 void PreviewWindow::refresh() {
@@ -127,7 +132,7 @@ void PreviewWindow::refresh() {
   // The size follows from the parameters alone, so the panel is not rendered here.
   const int s = scale_->value();
   const bool font = model_.cb > 0;
-  panel_->setMinimumSize(font ? static_cast<int>(symbols_.size()) * model_.ncol * s : 0,
+  panel_->setMinimumSize(font ? PreviewTextWidth(model_.ncol, symbols_, widths()) * s : 0,
                          font ? model_.nstr * s : 0);
   panel_->update();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "model/font_model.h"
@@ -43,6 +44,8 @@ class PreviewWindow : public QWidget {
 
  private:
   void saveSettings() const;
+  // Each glyph's width in a proportional font; empty in a monospaced one.
+  std::span<const std::uint8_t> widths() const;
 
   const FontModel& model_;
   std::function<int(char32_t)> symbolOf_;

@@ -27,6 +27,7 @@
 #include "ui/qt/params_dialog.h"
 #include "ui/qt/qt_texts.h"
 #include "ui/qt/table_import_dialog.h"
+#include "ui/qt/width_dialogs.h"
 
 namespace zg {
 namespace {
@@ -236,6 +237,17 @@ std::optional<TableImportChoice> QtPlatform::ShowTableImportDialog(
 std::optional<ExportChoice> QtPlatform::ShowExportDialog(const ExportChoice& initial) {
   beforeModal();
   return ExportDialog::Ask(dialogParent(), initial);
+}
+
+std::optional<int> QtPlatform::AskGlyphWidth(int current, int cellWidth) {
+  beforeModal();
+  return GlyphWidthDialog::Ask(dialogParent(), current, cellWidth);
+}
+
+std::optional<ProportionalChoice> QtPlatform::ShowProportionalDialog(
+    const ProportionalChoice& initial, int cellWidth) {
+  beforeModal();
+  return ProportionalDialog::Ask(dialogParent(), initial, cellWidth);
 }
 
 std::string QtPlatform::DocumentsDirectory() {

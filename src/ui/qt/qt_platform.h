@@ -32,6 +32,9 @@ class QtPlatform : public Platform {
   std::optional<TableImportChoice> ShowTableImportDialog(
       const TableImportRequest& request) override;
   std::optional<ExportChoice> ShowExportDialog(const ExportChoice& initial) override;
+  std::optional<int> AskGlyphWidth(int current, int cellWidth) override;
+  std::optional<ProportionalChoice> ShowProportionalDialog(const ProportionalChoice& initial,
+                                                           int cellWidth) override;
   std::string ApplicationDirectory() override;
   std::string DocumentsDirectory() override;
   bool IsFolder(const std::string& path) override;

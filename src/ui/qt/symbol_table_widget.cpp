@@ -13,6 +13,10 @@ namespace zg {
 namespace {
 
 constexpr int kColumns = 16;
+// A proportional font's widths: small, in the green of the grid's width line,
+// in the corner the characters leave free.
+constexpr double kWidthFontSize = 6;
+const QColor kWidthColor(0, 120, 0);
 
 bool IsCharacter(QChar c) { return c.isPrint() && c != QChar::ReplacementCharacter; }
 
@@ -73,6 +77,7 @@ void SymbolTableWidget::paintEvent(QPaintEvent* event) {
   const QFont normal = symbolFont(kNormalFontSize, false);
   const QFont edited = symbolFont(kEditedFontSize, true);
   const QPen border(palette().color(QPalette::Shadow));
+  const QFont widthFont = WindowFont(kWidthFontSize);
   for (int i = 0; i < kSymbolCount; ++i) {
     const QRect box = boxRect(i);
     if (!event->rect().intersects(box)) continue;
@@ -80,6 +85,12 @@ void SymbolTableWidget::paintEvent(QPaintEvent* event) {
     painter.fillRect(box, ToQColor(symbol.backColor));
     painter.setPen(border);
     DrawBoxBorder(painter, box, i % kColumns == kColumns - 1, i >= kSymbolCount - kColumns);
+    if (model_.proportional) {
+      painter.setFont(widthFont);
+      painter.setPen(kWidthColor);
+      painter.drawText(box.adjusted(0, 0, -2, 0), Qt::AlignRight | Qt::AlignBottom,
+                       QString::number(model_.widths[static_cast<std::size_t>(i)]));
+    }
     const QString& text = texts_[static_cast<std::size_t>(i)];
     // A code with no character shows an empty box; drawing nothing also
     // spares a search of every installed font for a glyph none of them has.

@@ -1,5 +1,6 @@
 #pragma once
-// The 224 symbol boxes (Text1), painted from the model's symbol table.
+// The 224 symbol boxes (Text1), painted from the model's symbol table; in a
+// proportional font each box also shows its glyph's width in a corner.
 
 #include <QFont>
 #include <QString>
