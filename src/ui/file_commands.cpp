@@ -199,6 +199,9 @@ void FileCommands::Import(Form1& f) {
   if (const std::string note = ReadExtentNote(loaded.extent); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
+  if (const std::string note = WidthsLineNote(loaded.widthsLine); !note.empty()) {
+    talk.Notify(note, MsgIcon::Information, text::kInformation);
+  }
 }
 
 void FileCommands::ImportTable(Form1& f) {
@@ -291,7 +294,7 @@ void FileCommands::Export(Form1& f) {
     return talk.FileFailed(*path, *error, true);
   }
   talk.Remember(*path);
-  if (const std::string note = UnwrittenGlyphsNote(unwritten); !note.empty()) {
+  if (const std::string note = UnwrittenGlyphsNote(unwritten, choice->format); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
 }

@@ -310,8 +310,9 @@ void Form1::copyClick() {
   const auto glyph = session_.CurrentGlyph();
   if (!HasFont() || glyph.empty()) return;
   const FontDocument& d = session_.document();
+  // A proportional font's glyph carries its width.
   platform_.SetClipboard(
-      EncodeGlyphClip(d.layout, glyph),
+      EncodeGlyphClip(d.layout, glyph, d.Proportional() ? d.Width(session_.current()) : 0),
       WriteGlyphLine(glyph, LineKeyword(window.combo1Text), window.combo2Text, d.negative));
 }
 
@@ -340,8 +341,14 @@ void Form1::pasteClick() {
     Notify(text::kPasteNoGlyph, MsgIcon::None, text::kAppTitle);
     return;
   }
-  ChangeGlyph(text::kStepPaste, [&glyph](Change& t) {
-    PlaceGlyph(*glyph, t.CurrentGlyph(), t.document().layout);
+  // The clip's width goes with its pixels into a proportional font.
+  ChangeGlyph(text::kStepPaste, [&glyph, symbol = session_.current()](Change& t) {
+    FontDocument& font = t.document();
+    PlaceGlyph(*glyph, t.CurrentGlyph(), font.layout);
+    if (glyph->width > 0 && font.Proportional()) {
+      font.widths[static_cast<std::size_t>(symbol)] =
+          static_cast<std::uint8_t>(std::min(glyph->width, font.layout.width));
+    }
     return true;
   });
 }
