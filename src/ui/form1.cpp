@@ -341,13 +341,15 @@ void Form1::pasteClick() {
     Notify(text::kPasteNoGlyph, MsgIcon::None, text::kAppTitle);
     return;
   }
-  // The clip's width goes with its pixels into a proportional font.
+  // The clip's width goes with its pixels into a proportional font (a clip
+  // without one advances by the cell it was drawn in).
   ChangeGlyph(text::kStepPaste, [&glyph, symbol = session_.current()](Change& t) {
     FontDocument& font = t.document();
     PlaceGlyph(*glyph, t.CurrentGlyph(), font.layout);
-    if (glyph->width > 0 && font.Proportional()) {
+    if (font.Proportional()) {
+      const auto width = glyph->width > 0 ? std::optional<int>(glyph->width) : std::nullopt;
       font.widths[static_cast<std::size_t>(symbol)] =
-          static_cast<std::uint8_t>(std::min(glyph->width, font.layout.width));
+          static_cast<std::uint8_t>(WidthAfterPaste(width, glyph->layout.width, font.layout.width));
     }
     return true;
   });
