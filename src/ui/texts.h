@@ -151,8 +151,17 @@ inline constexpr const char* kStepFontShiftLeft = "сдвиг шрифта вл�
 inline constexpr const char* kStepFontShiftRight = "сдвиг шрифта вправо";
 inline constexpr const char* kStepFontImport = "импорт из шрифта";
 inline constexpr const char* kStepWidth = "ширина символа";
+inline constexpr const char* kStepGfxImport = "импорт шрифта Adafruit GFX";
 inline constexpr const char* kStepProportional = "пропорциональный шрифт";
 inline constexpr const char* kStepMonospaced = "моноширинный шрифт";
+
+// An Adafruit GFX font read from a C source; %1 is its name, %2 the cell.
+inline constexpr const char* kGfxRead = "Шрифт Adafruit GFX «%1» прочитан в знакоместо %2.";
+inline constexpr const char* kGfxCodes = " Символы %1, остальные пусты.";
+inline constexpr const char* kGfxTooLarge =
+    "Шрифту Adafruit GFX «%1» нужно знакоместо %2, а наибольшее — 24 x 24. Загрузка прекращена.";
+inline constexpr const char* kGfxUnreadable =
+    "Шрифт Adafruit GFX «%1» не прочитан: его массивы неполны или содержат не числа.";
 
 // The clipboard held no glyph to paste.
 inline constexpr const char* kPasteNoGlyph =
