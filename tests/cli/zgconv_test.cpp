@@ -272,6 +272,22 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   EXPECT_EQ(Load(dir / "c.fnt", 8, 8, 1, false),
             Rendered(DataPath("Letters8.bdf"), 8, kDefaultCodePage, FillRange::All(),
                      EmptyDocument(test::Cell(8, 8), false)));
+
+  // The font's advances kept: its two letters advance by 8 in a 12 pixel
+  // cell, the glyphs it lacks by the whole cell.
+  for (const bool keep : {false, true}) {
+    std::vector<std::string> args{
+        "--from-font", DataPath("Letters8.bdf"), "--cell", "12x8", "--align", "left", "-o",
+        dir / "d.fnt"};
+    if (keep) args.emplace_back("--keep-advances");
+    o = RunZgconv(dir, args);
+    EXPECT_EQ(o.status, 0) << o.err;
+    const FontDocument d = Load(dir / "d.fnt", 12, 8, 1, false);
+    EXPECT_EQ(d.Proportional(), keep);
+    EXPECT_EQ(d.Width('A' - 0x20), keep ? 8 : 12);
+    EXPECT_EQ(d.Width(0xC6 - 0x20), keep ? 8 : 12) << "Ж";
+    EXPECT_EQ(d.Width('B' - 0x20), 12);
+  }
 }
 
 TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
