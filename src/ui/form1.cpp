@@ -341,13 +341,14 @@ void Form1::pasteClick() {
     Notify(text::kPasteNoGlyph, MsgIcon::None, text::kAppTitle);
     return;
   }
-  // The clip's width goes with its pixels into a proportional font.
-  ChangeGlyph(text::kStepPaste, [&glyph, symbol = session_.current()](Change& t) {
+  // In a proportional font the glyph takes the clip's width (or its cell's).
+  ChangeGlyph(text::kStepPaste, [&glyph](Change& t) {
     FontDocument& font = t.document();
     PlaceGlyph(*glyph, t.CurrentGlyph(), font.layout);
-    if (glyph->width > 0 && font.Proportional()) {
-      font.widths[static_cast<std::size_t>(symbol)] =
-          static_cast<std::uint8_t>(std::min(glyph->width, font.layout.width));
+    if (font.Proportional()) {
+      font.widths[static_cast<std::size_t>(t.symbol())] = static_cast<std::uint8_t>(
+          WidthAfterPaste(glyph->width > 0 ? std::optional(glyph->width) : std::nullopt,
+                          glyph->layout.width, font.layout.width));
     }
     return true;
   });
