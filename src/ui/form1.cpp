@@ -341,14 +341,15 @@ void Form1::pasteClick() {
     Notify(text::kPasteNoGlyph, MsgIcon::None, text::kAppTitle);
     return;
   }
-  // In a proportional font the glyph takes the clip's width (or its cell's).
-  ChangeGlyph(text::kStepPaste, [&glyph](Change& t) {
+  // The clip's width goes with its pixels into a proportional font (a clip
+  // without one advances by the cell it was drawn in).
+  ChangeGlyph(text::kStepPaste, [&glyph, symbol = session_.current()](Change& t) {
     FontDocument& font = t.document();
     PlaceGlyph(*glyph, t.CurrentGlyph(), font.layout);
     if (font.Proportional()) {
-      font.widths[static_cast<std::size_t>(t.symbol())] = static_cast<std::uint8_t>(
-          WidthAfterPaste(glyph->width > 0 ? std::optional(glyph->width) : std::nullopt,
-                          glyph->layout.width, font.layout.width));
+      const auto width = glyph->width > 0 ? std::optional<int>(glyph->width) : std::nullopt;
+      font.widths[static_cast<std::size_t>(symbol)] =
+          static_cast<std::uint8_t>(WidthAfterPaste(width, glyph->layout.width, font.layout.width));
     }
     return true;
   });
