@@ -11,6 +11,7 @@
 #include "cli/arguments.h"
 #include "document/file_replace.h"
 #include "document/font_io.h"
+#include "document/gfx_load.h"
 #include "fontfile/byte_source.h"
 #include "ops/scan.h"
 
@@ -50,8 +51,6 @@ std::string Megabytes(long bytes) { return std::to_string(bytes >> 20) + " MB"; 
 
 // An Adafruit GFX font's text is read whole; a C source larger than this is
 // taken for a table.
-constexpr std::size_t kMaxGfxText = 16U << 20U;
-constexpr std::size_t kGfxReadBlock = 64U << 10U;
 
 // The cut glyphs a note lists: the rest are counted.
 constexpr std::size_t kClippedShown = 16;
@@ -177,19 +176,7 @@ class Conversion {
     if (path.empty() || path == "-" || !IsCSourcePath(path) || a_.array) return std::nullopt;
     FileByteSource in(path);
     if (!in.IsOpen()) return std::nullopt;
-    std::string text;
-    std::vector<char> block(kGfxReadBlock);
-    for (;;) {
-      const ByteChunk chunk = in.Read(block);
-      if (chunk.failure) return std::nullopt;
-      if (chunk.count == 0) break;
-      // Larger than any font: a table for the other readers, which take it in blocks.
-      if (text.size() + chunk.count > kMaxGfxText) return std::nullopt;
-      text.append(block.data(), chunk.count);
-    }
-    const Layout any = Layout::Classic(kMaxCellWidth, kMaxCellHeight, Scan::Vertical);
-    if (ReadGfxFont(text, any).status == GfxReadStatus::NoFont) return std::nullopt;
-    return text;
+    return zg::GfxTextOf(in);
   }
 
   // The options that describe a table of bytes, which an Adafruit GFX font is not.
@@ -218,14 +205,10 @@ class Conversion {
     const std::string& shown = a_.input;
     const Scan scan = ScanOf(a_.vert.value_or(1));
     const bool cellGiven = a_.ncol && a_.nstr;
-    Layout cell = cellGiven ? Layout::Classic(*a_.ncol, *a_.nstr, scan)
-                            : Layout::Classic(kMaxCellWidth, kMaxCellHeight, scan);
-    GfxFont font = ReadGfxFont(text, cell);
-    if (font.status == GfxReadStatus::Completed && !cellGiven) {
-      const int height = std::max(font.neededHeight, std::min(font.yAdvance, kMaxCellHeight));
-      cell = Layout::Classic(font.neededWidth, height, scan);
-      font = ReadGfxFont(text, cell);
-    }
+    LoadedGfx loaded = LoadGfxFont(
+        text, cellGiven ? std::optional(Layout::Classic(*a_.ncol, *a_.nstr, scan)) : std::nullopt,
+        scan);
+    const GfxFont& font = loaded.font;
     const std::string needed =
         std::to_string(font.neededWidth) + " x " + std::to_string(font.neededHeight);
     switch (font.status) {
@@ -245,13 +228,8 @@ class Conversion {
         Fail(shown + ": " + GfxFailureText(font));
         return false;
     }
-    doc.layout = cell;
-    doc.negative = false;
-    doc.glyphs = std::move(font.glyphs);
-    const int ncol = doc.layout.width;
-    if (std::any_of(font.widths.begin(), font.widths.end(), [&](int w) { return w != ncol; })) {
-      doc.widths.assign(font.widths.begin(), font.widths.end());
-    }
+    doc = std::move(loaded.document);
+    const Layout& cell = doc.layout;
     const std::string note = "zgconv: " + shown + ": note: ";
     if (!cellGiven) {
       err_ << note << "the Adafruit GFX font " << font.name << " read into a " << cell.width

@@ -200,8 +200,20 @@ void FileCommands::Import(Form1& f) {
     return talk.Notify(ReadProblemText(loaded.result));
   }
   if (loaded.extent.Empty()) return talk.Notify(Fill(text::kNoGlyphValues, *path));
+  FontDocument font = loaded.document;
+  WidthsLine widths = loaded.widthsLine;
+  if (header && !font.Proportional()) {
+    // A proportional font's header carries its widths in an array of their own.
+    FileError ignored;
+    const auto listing = f.platform_.OpenForReading(*path, ignored);
+    const auto values = f.platform_.OpenForReading(*path, ignored);
+    if (listing && values) {
+      widths = ReadCHeaderWidths(*listing, *values, {}, font.layout.width);
+      if (widths.status == WidthsLineStatus::Read) font.widths = widths.widths;
+    }
+  }
   Change t(f.session_, text::kStepImport);
-  t.document() = loaded.document;
+  t.document() = std::move(font);
   t.NewFont(0);
   t.Commit(StepSaved::Saved);
   f.FileN = *path;
@@ -210,7 +222,7 @@ void FileCommands::Import(Form1& f) {
   if (const std::string note = ReadExtentNote(loaded.extent); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
-  if (const std::string note = WidthsLineNote(loaded.widthsLine); !note.empty()) {
+  if (const std::string note = WidthsLineNote(widths); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
 }
