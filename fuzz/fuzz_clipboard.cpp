@@ -3,8 +3,8 @@
 // the glyph form and to the font source form of one glyph.
 //
 // Checks: a decoded glyph writes itself back as text that decodes to the same
-// glyph, placing it writes only the target cell's bytes, and a glyph read as
-// font source values has exactly the bytes asked for.
+// glyph and width (a width within its cell), placing it writes only the target cell's bytes, and a
+// glyph read as font source values has exactly the bytes asked for.
 
 #include <cstddef>
 #include <cstdint>
@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const auto clip = zg::DecodeGlyphClip(text)) {
     Check(clip->bytes.size() == static_cast<std::size_t>(clip->layout.BytesPerGlyph()),
           "byte count does not match the cell");
-    const std::string again = zg::EncodeGlyphClip(clip->layout, clip->bytes);
+    Check(clip->width >= 0 && clip->width <= clip->layout.width, "width outside the cell");
+    const std::string again = zg::EncodeGlyphClip(clip->layout, clip->bytes, clip->width);
     Check(zg::DecodeGlyphClip(again) == clip, "the written form reads back otherwise");
 
     std::vector<std::uint8_t> target(static_cast<std::size_t>(cellBytes) + 8, kFill);

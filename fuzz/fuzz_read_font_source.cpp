@@ -1,6 +1,12 @@
 // Any bytes as a font source file, through the checks every reader passes;
 // a fault in the text has its place, and the table reader gives the same
-// values as the font reader.
+// values as the font reader. The widths line is found alike however the
+// text is cut into blocks, holds 224 widths within the cell when read, and
+// those written again read back the same.
+
+#include <array>
+#include <span>
+#include <string>
 
 #include "reader_fuzz.h"
 
@@ -24,6 +30,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       zg_fuzz::Check(table.values[i] == (negative ? static_cast<std::uint8_t>(~stored) : stored),
                      "the table reader read other values");
     }
+  }
+
+  const int cellWidth = 1 + data[0] % zg::kMaxCellWidth;
+  const zg::WidthsLine whole = zg::FindWidthsLine(text, cellWidth);
+  zg::MemoryByteSource again(text);
+  zg::WidthsLineSource lines(again, cellWidth);
+  std::array<char, 7> block{};
+  while (lines.Read(std::span<char>(block).first(1 + data[0] % block.size())).count != 0) {
+  }
+  zg_fuzz::Check(lines.Found() == whole, "the widths line depends on the blocks");
+  if (whole.status == zg::WidthsLineStatus::Read) {
+    zg_fuzz::Check(whole.widths.size() == 224, "not 224 widths");
+    for (const std::uint8_t w : whole.widths) {
+      zg_fuzz::Check(w >= 1 && w <= cellWidth, "a width outside the cell");
+    }
+    const std::string written = zg::WriteWidthsLine(whole.widths, "Data ");
+    zg_fuzz::Check(zg::FindWidthsLine(written, cellWidth).widths == whole.widths,
+                   "written widths read back otherwise");
   }
   return 0;
 }

@@ -44,7 +44,8 @@ constexpr Choice<BandOrder> kBandOrders[] = {{"bands", BandOrder::Bands},
 constexpr Choice<OutputFormat> kFormats[] = {{"fnt", OutputFormat::FontSource},
                                              {"c", OutputFormat::CHeader},
                                              {"bdf", OutputFormat::Bdf},
-                                             {"gfx", OutputFormat::Gfx}};
+                                             {"gfx", OutputFormat::Gfx},
+                                             {"lvgl", OutputFormat::Lvgl}};
 constexpr Choice<std::string_view> kLines[] = {
     {"data", "Data code"}, {"db", ".Db code"}, {"bare", "Code"}};
 constexpr Choice<std::string_view> kNumbers[] = {
@@ -92,8 +93,9 @@ const FormatOption kFormatOptions[] = {
     {"--to-bit-order", {OutputFormat::FontSource, OutputFormat::CHeader}},
     {"--to-band-order", {OutputFormat::FontSource, OutputFormat::CHeader}},
     {"--to-first-code", {OutputFormat::FontSource, OutputFormat::CHeader}},
-    {"--name", {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx}},
-    {"--code-page", {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx}},
+    {"--name", {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx, OutputFormat::Lvgl}},
+    {"--code-page",
+     {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx, OutputFormat::Lvgl}},
     {"--flash", {OutputFormat::CHeader}},
     {"--pictures", {OutputFormat::CHeader}},
     {"--single-definition", {OutputFormat::CHeader}},
@@ -110,6 +112,8 @@ std::string_view FormatName(OutputFormat format) {
       return "a BDF font";
     case OutputFormat::Gfx:
       return "an Adafruit GFX font";
+    case OutputFormat::Lvgl:
+      return "an LVGL font";
   }
   return "this format";
 }
@@ -581,9 +585,12 @@ std::string_view UsageText() {
        zgconv --from-font FONT --cell WxH -o OUTPUT [options]
        zgconv --detect FILE
 Converts a character-generator font (224 glyphs, codes 20h..FFh) between a
-font source file, a C header, BDF and an Adafruit GFX font.
+font source file, a C header, BDF, an Adafruit GFX font and an LVGL font.
+A proportional font keeps each glyph's width through all of them.
 
-Input (a font source file, or a C source by its extension .c .h .cpp ...):
+Input (a font source file, or a C source by its extension .c .h .cpp ...;
+a C source holding an Adafruit GFX font (GFXfont) is read as that font, in
+the smallest cell its glyphs fit, or in the one --cell gives):
   --cell WxH           any cell from 1x1 to 24x24 (6x8, 8x8, 8x16, 16x16...)
   --scan v|h           vertical (default) or horizontal byte scan
   --negative           the file holds every byte complemented (--positive: not)
@@ -608,9 +615,11 @@ Input (a font source file, or a C source by its extension .c .h .cpp ...):
 Output:
   -o, --output FILE    the file to write, replaced only when all went well;
                        - writes to standard output
-  --format fnt|c|bdf|gfx
+  --format fnt|c|bdf|gfx|lvgl
                        left out: from the extension (.fnt .txt .inc: font
-                       source, .h .c: C header, .bdf: BDF)
+                       source, .h .c: C header, .bdf: BDF); gfx and lvgl
+                       only by --format (an LVGL font, a .c file, compiles
+                       in LVGL 8 and 9 projects alike)
   --line data|db|bare  font source lines start with "Data ", ".db " or nothing
   --number FORM        font source values as &h, 0x, $, # or h (&hNN ... NNh)
   --to-scan v|h        write in this scan (cells 8, 16 or 24 pixels wide)
@@ -622,7 +631,8 @@ Output:
                        font source and C header: 0x00 writes 256 glyphs
                        from code 0 (codes below 20h empty), for firmware
                        that indexes the table by the raw code
-  --name NAME          C, BDF and GFX font name (default: the output's name)
+  --name NAME          C, BDF, GFX and LVGL font name (default: the output's
+                       name)
   --ignore-name        write a font source even under a name such as
                        Font08x08vp.fnt that says another cell, scan or
                        polarity (refused otherwise)

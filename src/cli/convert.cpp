@@ -11,6 +11,7 @@
 #include "cli/arguments.h"
 #include "document/file_replace.h"
 #include "document/font_io.h"
+#include "document/gfx_load.h"
 #include "fontfile/byte_source.h"
 #include "ops/scan.h"
 
@@ -47,6 +48,9 @@ std::string SizeList(const std::vector<int>& sizes) {
 }
 
 std::string Megabytes(long bytes) { return std::to_string(bytes >> 20) + " MB"; }
+
+// An Adafruit GFX font's text is read whole; a C source larger than this is
+// taken for a table.
 
 // The cut glyphs a note lists: the rest are counted.
 constexpr std::size_t kClippedShown = 16;
@@ -114,20 +118,30 @@ class Conversion {
   int Run() {
     if (!a_.detect.empty()) return Detect();
     const std::optional<CHeaderParams> header = HeaderOf(a_.input);
-    const ResolvedParams resolved = ResolveParams(a_, header ? &*header : nullptr);
+    // An Adafruit GFX font says its own layout: only the cell and scan it is held in may be given.
+    const std::optional<std::string> gfx = header ? std::nullopt : GfxTextOf(a_.input);
+    if (gfx) {
+      if (const std::string unfit = GfxOptionError(a_); !unfit.empty()) return Usage(unfit);
+    }
+    const ResolvedParams resolved =
+        gfx ? ResolvedParams{} : ResolveParams(a_, header ? &*header : nullptr);
     if (!resolved.error.empty()) return Usage(resolved.error);
     const InputParams& p = resolved.params;
     const auto format = a_.format ? a_.format : FormatOfPath(a_.output);
     if (!format) {
       return Usage("cannot tell the format of " + Quoted(a_.output) +
-                   " from its extension: give --format fnt|c|bdf|gfx");
+                   " from its extension: give --format fnt|c|bdf|gfx|lvgl");
     }
     if (const std::string unfit = FormatOptionError(a_, *format); !unfit.empty()) {
       return Usage(unfit);
     }
 
     FontDocument doc = EmptyDocument(Layout::Classic(p.ncol, p.nstr, ScanOf(p.vert)), p.negative);
-    if (!a_.input.empty() && !Load(p, doc)) return kBadInput;
+    if (gfx) {
+      if (!LoadGfx(*gfx, doc)) return kBadInput;
+    } else if (!a_.input.empty() && !Load(p, doc)) {
+      return kBadInput;
+    }
     if (a_.fromFont && !Import(*a_.fromFont, doc)) return kBadInput;
     if (a_.toVert && *a_.toVert != doc.layout.Vert()) {
       const Layout to = doc.layout.WithScan(ScanOf(*a_.toVert));
@@ -154,6 +168,121 @@ class Conversion {
     if (path.empty() || path == "-" || !IsCSourcePath(path)) return std::nullopt;
     FileByteSource in(path);
     return in.IsOpen() ? ReadCHeaderParams(in) : std::nullopt;
+  }
+
+  // The text of a C source holding a GFXfont, unless --array asks for a
+  // table of it; nothing for any other input.
+  std::optional<std::string> GfxTextOf(const std::string& path) const {
+    if (path.empty() || path == "-" || !IsCSourcePath(path) || a_.array) return std::nullopt;
+    FileByteSource in(path);
+    if (!in.IsOpen()) return std::nullopt;
+    return zg::GfxTextOf(in);
+  }
+
+  // The options that describe a table of bytes, which an Adafruit GFX font is not.
+  std::string GfxOptionError(const Arguments& a) const {
+    const std::pair<bool, std::string_view> table[] = {
+        {a.msbFirst.has_value(), "--bit-order"},
+        {a.bandOrder.has_value(), "--band-order"},
+        {a.firstCode.has_value(), "--first-code"},
+        {a.skip.has_value(), "--skip"},
+        {a.stride.has_value(), "--stride"},
+        {a.glyphOffset.has_value(), "--glyph-offset"},
+        {a.negative.has_value(), a.negative.value_or(false) ? "--negative" : "--positive"}};
+    for (const auto& [given, option] : table) {
+      if (given) {
+        return "option " + Quoted(option) + " describes a table of bytes; " + a.input +
+               " is an Adafruit GFX font, which says its own layout";
+      }
+    }
+    return {};
+  }
+
+  // An Adafruit GFX font in the cell --cell gives, else in the smallest its
+  // glyphs fit that is as tall as the font's line (yAdvance) where the
+  // editor's cells allow: a font zgedit exported comes back in its own cell.
+  bool LoadGfx(const std::string& text, FontDocument& doc) {
+    const std::string& shown = a_.input;
+    const Scan scan = ScanOf(a_.vert.value_or(1));
+    const bool cellGiven = a_.ncol && a_.nstr;
+    LoadedGfx loaded = LoadGfxFont(
+        text, cellGiven ? std::optional(Layout::Classic(*a_.ncol, *a_.nstr, scan)) : std::nullopt,
+        scan);
+    const GfxFont& font = loaded.font;
+    const std::string needed =
+        std::to_string(font.neededWidth) + " x " + std::to_string(font.neededHeight);
+    switch (font.status) {
+      case GfxReadStatus::Completed:
+        break;
+      case GfxReadStatus::TooLarge:
+        Fail(shown + ": the Adafruit GFX font " + font.name + " needs a " + needed +
+             " cell, larger than " +
+             (cellGiven ? "the " + std::to_string(*a_.ncol) + " x " + std::to_string(*a_.nstr) +
+                              " cell given"
+                        : std::string("24 x 24, the largest zgedit holds")));
+        return false;
+      case GfxReadStatus::NoFont:
+      case GfxReadStatus::NoArray:
+      case GfxReadStatus::BadValue:
+      case GfxReadStatus::ShortTable:
+        Fail(shown + ": " + GfxFailureText(font));
+        return false;
+    }
+    doc = std::move(loaded.document);
+    const Layout& cell = doc.layout;
+    const std::string note = "zgconv: " + shown + ": note: ";
+    if (!cellGiven) {
+      err_ << note << "the Adafruit GFX font " << font.name << " read into a " << cell.width
+           << " x " << cell.height << " cell\n";
+    }
+    const int from = std::max(font.first, kFirstCode);
+    const int to = std::min(font.last, 0xFF);
+    if (from > to) {
+      err_ << note << "the font holds no glyph of codes 20h..FFh (it has " << Hex(font.first)
+           << ".." << Hex(font.last) << "), all are empty\n";
+    } else if (from > kFirstCode || to < 0xFF) {
+      err_ << note << "the font holds " << Hex(from) << ".." << Hex(to) << ", the rest are empty\n";
+    }
+    if (font.first < kFirstCode) {
+      err_ << note << "glyphs of codes below 20h were left out\n";
+    }
+    return true;
+  }
+
+  static std::string GfxFailureText(const GfxFont& font) {
+    switch (font.status) {
+      case GfxReadStatus::NoArray:
+        return "the bitmaps or glyphs of the Adafruit GFX font " + font.name +
+               " have no initialiser";
+      case GfxReadStatus::BadValue:
+        return "the Adafruit GFX font " + font.name + " holds a value that is no integer in range";
+      case GfxReadStatus::ShortTable:
+        return "the Adafruit GFX font " + font.name +
+               " has fewer glyphs than its first and last codes say, or a bitmap past its array";
+      case GfxReadStatus::NoFont:
+      case GfxReadStatus::TooLarge:
+      case GfxReadStatus::Completed:
+        break;
+    }
+    return "no Adafruit GFX font";
+  }
+
+  // Widths that were refused: the font is read monospaced, and said so.
+  void NoteWidths(const std::string& shown, const WidthsLine& line,
+                  std::string_view what = "widths line") {
+    if (line.status != WidthsLineStatus::Malformed) return;
+    err_ << "zgconv: " << shown << ":" << line.line << ": note: the " << what << " is not read ("
+         << line.problem << "): the font is read monospaced\n";
+  }
+
+  // The widths array of a C header zgedit wrote for a proportional font.
+  void TakeCHeaderWidths(const std::string& shown, const std::string& array, FontDocument& doc) {
+    if (a_.input == "-" || !IsCSourcePath(a_.input) || doc.Proportional()) return;
+    FileByteSource listing(a_.input);
+    FileByteSource values(a_.input);
+    const WidthsLine widths = ReadCHeaderWidths(listing, values, array, doc.layout.width);
+    if (widths.status == WidthsLineStatus::Read) doc.widths = widths.widths;
+    NoteWidths(shown, widths, "widths array");
   }
 
   // --detect FILE: the layout as options to paste back.
@@ -208,7 +337,9 @@ class Conversion {
     if (!(loaded.decoded ? TableNotes(shown, p, loaded) : ExtentNotes(shown, loaded.extent))) {
       return false;
     }
+    NoteWidths(shown, loaded.widthsLine);
     doc = std::move(loaded.document);
+    TakeCHeaderWidths(shown, p.array, doc);
     return true;
   }
 
@@ -321,11 +452,13 @@ class Conversion {
     if (!unwritten.empty()) {
       std::string codes;
       for (const int code : unwritten) codes += (codes.empty() ? "" : ", ") + Hex(code);
-      err_ << "zgconv: " << (a_.output == "-" ? "standard output" : a_.output)
-           << ": note: the BDF font leaves out " << unwritten.size() << " of the 224 glyphs (codes "
-           << codes
-           << "): their code points are other characters of the code page;"
-              " --raw-encoding keeps every code\n";
+      err_ << "zgconv: " << (a_.output == "-" ? "standard output" : a_.output) << ": note: the "
+           << (format == OutputFormat::Lvgl ? "LVGL" : "BDF") << " font leaves out "
+           << unwritten.size() << " of the 224 glyphs (codes " << codes << "): "
+           << (format == OutputFormat::Lvgl
+                   ? "the code page gives them no character of their own\n"
+                   : "their code points are other characters of the code page;"
+                     " --raw-encoding keeps every code\n");
     }
     if (a_.output == "-") {
       out_.write(text.data(), static_cast<std::streamsize>(text.size()));

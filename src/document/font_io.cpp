@@ -5,6 +5,13 @@
 #include <memory>
 
 namespace zg {
+namespace {
+
+void TakeWidths(const WidthsLine& line, FontDocument& d) {
+  if (line.status == WidthsLineStatus::Read) d.widths = line.widths;
+}
+
+}  // namespace
 
 ReadResult ReadFontFile(ByteSource& in, std::string_view path, bool negative,
                         std::span<std::uint8_t> store) {
@@ -24,10 +31,42 @@ Layout LayoutOf(const FontFileParams& params) {
   return Layout::Classic(params.ncol, params.nstr, ScanOf(params.vert));
 }
 
+WidthsLine ReadCHeaderWidths(ByteSource& listing, ByteSource& values, std::string_view glyphArray,
+                             int cellWidth) {
+  const CArrayList list = ListCArrays(listing);
+  if (list.arrays.empty()) return {};
+  const std::string name =
+      std::string(glyphArray.empty() ? std::string_view(list.arrays.front().name) : glyphArray) +
+      "_widths";
+  const auto array = std::find_if(list.arrays.begin(), list.arrays.end(),
+                                  [&](const CArrayInfo& a) { return a.name == name; });
+  if (array == list.arrays.end()) return {};
+  WidthsLine w{WidthsLineStatus::Malformed, {}, array->line, {}};
+  const TableValues read = ReadTableValues(values, SourceKind::CSource, name);
+  if (read.result.status != ReadStatus::Completed || read.values.size() != kSymbolCount) {
+    w.problem = name + " holds " + std::to_string(read.values.size()) + " values instead of 224";
+    return w;
+  }
+  for (const std::uint8_t width : read.values) {
+    if (width < 1 || width > cellWidth) {
+      w.problem = name + " holds width " + std::to_string(width) + ", outside 1.." +
+                  std::to_string(cellWidth);
+      return w;
+    }
+  }
+  w.status = WidthsLineStatus::Read;
+  w.widths = read.values;
+  return w;
+}
+
 LoadedTable LoadTable(ByteSource& in, std::string_view path,
                       const std::optional<TableLayout>& table, std::string_view array) {
   LoadedTable loaded;
-  TableValues read = ReadTableValues(in, SourceKindOfPath(path), array);
+  // The widths line is looked for in the values' text; the cell's width is
+  // known once the layout is, so it is checked against the widest cell here and against the table's
+  // below.
+  WidthsLineSource lines(in, kMaxCellWidth);
+  TableValues read = ReadTableValues(lines, SourceKindOfPath(path), array);
   loaded.result = read.result;
   if (loaded.result.status != ReadStatus::Completed) return loaded;
   if (table) {
@@ -42,6 +81,15 @@ LoadedTable LoadTable(ByteSource& in, std::string_view path,
   const Layout own = Layout::Classic(l.width, l.height, l.scan);
   loaded.read = DecodeTable(read.values, loaded.table, own);
   loaded.document = {own, loaded.table.negative, loaded.read.glyphs, {}};
+  loaded.widthsLine = lines.Found();
+  const auto& w = loaded.widthsLine.widths;
+  if (std::any_of(w.begin(), w.end(), [&](int width) { return width > own.width; })) {
+    loaded.widthsLine = {WidthsLineStatus::Malformed,
+                         {},
+                         loaded.widthsLine.line,
+                         "a width is wider than the " + std::to_string(own.width) + "-pixel cell"};
+  }
+  TakeWidths(loaded.widthsLine, loaded.document);
   return loaded;
 }
 
@@ -113,10 +161,13 @@ void ReadOwnLayout(ByteSource& in, std::string_view path, const LoadRequest& req
   const Layout layout = loaded.table.layout;
   auto store = std::make_unique<GlyphStore>();
   for (std::size_t i = 0; i < store->size(); ++i) (*store)[i] = BaseByte(request, i);
-  loaded.result = ReadFontFile(in, path, loaded.table.negative, *store);
+  WidthsLineSource lines(in, layout.width);
+  loaded.result = ReadFontFile(lines, path, loaded.table.negative, *store);
   if (loaded.result.status != ReadStatus::Completed) return;
   loaded.document = EmptyDocument(layout, loaded.table.negative);
   std::copy_n(store->begin(), loaded.document.glyphs.size(), loaded.document.glyphs.begin());
+  loaded.widthsLine = lines.Found();
+  TakeWidths(loaded.widthsLine, loaded.document);
   loaded.extent = ExtentOfRead(loaded.result.valuesStored, layout.BytesPerGlyph());
 }
 
@@ -131,6 +182,7 @@ void ReadTable(ByteSource& in, std::string_view path, const LoadRequest& request
   if (find) loaded.from = LayoutFrom::Values;
   loaded.table = read.table;
   loaded.document = std::move(read.document);
+  loaded.widthsLine = std::move(read.widthsLine);
   const TableLayout& t = loaded.table;
   const auto cb = static_cast<std::size_t>(loaded.document.layout.BytesPerGlyph());
   for (int code = kFirstCode; code < kFirstCode + kSymbolCount; ++code) {
@@ -221,25 +273,35 @@ std::string FormatFontDocument(const FontDocument& d, const OutputOptions& optio
                                std::vector<int>* unwrittenCodes) {
   if (unwrittenCodes != nullptr) unwrittenCodes->clear();
   const TableForm form = OutputTableForm(d, options);
+  // Each glyph's width, kept to the cell; none for a monospaced font.
+  std::vector<std::uint8_t> widths;
+  if (d.Proportional()) {
+    for (int i = 0; i < kSymbolCount; ++i) widths.push_back(static_cast<std::uint8_t>(d.Width(i)));
+  }
   switch (options.format) {
     case OutputFormat::CHeader:
       return WriteCHeader(
           PackTable(d, form), {form.layout, form.firstCode}, d.negative, options.characters,
-          {options.name, options.flash, options.pictures, options.singleDefinition});
+          {options.name, options.flash, options.pictures, options.singleDefinition, widths});
     case OutputFormat::Bdf:
-      return WriteBdf(d.glyphs, d.layout, options.characters, {options.name, options.rawEncoding},
-                      unwrittenCodes);
+      return WriteBdf(d.glyphs, d.layout, options.characters,
+                      {options.name, options.rawEncoding, widths}, unwrittenCodes);
     case OutputFormat::Gfx:
-      return WriteGfxHeader(d.glyphs, d.layout, options.characters, {options.name});
+      return WriteGfxHeader(d.glyphs, d.layout, options.characters, {options.name, widths});
+    case OutputFormat::Lvgl:
+      if (unwrittenCodes != nullptr) *unwrittenCodes = CodesLeftOutOfLvgl(options.characters);
+      return WriteLvglFont(d.glyphs, d.layout, options.characters, {options.name, widths});
     case OutputFormat::FontSource:
       break;
   }
-  if (form.layout == LayoutOf(d) && form.firstCode == kFirstCode) {
-    return WriteFontSource(d.glyphs, d.cb(), LineKeyword(options.lineFormat), options.numberFormat,
-                           d.negative);
-  }
-  return WriteFontLines(PackTable(d, form), form.layout.BytesPerGlyph(),
-                        LineKeyword(options.lineFormat), options.numberFormat, d.negative);
+  const std::string keyword = LineKeyword(options.lineFormat);
+  std::string text =
+      form.layout == LayoutOf(d) && form.firstCode == kFirstCode
+          ? WriteFontSource(d.glyphs, d.cb(), keyword, options.numberFormat, d.negative)
+          : WriteFontLines(PackTable(d, form), form.layout.BytesPerGlyph(), keyword,
+                           options.numberFormat, d.negative);
+  if (d.Proportional()) text += WriteWidthsLine(widths, keyword);
+  return text;
 }
 
 }  // namespace zg

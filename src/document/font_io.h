@@ -30,12 +30,21 @@ std::optional<FontFileParams> ParamsFromName(std::string_view path);
 // The layout of the editor's own files that the name's parameters stand for.
 Layout LayoutOf(const FontFileParams& params);
 
+// The widths a C header zgedit wrote carries for a proportional font: the
+// array GLYPHS_widths of 224 values, each 1 to `cellWidth`, beside the glyph
+// array GLYPHS (`glyphArray`, or the file's first array when empty). Absent
+// without such an array, Malformed (with the array's line) when it is not
+// that. `listing` and `values` are the same file, each read once.
+WidthsLine ReadCHeaderWidths(ByteSource& listing, ByteSource& values, std::string_view glyphArray,
+                             int cellWidth);
+
 struct LoadedTable {
   ReadResult result;  // Completed, or why the file was refused
   FontDocument document;
-  TableRead read;     // what the decoding read and left out
-  TableLayout table;  // the layout read with: the one given or the one found
-  bool found = true;  // false: no layout given and none found in the values
+  TableRead read;         // what the decoding read and left out
+  TableLayout table;      // the layout read with: the one given or the one found
+  bool found = true;      // false: no layout given and none found in the values
+  WidthsLine widthsLine;  // as LoadedFont's
 };
 
 // The values of a file decoded as a table (the array named `array` of a C
@@ -121,6 +130,10 @@ struct LoadedFont {
   // The editor's own layout is read value by value into the store, as the
   // editor always read its files: then nothing.
   std::optional<TableRead> decoded;
+  // The widths line of a font source: Read, its widths are the document's
+  // (a proportional font); Malformed, the font is read monospaced and the
+  // callers say why (`problem`, at `line`); Absent, a monospaced font.
+  WidthsLine widthsLine;
   bool Read() const {
     return result.status == ReadStatus::Completed && from != LayoutFrom::Nowhere;
   }
@@ -139,10 +152,11 @@ LoadedFont LoadFont(ByteSource& in, std::string_view path, const LoadRequest& re
 // that name as another font.
 std::optional<FontFileParams> NameContradiction(std::string_view path, const FontDocument& d);
 
-enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx };
+enum class OutputFormat : std::uint8_t { FontSource, CHeader, Bdf, Gfx, Lvgl };
 
 // The format a file name's extension stands for: .h/.c and the like a C
-// header, .bdf BDF, .gfx... none; nothing when the extension says nothing.
+// header, .bdf BDF; nothing when the extension says nothing. GFX and LVGL
+// fonts are C sources too, so no extension stands for them.
 std::optional<OutputFormat> FormatOfPath(std::string_view path);
 
 struct OutputOptions {
@@ -171,9 +185,12 @@ struct OutputOptions {
 // The table form those options give for the document.
 TableForm OutputTableForm(const FontDocument& d, const OutputOptions& options);
 
-// The file's whole text for the document in the chosen form. The codes whose
-// glyph the form could not carry (a BDF font of Unicode code points only)
-// go to `unwrittenCodes`, for a note to the user.
+// The file's whole text for the document in the chosen form, with the
+// widths of a proportional font: the font source in its widths line, the C
+// header in a NAME_widths array, BDF, GFX and LVGL in each glyph's advance.
+// The codes whose glyph the form could not carry (a BDF font of Unicode code
+// points only; in LVGL, codes without a character of their own) go to
+// `unwrittenCodes`, for a note to the user.
 std::string FormatFontDocument(const FontDocument& d, const OutputOptions& options,
                                std::vector<int>* unwrittenCodes = nullptr);
 

@@ -24,3 +24,4 @@
 #include "fontfile/table_detect.h"
 #include "fontfile/table_layout.h"
 #include "fontfile/table_source.h"
+#include "fontfile/widths_line.h"

@@ -485,7 +485,7 @@ FillSummary FillDocument(const GlyphRenderer& renderer,
   for (int i = 0; i < kSymbolCount; ++i) {
     widths[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(document.Width(i));
   }
-  const FillSummary summary = FillGlyphs(renderer, characters, range, document.glyphs, widths);
+  FillSummary summary = FillGlyphs(renderer, characters, range, document.glyphs, widths);
   document.widths = std::move(widths);
   return summary;
 }

@@ -8,7 +8,7 @@
 namespace zg {
 namespace {
 
-constexpr std::string_view kMagic = "zgedit-glyph 1 ";
+constexpr std::string_view kMagic = "zgedit-glyph ";
 constexpr char kDigits[] = "0123456789abcdef";
 
 int HexDigit(char c) {
@@ -38,12 +38,15 @@ bool TakeChar(std::string_view& text, char c) {
 
 }  // namespace
 
-std::string EncodeGlyphClip(const Layout& layout, std::span<const std::uint8_t> glyph) {
+std::string EncodeGlyphClip(const Layout& layout, std::span<const std::uint8_t> glyph, int width) {
   const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
-  if (!layout.Valid() || glyph.size() < cb) return {};
+  if (!layout.Valid() || glyph.size() < cb || width < 0 || width > layout.width) return {};
   std::string text(kMagic);
+  text += width > 0 ? "2 " : "1 ";
   text += std::to_string(layout.width) + 'x' + std::to_string(layout.height) +
-          (layout.Vertical() ? " v\n" : " h\n");
+          (layout.Vertical() ? " v" : " h");
+  if (width > 0) text += " w" + std::to_string(width);
+  text += '\n';
   for (std::size_t i = 0; i < cb; ++i) {
     text += kDigits[glyph[i] >> 4U];
     text += kDigits[glyph[i] & 0xFU];
@@ -55,6 +58,9 @@ std::string EncodeGlyphClip(const Layout& layout, std::span<const std::uint8_t> 
 std::optional<GlyphClip> DecodeGlyphClip(std::string_view text) {
   if (!text.starts_with(kMagic)) return std::nullopt;
   text.remove_prefix(kMagic.size());
+  const bool withWidth = TakeChar(text, '2');
+  if (!withWidth && !TakeChar(text, '1')) return std::nullopt;
+  if (!TakeChar(text, ' ')) return std::nullopt;
   GlyphClip clip;
   const auto ncol = TakeNumber(text);
   if (!ncol || !TakeChar(text, 'x')) return std::nullopt;
@@ -65,6 +71,11 @@ std::optional<GlyphClip> DecodeGlyphClip(std::string_view text) {
     scan = Scan::Horizontal;
   } else if (!TakeChar(text, 'v')) {
     return std::nullopt;
+  }
+  if (withWidth) {
+    const auto width = TakeChar(text, ' ') && TakeChar(text, 'w') ? TakeNumber(text) : std::nullopt;
+    if (!width || *width < 1 || *width > *ncol) return std::nullopt;
+    clip.width = *width;
   }
   // Clipboards on some systems turn line ends into CR LF.
   TakeChar(text, '\r');

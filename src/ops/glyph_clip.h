@@ -6,7 +6,9 @@
 //   zgedit-glyph 1 8x8 v
 //   7c 7e 13 13 7e 7c 00 00
 // "1" is the form's version; the cell any from 1 x 1 to 24 x 24, the scan
-// "v" or "h", the bits in the editor's own order.
+// "v" or "h", the bits in the editor's own order. A glyph of a proportional
+// font carries its width, in version 2:
+//   zgedit-glyph 2 8x8 v w5
 
 #include <cstdint>
 #include <optional>
@@ -22,15 +24,19 @@ namespace zg {
 struct GlyphClip {
   Layout layout;                    // classic bit and band order
   std::vector<std::uint8_t> bytes;  // the glyph's bytes in that layout
+  int width = 0;                    // the glyph's advance, 1 to the cell's width; 0: not given
   friend bool operator==(const GlyphClip&, const GlyphClip&) = default;
 };
 
 // The text form of a glyph in `layout` (its bit and band order are taken as
-// classic); `glyph` holds at least the glyph's bytes (more are ignored).
-// Empty when the cell or byte count do not make a glyph.
-std::string EncodeGlyphClip(const Layout& layout, std::span<const std::uint8_t> glyph);
+// classic); `glyph` holds at least the glyph's bytes (more are ignored);
+// `width` 1 to the cell's width is the glyph's advance, 0 none. Empty when
+// the cell, byte count or width do not make a glyph.
+std::string EncodeGlyphClip(const Layout& layout, std::span<const std::uint8_t> glyph,
+                            int width = 0);
 
-// Reads the text form back; nullopt for anything but exactly one valid glyph.
+// Reads the text form back, either version; nullopt for anything but
+// exactly one valid glyph.
 std::optional<GlyphClip> DecodeGlyphClip(std::string_view text);
 
 // Puts the clip's pixels into the cell of `target` (in `layout`) from the

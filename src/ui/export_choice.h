@@ -44,6 +44,8 @@ inline ExportFileKind ExportFileKindOf(OutputFormat format) {
       return {text::kExportFilterBdf, ".bdf"};
     case OutputFormat::Gfx:
       return {text::kExportFilterGfx, ".h"};
+    case OutputFormat::Lvgl:
+      return {text::kExportFilterLvgl, ".c"};
     case OutputFormat::FontSource:
       return {text::kExportFilterSource, ".fnt"};
     case OutputFormat::CHeader:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/font_io.h"
+#include "document/gfx_load.h"
 #include "fontfile/table_source.h"
 #include "glyphimport/glyph_renderer.h"
 #include "ui/file_notes.h"
@@ -23,9 +24,19 @@ using Change = EditorSession::Transaction;
 
 constexpr const char* kFolderSetting = "dialogs/folder";
 
-std::string Fill(std::string text, const std::string& path) {
-  if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, path);
+std::string Fill(std::string text, const std::string& first, const std::string& second = {}) {
+  if (const auto at = text.find("%1"); at != std::string::npos) text.replace(at, 2, first);
+  if (const auto at = text.find("%2"); at != std::string::npos) text.replace(at, 2, second);
   return text;
+}
+
+std::string Cell(int width, int height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+std::string Hex(int code) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  return {kDigits[(code >> 4) & 15], kDigits[code & 15], 'h'};
 }
 
 std::string FolderOf(const std::string& path) {
@@ -189,14 +200,29 @@ void FileCommands::Import(Form1& f) {
     return talk.Notify(ReadProblemText(loaded.result));
   }
   if (loaded.extent.Empty()) return talk.Notify(Fill(text::kNoGlyphValues, *path));
+  FontDocument font = loaded.document;
+  WidthsLine widths = loaded.widthsLine;
+  if (header && !font.Proportional()) {
+    // A proportional font's header carries its widths in an array of their own.
+    FileError ignored;
+    const auto listing = f.platform_.OpenForReading(*path, ignored);
+    const auto values = f.platform_.OpenForReading(*path, ignored);
+    if (listing && values) {
+      widths = ReadCHeaderWidths(*listing, *values, {}, font.layout.width);
+      if (widths.status == WidthsLineStatus::Read) font.widths = widths.widths;
+    }
+  }
   Change t(f.session_, text::kStepImport);
-  t.document() = loaded.document;
+  t.document() = std::move(font);
   t.NewFont(0);
   t.Commit(StepSaved::Saved);
   f.FileN = *path;
   f.Show();
   talk.Remember(*path);
   if (const std::string note = ReadExtentNote(loaded.extent); !note.empty()) {
+    talk.Notify(note, MsgIcon::Information, text::kInformation);
+  }
+  if (const std::string note = WidthsLineNote(widths); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
 }
@@ -213,6 +239,12 @@ void FileCommands::ImportTable(Form1& f) {
 void FileCommands::ImportTable(Form1& f, const std::string& path) {
   Talk talk{f.platform_};
   if (f.platform_.IsFolder(path)) return talk.FileFailed(path, {"", FileFault::IsFolder}, false);
+  if (IsCSourcePath(path)) {
+    const auto source = talk.Open(path);
+    if (!source) return;
+    // An Adafruit GFX font says its own layout and widths: no table dialog.
+    if (const auto gfx = GfxTextOf(*source)) return ImportGfx(f, path, *gfx);
+  }
   auto arrays = ReadTables(talk, path);
   if (!arrays) return;
   const TableImportRequest request = MakeTableRequest(std::move(*arrays));
@@ -233,6 +265,33 @@ void FileCommands::ImportTable(Form1& f, const std::string& path) {
   if (const std::string note = TableReadText(read); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
+}
+
+void FileCommands::ImportGfx(Form1& f, const std::string& path, const std::string& text) {
+  Talk talk{f.platform_};
+  const LoadedGfx loaded = LoadGfxFont(text, std::nullopt, Scan::Vertical);
+  const GfxFont& font = loaded.font;
+  if (font.status == GfxReadStatus::TooLarge) {
+    return talk.Notify(
+        Fill(text::kGfxTooLarge, font.name, Cell(font.neededWidth, font.neededHeight)));
+  }
+  if (font.status != GfxReadStatus::Completed)
+    return talk.Notify(Fill(text::kGfxUnreadable, font.name));
+  Change t(f.session_, text::kStepGfxImport);
+  t.document() = loaded.document;
+  t.NewFont(0);
+  t.Commit();  // not a file zgedit can save back as it was
+  f.FileN = path;
+  f.Show();
+  talk.Remember(path);
+  const Layout& cell = loaded.document.layout;
+  std::string note = Fill(text::kGfxRead, font.name, Cell(cell.width, cell.height));
+  const int from = std::max(font.first, kFirstCode);
+  const int to = std::min(font.last, 0xFF);
+  if (from > kFirstCode || to < 0xFF) {
+    note += Fill(text::kGfxCodes, from > to ? std::string("—") : Hex(from) + ".." + Hex(to));
+  }
+  talk.Notify(note, MsgIcon::Information, text::kInformation);
 }
 
 void FileCommands::Save(Form1& f) {
@@ -291,7 +350,7 @@ void FileCommands::Export(Form1& f) {
     return talk.FileFailed(*path, *error, true);
   }
   talk.Remember(*path);
-  if (const std::string note = UnwrittenGlyphsNote(unwritten); !note.empty()) {
+  if (const std::string note = UnwrittenGlyphsNote(unwritten, choice->format); !note.empty()) {
     talk.Notify(note, MsgIcon::Information, text::kInformation);
   }
 }

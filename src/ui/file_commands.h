@@ -16,6 +16,7 @@ struct FileCommands {
   static void Import(Form1& f);
   static void ImportTable(Form1& f);
   static void ImportTable(Form1& f, const std::string& path);
+  static void ImportGfx(Form1& f, const std::string& path, const std::string& text);
   static void Save(Form1& f);
   static void Export(Form1& f);
   static void ImportFromFont(Form1& f);

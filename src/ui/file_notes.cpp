@@ -84,11 +84,17 @@ std::string FileErrorText(const std::string& path, const FileError& error, bool 
   return Replace(Replace(sentence, "%1", path), "%2", error.description);
 }
 
-std::string UnwrittenGlyphsNote(const std::vector<int>& codes) {
+std::string WidthsLineNote(const WidthsLine& line) {
+  if (line.status != WidthsLineStatus::Malformed) return {};
+  return Replace(text::kWidthsLineRefused, "%1", std::to_string(line.line));
+}
+
+std::string UnwrittenGlyphsNote(const std::vector<int>& codes, OutputFormat format) {
   if (codes.empty()) return {};
   std::string list;
   for (const int code : codes) list += (list.empty() ? "" : ", ") + Code(code);
-  return Replace(text::kExportUnwritten, "%1", list);
+  return Replace(format == OutputFormat::Lvgl ? text::kExportUnwrittenLvgl : text::kExportUnwritten,
+                 "%1", list);
 }
 
 std::string ReadExtentNote(const ReadExtent& e) {

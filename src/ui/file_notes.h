@@ -27,8 +27,15 @@ std::string FileErrorText(const std::string& path, const FileError& error, bool 
 std::string ReadExtentNote(const ReadExtent& extent);
 
 // "Символы с кодами C0h, C1h не записаны: ..." for the glyphs an export
-// could not carry, or "" when it carried every one.
-std::string UnwrittenGlyphsNote(const std::vector<int>& codes);
+// could not carry, with the reason of its format (BDF: their code points are
+// taken; LVGL: they have no character of their own), or "" when it carried
+// every one.
+std::string UnwrittenGlyphsNote(const std::vector<int>& codes,
+                                OutputFormat format = OutputFormat::Bdf);
+
+// "Строка 225: ширины символов записаны неверно ..." for a widths line the
+// load did not take, or "" when there was none or it was taken.
+std::string WidthsLineNote(const WidthsLine& line);
 
 // The question before saving `d` under `path`, whose name says `named`.
 std::string NameContradictionQuestion(std::string_view path, const FontFileParams& named,

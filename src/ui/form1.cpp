@@ -311,8 +311,9 @@ void Form1::copyClick() {
   const auto glyph = session_.CurrentGlyph();
   if (!HasFont() || glyph.empty()) return;
   const FontDocument& d = session_.document();
+  // A proportional font's glyph carries its width.
   platform_.SetClipboard(
-      EncodeGlyphClip(d.layout, glyph),
+      EncodeGlyphClip(d.layout, glyph, d.Proportional() ? d.Width(session_.current()) : 0),
       WriteGlyphLine(glyph, LineKeyword(window.combo1Text), window.combo2Text, d.negative));
 }
 
@@ -341,8 +342,16 @@ void Form1::pasteClick() {
     Notify(text::kPasteNoGlyph, MsgIcon::None, text::kAppTitle);
     return;
   }
-  ChangeGlyph(text::kStepPaste, [&glyph](Change& t) {
-    PlaceGlyph(*glyph, t.CurrentGlyph(), t.document().layout);
+  // The clip's width goes with its pixels into a proportional font (a clip
+  // without one advances by the cell it was drawn in).
+  ChangeGlyph(text::kStepPaste, [&glyph, symbol = session_.current()](Change& t) {
+    FontDocument& font = t.document();
+    PlaceGlyph(*glyph, t.CurrentGlyph(), font.layout);
+    if (font.Proportional()) {
+      const auto width = glyph->width > 0 ? std::optional<int>(glyph->width) : std::nullopt;
+      font.widths[static_cast<std::size_t>(symbol)] =
+          static_cast<std::uint8_t>(WidthAfterPaste(width, glyph->layout.width, font.layout.width));
+    }
     return true;
   });
 }

@@ -43,11 +43,17 @@ inline constexpr const char* kExportTitle = "Экспорт знакогенер
 inline constexpr const char* kExportFilterC = "Заголовочный файл C (*.h)|*.h";
 inline constexpr const char* kExportFilterBdf = "Шрифт BDF (*.bdf)|*.bdf";
 inline constexpr const char* kExportFilterGfx = "Шрифт Adafruit GFX (*.h)|*.h";
+inline constexpr const char* kExportFilterLvgl = "Шрифт LVGL (*.c)|*.c";
 inline constexpr const char* kExportFilterSource = "Знакогенератор |*.fnt";
 // %1: the codes, "C0h, C1h".
 inline constexpr const char* kExportUnwritten =
     "Символы с кодами %1 не записаны: их коды Юникода заняты другими символами "
     "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.";
+// %1: the line of a font source's widths line that is not right.
+inline constexpr const char* kWidthsLineRefused =
+    "Строка %1: ширины символов записаны неверно и не загружены, шрифт открыт как моноширинный.";
+inline constexpr const char* kExportUnwrittenLvgl =
+    "Символы с кодами %1 не записаны: в кодовой странице у них нет своего символа Юникода.";
 
 // Where in the file a reading stopped, in front of its message: %1 is the
 // line, %2 the column.
@@ -145,8 +151,17 @@ inline constexpr const char* kStepFontShiftLeft = "сдвиг шрифта вл�
 inline constexpr const char* kStepFontShiftRight = "сдвиг шрифта вправо";
 inline constexpr const char* kStepFontImport = "импорт из шрифта";
 inline constexpr const char* kStepWidth = "ширина символа";
+inline constexpr const char* kStepGfxImport = "импорт шрифта Adafruit GFX";
 inline constexpr const char* kStepProportional = "пропорциональный шрифт";
 inline constexpr const char* kStepMonospaced = "моноширинный шрифт";
+
+// An Adafruit GFX font read from a C source; %1 is its name, %2 the cell.
+inline constexpr const char* kGfxRead = "Шрифт Adafruit GFX «%1» прочитан в знакоместо %2.";
+inline constexpr const char* kGfxCodes = " Символы %1, остальные пусты.";
+inline constexpr const char* kGfxTooLarge =
+    "Шрифту Adafruit GFX «%1» нужно знакоместо %2, а наибольшее — 24 x 24. Загрузка прекращена.";
+inline constexpr const char* kGfxUnreadable =
+    "Шрифт Adafruit GFX «%1» не прочитан: его массивы неполны или содержат не числа.";
 
 // The clipboard held no glyph to paste.
 inline constexpr const char* kPasteNoGlyph =

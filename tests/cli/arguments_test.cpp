@@ -96,7 +96,7 @@ TEST(Arguments, BadCommandLinesSayWhatIsWrong) {
       {{"a.fnt", "-o", "x", "--number", "0b"},
        "option '--number' takes &h, 0x, $, # or h, not '0b'"},
       {{"a.fnt", "-o", "x", "--format", "png"},
-       "option '--format' takes fnt, c, bdf or gfx, not 'png'"},
+       "option '--format' takes fnt, c, bdf, gfx or lvgl, not 'png'"},
       {{"a.fnt", "-o", "x", "--size", "0", "--from-font", "f"},
        "option '--size' takes a whole number from 1 to 255, not '0'"},
       {{"a.fnt", "-o", "x", "--threshold", "12x"},

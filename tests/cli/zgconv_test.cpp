@@ -160,7 +160,8 @@ TEST(Zgconv, RefusesWithAMessageAndAStatus) {
        "option '--to-negative' is for a font source file or a C header, not a BDF font"},
       {{fnt, "--name", "f", "-o", dir / "x.fnt"},
        2,
-       "option '--name' is for a C header, a BDF font or an Adafruit GFX font, not a font source"},
+       "option '--name' is for a C header, a BDF font, an Adafruit GFX font or an LVGL font, not "
+       "a font source"},
       {{dir / "bad.fnt", "--cell", "8x8", "-o", dir / "x.h"},
        1,
        "bad.fnt:2:6: value 3 (glyph 20h): not a value of a font source file\n"},
@@ -271,6 +272,22 @@ TEST(Zgconv, DrawsTheCodePageFromAFont) {
   EXPECT_EQ(Load(dir / "c.fnt", 8, 8, 1, false),
             Rendered(DataPath("Letters8.bdf"), 8, kDefaultCodePage, FillRange::All(),
                      EmptyDocument(test::Cell(8, 8), false)));
+
+  // The font's advances kept: its two letters advance by 8 in a 12 pixel
+  // cell, the glyphs it lacks by the whole cell.
+  for (const bool keep : {false, true}) {
+    std::vector<std::string> args{
+        "--from-font", DataPath("Letters8.bdf"), "--cell", "12x8", "--align", "left", "-o",
+        dir / "d.fnt"};
+    if (keep) args.emplace_back("--keep-advances");
+    o = RunZgconv(dir, args);
+    EXPECT_EQ(o.status, 0) << o.err;
+    const FontDocument d = Load(dir / "d.fnt", 12, 8, 1, false);
+    EXPECT_EQ(d.Proportional(), keep);
+    EXPECT_EQ(d.Width('A' - 0x20), keep ? 8 : 12);
+    EXPECT_EQ(d.Width(0xC6 - 0x20), keep ? 8 : 12) << "Ж";
+    EXPECT_EQ(d.Width('B' - 0x20), 12);
+  }
 }
 
 TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
@@ -289,6 +306,70 @@ TEST(Zgconv, SaysWhichGlyphsTheCellCutsAndWhyAFontIsRefused) {
   o = RunZgconv(dir, {"--from-font", huge, "--cell", "16x16", "-o", dir / "b.fnt"});
   EXPECT_EQ(o.status, 1);
   EXPECT_EQ(o.err, "zgconv: " + huge + ": the font file is too large (over 256 MB)\n");
+}
+
+// A proportional font goes out as GFX, LVGL and a C header with its widths,
+// and the GFX font and the header come back with them.
+TEST(Zgconv, CarriesWidthsThroughGfxLvglAndCHeaders) {
+  TempFolder dir;
+  FontDocument font = Load(DataPath("Font08x08vp.fnt"), 8, 8, 1, false);
+  for (std::size_t i = 0; i < kSymbolCount; ++i) {
+    font.widths.push_back(static_cast<std::uint8_t>(1 + i * 5 % 8));
+  }
+  const std::string source = FormatFontDocument(font, Options(OutputFormat::FontSource, ""));
+  WriteFile(dir / "Font08x08vp.fnt", source);
+
+  test::Outcome o =
+      RunZgconv(dir, {dir / "Font08x08vp.fnt", "--format", "lvgl", "-o", dir / "f.c"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(ReadWholeFile(dir / "f.c"), FormatFontDocument(font, Options(OutputFormat::Lvgl, "f")));
+  EXPECT_EQ(o.err, "zgconv: " + dir / "f.c" +
+                       ": note: the LVGL font leaves out 2 of the 224 glyphs (codes 7Fh, 98h): the "
+                       "code page gives them no character of their own\n");
+
+  ASSERT_EQ(RunZgconv(dir, {dir / "Font08x08vp.fnt", "--format", "gfx", "-o", dir / "g.h"}).status,
+            0);
+  EXPECT_EQ(ReadWholeFile(dir / "g.h"), FormatFontDocument(font, Options(OutputFormat::Gfx, "g")));
+  o = RunZgconv(dir, {dir / "g.h", "-o", dir / "back.fnt"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(o.err,
+            "zgconv: " + dir / "g.h" + ": note: the Adafruit GFX font g read into a 8 x 8 cell\n");
+  EXPECT_EQ(ReadWholeFile(dir / "back.fnt"), source);
+  // The C header's widths array comes back too.
+  ASSERT_EQ(
+      RunZgconv(dir, {dir / "Font08x08vp.fnt", "--flash", "progmem", "-o", dir / "c.h"}).status, 0);
+  o = RunZgconv(dir, {dir / "c.h", "-o", dir / "fromc.fnt"});
+  EXPECT_EQ(o.status, 0) << o.err;
+  EXPECT_EQ(ReadWholeFile(dir / "fromc.fnt"), source);
+
+  const struct {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  } refused[] = {
+      {{dir / "g.h", "--cell", "6x8", "-o", dir / "x.fnt"},
+       1,
+       ": the Adafruit GFX font g needs a 8 x 8 cell, larger than the 6 x 8 cell given\n"},
+      {{dir / "g.h", "--skip", "4", "-o", dir / "x.fnt"},
+       2,
+       "option '--skip' describes a table of bytes; " + dir / "g.h" +
+           " is an Adafruit GFX font, which says its own layout\n"},
+  };
+  for (const auto& c : refused) {
+    o = RunZgconv(dir, c.args);
+    EXPECT_EQ(o.status, c.status) << o.err;
+    EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
+  }
+
+  // The last width wider than the cell: said, and the font goes on monospaced.
+  WriteFile(dir / "Font08x08vp.fnt", source.substr(0, source.rfind(' ')) + " 9\r\n");
+  o = RunZgconv(dir, {dir / "Font08x08vp.fnt", "-o", dir / "mono.fnt"});
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.err,
+            "zgconv: " + dir / "Font08x08vp.fnt" +
+                ":225: note: the widths line is not read (width 9 is outside 1..8): the font "
+                "is read monospaced\n");
+  EXPECT_EQ(ReadWholeFile(dir / "mono.fnt"), ReadWholeFile(DataPath("Font08x08vp.fnt")));
 }
 
 TEST(Zgconv, HelpAndVersion) {

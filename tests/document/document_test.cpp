@@ -68,6 +68,67 @@ TEST(Document, AnyLayoutComesBackFromItsFontSourceText) {
   }
 }
 
+// Widths 1..ncol that differ from glyph to glyph.
+std::vector<std::uint8_t> SomeWidths(int ncol) {
+  std::vector<std::uint8_t> w(kSymbolCount);
+  for (std::size_t i = 0; i < w.size(); ++i) w[i] = static_cast<std::uint8_t>(1 + i * 5 % ncol);
+  return w;
+}
+
+// A proportional font keeps its glyph lines as a monospaced one writes them
+// and adds one comment line, which the reader skips and the load takes.
+TEST(Document, WidthsTravelInACommentLineAfterTheGlyphLines) {
+  for (const char* lineFormat : {"Data code", ".Db code", "Code"}) {
+    const FontDocument mono = Sample(6, 8, 1, false);
+    FontDocument d = mono;
+    d.widths = SomeWidths(6);
+    const std::string glyphLines = FormatFontDocument(mono, {OutputFormat::FontSource, lineFormat});
+    const std::string text = FormatFontDocument(d, {OutputFormat::FontSource, lineFormat});
+    ASSERT_TRUE(text.starts_with(glyphLines)) << lineFormat;
+    const std::string mark = lineFormat == std::string("Data code") ? "'" : ";";
+    EXPECT_TRUE(text.substr(glyphLines.size()).starts_with(mark + " zgedit widths: 1 6 5 4 3 2 1"))
+        << text.substr(glyphLines.size(), 40);
+    const LoadedFont back = LoadWith(text, d.layout, false);
+    EXPECT_EQ(back.result.valuesStored, d.glyphs.size()) << "the line gave values";
+    EXPECT_EQ(back.widthsLine.status, WidthsLineStatus::Read);
+    EXPECT_EQ(back.widthsLine.line, 225U);
+    EXPECT_EQ(back.document, d);
+  }
+  // An old file, without the line: monospaced.
+  const std::string old = FormatFontDocument(Sample(8, 8, 1, false), {});
+  const LoadedFont back = LoadWith(old, test::Cell(8, 8), false);
+  EXPECT_EQ(back.widthsLine.status, WidthsLineStatus::Absent);
+  EXPECT_FALSE(back.document.Proportional());
+}
+
+// A widths line that is not right is refused whole; the glyphs are read all the same.
+TEST(Document, AMalformedWidthsLineLeavesTheFontMonospacedAndSaysWhy) {
+  const FontDocument d = Sample(8, 8, 1, false);
+  const std::string glyphLines = FormatFontDocument(d, {});
+  std::string all;
+  for (int i = 0; i < kSymbolCount; ++i) all += " 4";
+  const struct {
+    std::string line;
+    std::string problem;
+  } cases[] = {
+      {"; zgedit widths:" + all + " 4", "more than 224 widths"},
+      {"; zgedit widths: 4 4", "2 widths instead of 224"},
+      {"' zgedit widths: 9" + all.substr(2), "width 9 is outside 1..8"},
+      {"// zgedit widths: 0" + all.substr(2), "width 0 is outside 1..8"},
+      {"; zgedit widths: 4x" + all.substr(2), "'4x' is no width"},
+      {"; zgedit widths:" + all + "\r\n; zgedit widths:" + all,
+       "a second widths line (the first on line 225)"},
+  };
+  for (const auto& c : cases) {
+    const std::string text = glyphLines + c.line + "\r\n";
+    const LoadedFont back = LoadWith(text, d.layout, false);
+    EXPECT_EQ(back.result.status, ReadStatus::Completed) << c.line;
+    EXPECT_EQ(back.widthsLine.status, WidthsLineStatus::Malformed) << c.line;
+    EXPECT_EQ(back.widthsLine.problem, c.problem);
+    EXPECT_EQ(back.document, d);
+  }
+}
+
 TEST(Document, NamesCarryEveryCellOfTheGrid) {
   EXPECT_EQ(ParamsFromName("/x/Font16x24hn.fnt"), (FontFileParams{16, 24, 0, 0}));
   EXPECT_EQ(ParamsFromName("Font05x08hp.fnt"), (FontFileParams{5, 8, 0, -1}));

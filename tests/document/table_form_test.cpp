@@ -48,7 +48,11 @@ TEST(TableForm, WhatIsWrittenInALayoutReadsBackWithIt) {
     o.bitOrder = pick(2) == 0 ? BitOrder::Classic : BitOrder::Reversed;
     o.bandOrder = pick(2) == 0 ? BandOrder::Bands : BandOrder::Columns;
     o.firstCode = pick(2) == 0 ? 0x00 : 0x20;
-    const FontDocument font = RandomFont(own, pick(2) == 0, random);
+    FontDocument font = RandomFont(own, pick(2) == 0, random);
+    if (pick(2) == 0) {
+      for (int i = 0; i < kSymbolCount; ++i)
+        font.widths.push_back(static_cast<std::uint8_t>(1 + pick(w)));
+    }
     const TableForm form = OutputTableForm(font, o);
     const std::string text = FormatFontDocument(font, o);
     TableLayout table = TableLayout::Plain(form.layout, form.firstCode);
@@ -71,6 +75,10 @@ TEST(TableForm, WhatIsWrittenInALayoutReadsBackWithIt) {
     FontDocument inOwnOrder = font;
     inOwnOrder.glyphs = PackTable(back.document, {own, kFirstCode});
     EXPECT_EQ(inOwnOrder, font) << Name(form, o.format);
+    // The font source carries the widths in its comment line, the C header in an array of its own.
+    if (o.format == OutputFormat::FontSource) {
+      EXPECT_EQ(back.document.widths, font.widths) << Name(form, o.format);
+    }
   }
 }
 

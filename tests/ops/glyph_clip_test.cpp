@@ -48,6 +48,12 @@ TEST(GlyphClip, WritesAShortReadableForm) {
             "zgedit-glyph 1 5x8 h\n7c 7e 13 13 7e 7c 00 00\n");
   EXPECT_EQ(EncodeGlyphClip(test::Cell(25, 8), a), "");
   EXPECT_EQ(EncodeGlyphClip(test::Cell(8, 8), std::span(a).first(7)), "");
+  // A proportional font's glyph carries its width; old texts read as before, without one.
+  const std::string five = EncodeGlyphClip(test::Cell(8, 8), a, 5);
+  EXPECT_EQ(five, "zgedit-glyph 2 8x8 v w5\n7c 7e 13 13 7e 7c 00 00\n");
+  EXPECT_EQ(DecodeGlyphClip(five), (GlyphClip{test::Cell(8, 8), a, 5}));
+  EXPECT_EQ(DecodeGlyphClip(EncodeGlyphClip(test::Cell(8, 8), a))->width, 0);
+  EXPECT_EQ(EncodeGlyphClip(test::Cell(8, 8), a, 9), "");
   // Blanks are free, either letter case is read.
   const auto loose = DecodeGlyphClip("zgedit-glyph 1 8x8 v\r\n7C 7E\t13 13\r\n7e 7c 00 00");
   ASSERT_TRUE(loose);
@@ -60,7 +66,11 @@ TEST(GlyphClip, RefusesAnythingButOneWholeGlyph) {
       "zgedit-glyph 1 8x8 v",                              // no bytes
       "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00",        // one short
       "zgedit-glyph 1 8x8 v\n7c 7e 13 13 7e 7c 00 00 00",  // one over
-      "zgedit-glyph 2 8x8 v\n7c 7e 13 13 7e 7c 00 00",     // unknown version
+      "zgedit-glyph 3 8x8 v\n7c 7e 13 13 7e 7c 00 00",     // unknown version
+      "zgedit-glyph 2 8x8 v\n7c 7e 13 13 7e 7c 00 00",     // version 2 without its width
+      "zgedit-glyph 2 8x8 v w9\n7c 7e 13 13 7e 7c 00 00",  // wider than the cell
+      "zgedit-glyph 2 8x8 v w0\n7c 7e 13 13 7e 7c 00 00",  // no width
+      "zgedit-glyph 1 8x8 v w5\n7c 7e 13 13 7e 7c 00 00",  // a width in version 1
       "zgedit-glyph 1 8x9 v\n7c 7e 13 13 7e 7c 00 00 00",  // two bands take 16
       "zgedit-glyph 1 6x8 h\n7c 7e 13 13 7e 7c",           // padded rows take 8
       "zgedit-glyph 1 25x8 v\n7c 7e 13 13 7e 7c 00 00",    // wider than the grid

@@ -81,6 +81,22 @@ TEST(Drawing, CopyAndPasteBetweenCellsAndThroughText) {
   e.form.cutClick();
   EXPECT_EQ(Shown(e.form).find('#'), std::string::npos);
   EXPECT_NE(e.platform.clipboard.glyph->find("zgedit-glyph"), std::string::npos);
+
+  // A proportional font's glyph carries its width into another proportional font.
+  Editor p("8 x 8");
+  {
+    EditorSession::Transaction t(p.form.session(), "test");
+    t.document().widths.assign(kSymbolCount, 8);
+    t.document().widths[3] = 5;
+    t.Commit(StepSaved::Saved);
+  }
+  p.form.text1Click(3);
+  p.form.copyClick();
+  ASSERT_TRUE(p.platform.clipboard.glyph);
+  EXPECT_TRUE(p.platform.clipboard.glyph->starts_with("zgedit-glyph 2 8x8 v w5\n"));
+  p.form.text1Click(4);
+  p.form.pasteClick();
+  EXPECT_EQ(p.Doc().Width(4), 5);
 }
 
 TEST(Drawing, TransformsOfTheCurrentGlyph) {
@@ -190,6 +206,18 @@ TEST(Drawing, ExportWritesTheChosenFormUnderItsName) {
   EXPECT_EQ(UnwrittenGlyphsNote({0xC0, 0xC1}),
             "Символы с кодами C0h, C1h не записаны: их коды Юникода заняты другими символами "
             "кодовой страницы. Все символы записывает экспорт с кодами 20h..FFh вместо Юникода.");
+
+  // LVGL leaves out the codes without a character of their own, and says so.
+  e.platform.exportChoices.push_back(ExportChoice{OutputFormat::Lvgl});
+  e.platform.savePaths.push_back("/out/lv_font_lcd.c");
+  e.form.exportClick();
+  EXPECT_EQ(e.platform.saveRequests.back().proposedName, "Font08x08vp.c");
+  EXPECT_NE(e.platform.files["/out/lv_font_lcd.c"].find("const lv_font_t lv_font_lcd = {"),
+            std::string::npos);
+  ASSERT_EQ(e.platform.messages.size(), 1U);
+  EXPECT_NE(e.platform.messages[0].text.find("Символы с кодами 7Fh, 98h не записаны: в кодовой "
+                                             "странице у них нет своего символа Юникода."),
+            std::string::npos);
 
   // The font source in another bit order, as a table of 256 glyphs from 00h.
   ExportChoice table{OutputFormat::FontSource};

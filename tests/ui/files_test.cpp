@@ -230,6 +230,32 @@ TEST(Import, AFileWithoutValuesIsRefusedAndAShortOneSaysWhatWasRead) {
   }
 }
 
+// A proportional font's widths come with the import and go with the save;
+// a widths line that is not right is said, and the font opens monospaced.
+TEST(Import, TheWidthsLineMakesTheFontProportional) {
+  Editor e("8 x 8");
+  FontDocument font = e.Doc();
+  for (int i = 0; i < kSymbolCount; ++i)
+    font.widths.push_back(static_cast<std::uint8_t>(1 + i % 8));
+  const std::string text = FormatFontDocument(font, {OutputFormat::FontSource});
+  e.platform.files["/f/Font08x08vp.fnt"] = text;
+  e.Import("/f/Font08x08vp.fnt");
+  EXPECT_EQ(e.Doc().widths, font.widths);
+  EXPECT_TRUE(e.platform.messages.empty());
+  e.platform.savePaths = {"/f/again.fnt"};
+  e.form.command5Click();
+  EXPECT_EQ(e.platform.files["/f/again.fnt"], text);
+
+  Editor f("8 x 8");
+  f.platform.files["/f/Font08x08vp.fnt"] = text.substr(0, text.rfind(' ')) + " 0\r\n";
+  f.Import("/f/Font08x08vp.fnt");
+  EXPECT_FALSE(f.Doc().Proportional());
+  ASSERT_EQ(f.platform.messages.size(), 1U);
+  EXPECT_EQ(f.platform.messages[0].text,
+            "Строка 225: ширины символов записаны неверно и не загружены, шрифт открыт как "
+            "моноширинный.");
+}
+
 TEST(Save, AsksBeforeWritingUnderANameThatSaysOtherParameters) {
   Editor e("8 x 8");
   e.form.picture1Click(0);

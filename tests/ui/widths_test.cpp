@@ -91,5 +91,36 @@ TEST(Widths, TheClipboardCarriesTheWidthIntoAProportionalFontOnly) {
   EXPECT_FALSE(mono.Doc().Proportional());
 }
 
+TEST(Widths, AProportionalFontComesBackFromEachFileWithItsWidths) {
+  Editor e;
+  MakeProportionalFont(e);
+  // A glyph as wide as the cell: a GFX font keeps no cell, only how far its ink and
+  // widths reach, so this one comes back in its 8 x 8 cell.
+  e.SetGlyphs([](auto& g) { g[10 * 8 + 7] = 0x80; });
+  e.platform.proportionalChoices.push_back(ProportionalChoice{1, 3});
+  e.form.proportionalClick();
+  // A font source, a C header and an Adafruit GFX font, each imported by a fresh window.
+  const struct {
+    OutputFormat format;
+    const char* path;
+  } files[] = {{OutputFormat::FontSource, "/f/Font08x08vp.fnt"},
+               {OutputFormat::CHeader, "/f/font8.h"},
+               {OutputFormat::Gfx, "/f/gfx8.h"}};
+  for (const auto& file : files) {
+    ExportChoice choice;
+    choice.format = file.format;
+    e.platform.exportChoices.push_back(choice);
+    e.platform.savePaths.push_back(file.path);
+    e.form.exportClick();
+    Editor f;
+    f.platform.files = e.platform.files;
+    f.Import(file.path);
+    EXPECT_EQ(Widths(f, 11), (std::vector{3, 4, 5, 3, 3, 3, 3, 3, 3, 3, 8})) << file.path;
+    EXPECT_EQ(PixelPicture(f.Doc().layout, f.Doc().Glyph(2)),
+              PixelPicture(e.Doc().layout, e.Doc().Glyph(2)))
+        << file.path;
+  }
+}
+
 }  // namespace
 }  // namespace zg

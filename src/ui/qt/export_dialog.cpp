@@ -17,9 +17,10 @@ namespace {
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 constexpr OutputFormat kFormats[] = {OutputFormat::CHeader, OutputFormat::Bdf, OutputFormat::Gfx,
-                                     OutputFormat::FontSource};
+                                     OutputFormat::Lvgl, OutputFormat::FontSource};
 constexpr const char* kFormatNames[] = {"Заголовочный файл C/C++", "Шрифт BDF 2.1",
-                                        "Шрифт Adafruit GFX", "Знакогенератор, исходный текст"};
+                                        "Шрифт Adafruit GFX", "Шрифт LVGL 8 и 9",
+                                        "Знакогенератор, исходный текст"};
 constexpr std::optional<Scan> kScans[] = {std::nullopt, Scan::Vertical, Scan::Horizontal};
 constexpr const char* kScanNames[] = {"как у знакогенератора", "вертикальная", "горизонтальная"};
 constexpr std::optional<bool> kBits[] = {std::nullopt, false, true};
@@ -96,7 +97,7 @@ void ExportDialog::showOptionsOfFormat() {
   pictures_->setEnabled(format == OutputFormat::CHeader);
   single_->setEnabled(format == OutputFormat::CHeader);
   raw_->setEnabled(format == OutputFormat::Bdf);
-  // The layout is the font source's and the C header's; BDF and GFX have their own.
+  // The layout is the font source's and the C header's; BDF, GFX and LVGL have their own.
   const bool table = format == OutputFormat::CHeader || format == OutputFormat::FontSource;
   for (QWidget* w : std::initializer_list<QWidget*>{scan_, bits_, bands_, fullTable_}) {
     w->setEnabled(table);
