@@ -79,8 +79,11 @@ void BM_ScanChangeCommand24x24(benchmark::State& state) {
   zg::MainWindow window(platform);
   window.form.command1Click();
   std::mt19937 rng(9);
-  for (int i = 0; i < 224 * 72; ++i)
-    window.form.model.glyphStore[i] = static_cast<std::uint8_t>(rng());
+  {
+    zg::EditorSession::Transaction t(window.form.session(), "random glyphs");
+    for (auto& b : t.document().glyphs) b = static_cast<std::uint8_t>(rng());
+    t.Commit();
+  }
   window.form.text1Click(33);
   window.show();
   auto* button = qobject_cast<QAbstractButton*>(window.control(zg::Ctl::Command10));
