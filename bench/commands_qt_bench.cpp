@@ -7,10 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <chrono>
 #include <fstream>
 #include <random>
 #include <span>
@@ -19,7 +16,6 @@
 
 #include "fontfile/fontfile.h"
 #include "qt_bench_app.h"
-#include "ui/form2.h"
 #include "ui/qt/grid_widget.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_platform.h"
@@ -74,25 +70,12 @@ void BM_CommandToRepaint24x24(benchmark::State& state) {
   window.show();
   window.action(MenuCommand::Import)->trigger();  // glyph 0 current
   const Case& c = kCases[state.range(0)];
-  zg::bench::PaintCounter counter;
-  window.grid()->installEventFilter(&counter);
-  for (auto _ : state) {
-    if (window.form.history().StepCount() > 1) window.action(MenuCommand::Undo)->trigger();
-    QCoreApplication::processEvents();
-    counter.paints = 0;
-    const auto start = std::chrono::steady_clock::now();
-    window.action(c.command)->trigger();
-    QElapsedTimer limit;
-    limit.start();
-    while (counter.paints == 0 && limit.elapsed() < 5000) QCoreApplication::processEvents();
-    const auto end = std::chrono::steady_clock::now();
-    if (counter.paints == 0) {
-      state.SkipWithError("the grid was never repainted");
-      break;
-    }
-    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
-  }
-  window.grid()->removeEventFilter(&counter);
+  zg::bench::TimeUntilRepainted(
+      state, *window.grid(),
+      [&window] {
+        if (window.form.history().StepCount() > 1) window.action(MenuCommand::Undo)->trigger();
+      },
+      [&window, &c] { window.action(c.command)->trigger(); });
   if (window.form.history().StepCount() < 2) state.SkipWithError("the command changed nothing");
   state.SetLabel(c.name);
 }

@@ -34,13 +34,15 @@ class PaintCounter : public QObject {
   }
 };
 
-// Each iteration: `act`, then the event loop until `widget` has painted once
-// (at most 5 s), timed as the benchmark's manual time.
-template <class Act>
-void TimeUntilRepainted(benchmark::State& state, QWidget& widget, Act act) {
+// Each iteration: `before` and its events (not timed), then `act` and the
+// event loop until `widget` has painted once (at most 5 s), timed as the
+// benchmark's manual time.
+template <class Before, class Act>
+void TimeUntilRepainted(benchmark::State& state, QWidget& widget, Before before, Act act) {
   PaintCounter counter;
   widget.installEventFilter(&counter);
   for (auto _ : state) {
+    before();
     QCoreApplication::processEvents();
     counter.paints = 0;
     const auto start = std::chrono::steady_clock::now();
@@ -56,6 +58,12 @@ void TimeUntilRepainted(benchmark::State& state, QWidget& widget, Act act) {
     state.SetIterationTime(std::chrono::duration<double>(end - start).count());
   }
   widget.removeEventFilter(&counter);
+}
+
+template <class Act>
+void TimeUntilRepainted(benchmark::State& state, QWidget& widget, Act act) {
+  TimeUntilRepainted(
+      state, widget, [] {}, act);
 }
 
 }  // namespace zg::bench

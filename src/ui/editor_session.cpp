@@ -23,25 +23,16 @@ void EditorSession::SetNegativeWithoutFont(bool negative) {
   if (!HasFont()) state_.document.negative = negative;
 }
 
-void EditorSession::Undo() {
-  if (!history_.CanUndo() || open_ != nullptr) return;
+void EditorSession::Move(bool forward) {
+  if (!(forward ? history_.CanRedo() : history_.CanUndo()) || open_ != nullptr) return;
   const HistoryState before = state_;
-  history_.Undo(state_);
+  if (forward) {
+    history_.Redo(state_);
+  } else {
+    history_.Undo(state_);
+  }
   marks_ = history_.Marks();
   // The same glyph in the same cell keeps the backup of its selection.
-  if (before.symbol == state_.symbol && before.document.layout == state_.document.layout) {
-    const auto glyph = CurrentGlyph();
-    glyphChanged_ = !std::equal(glyph.begin(), glyph.end(), backup_.begin(), backup_.end());
-  } else {
-    TakeBackup();
-  }
-}
-
-void EditorSession::Redo() {
-  if (!history_.CanRedo() || open_ != nullptr) return;
-  const HistoryState before = state_;
-  history_.Redo(state_);
-  marks_ = history_.Marks();
   if (before.symbol == state_.symbol && before.document.layout == state_.document.layout) {
     const auto glyph = CurrentGlyph();
     glyphChanged_ = !std::equal(glyph.begin(), glyph.end(), backup_.begin(), backup_.end());

@@ -33,8 +33,8 @@ class EditorSession {
   // Polarity while no font is open: nothing to undo.
   void SetNegativeWithoutFont(bool negative);
 
-  void Undo();
-  void Redo();
+  void Undo() { Move(false); }
+  void Redo() { Move(true); }
   // The font has just been written to a file: it is the saved state now.
   void MarkSaved();
 
@@ -43,6 +43,7 @@ class EditorSession {
  private:
   friend class Transaction;
   void TakeBackup();
+  void Move(bool forward);
 
   HistoryState state_;
   EditHistory history_;
