@@ -145,4 +145,15 @@ class Form1 {
   bool strokeRight_ = false;
 };
 
+// Runs `change` on a transaction named `name`; a change that returns false
+// is refused and leaves everything as it was.
+template <class F>
+void Form1::ChangeGlyph(const char* name, F&& change) {
+  if (!HasFont() || session_.CurrentGlyph().empty()) return;
+  EditorSession::Transaction t(session_, name);
+  if (!change(t)) return;
+  t.Commit();
+  Show();
+}
+
 }  // namespace zg
