@@ -489,22 +489,11 @@ ResolvedParams ResolveParams(const Arguments& args, const CHeaderParams* header)
     return r;
   } else {
     // The layout is found in the values; options that would shape it need the cell.
-    const std::pair<bool, std::string_view> shaping[] = {
-        {args.vert.has_value(), "--scan"},
-        {args.msbFirst.has_value(), "--bit-order"},
-        {args.bandOrder.has_value(), "--band-order"},
-        {args.firstCode.has_value(), "--first-code"},
-        {args.skip.has_value(), "--skip"},
-        {args.stride.has_value(), "--stride"},
-        {args.glyphOffset.has_value(), "--glyph-offset"},
-        {args.negative.has_value(), args.negative.value_or(false) ? "--negative" : "--positive"}};
-    for (const auto& [given, option] : shaping) {
-      if (given) {
-        r.error = "option " + Quoted(option) +
-                  " needs --cell WxH (without the cell, the layout "
-                  "is found in the file)";
-        return r;
-      }
+    if (const auto option = FirstTableOption(args, true)) {
+      r.error = "option " + Quoted(*option) +
+                " needs --cell WxH (without the cell, the layout "
+                "is found in the file)";
+      return r;
     }
     r.params.detect = true;
     return r;
@@ -578,6 +567,22 @@ std::string FormatOptionError(const Arguments& args, OutputFormat format) {
     }
   }
   return {};
+}
+
+std::optional<std::string_view> FirstTableOption(const Arguments& args, bool withScan) {
+  const std::pair<bool, std::string_view> options[] = {
+      {withScan && args.vert.has_value(), "--scan"},
+      {args.msbFirst.has_value(), "--bit-order"},
+      {args.bandOrder.has_value(), "--band-order"},
+      {args.firstCode.has_value(), "--first-code"},
+      {args.skip.has_value(), "--skip"},
+      {args.stride.has_value(), "--stride"},
+      {args.glyphOffset.has_value(), "--glyph-offset"},
+      {args.negative.has_value(), args.negative.value_or(false) ? "--negative" : "--positive"}};
+  for (const auto& [given, option] : options) {
+    if (given) return option;
+  }
+  return std::nullopt;
 }
 
 std::string_view UsageText() {

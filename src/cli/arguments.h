@@ -129,4 +129,9 @@ std::string FormatOptionError(const Arguments& args, OutputFormat format);
 // The usage text printed by --help.
 std::string_view UsageText();
 
+// The first option given that describes a table of bytes (the bit and band
+// order, the first code, skip, stride, glyph offset, polarity; the scan too
+// when `withScan`), or nothing.
+std::optional<std::string_view> FirstTableOption(const Arguments& args, bool withScan);
+
 }  // namespace zg::cli

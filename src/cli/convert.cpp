@@ -181,19 +181,9 @@ class Conversion {
 
   // The options that describe a table of bytes, which an Adafruit GFX font is not.
   std::string GfxOptionError(const Arguments& a) const {
-    const std::pair<bool, std::string_view> table[] = {
-        {a.msbFirst.has_value(), "--bit-order"},
-        {a.bandOrder.has_value(), "--band-order"},
-        {a.firstCode.has_value(), "--first-code"},
-        {a.skip.has_value(), "--skip"},
-        {a.stride.has_value(), "--stride"},
-        {a.glyphOffset.has_value(), "--glyph-offset"},
-        {a.negative.has_value(), a.negative.value_or(false) ? "--negative" : "--positive"}};
-    for (const auto& [given, option] : table) {
-      if (given) {
-        return "option " + Quoted(option) + " describes a table of bytes; " + a.input +
-               " is an Adafruit GFX font, which says its own layout";
-      }
+    if (const auto option = FirstTableOption(a, false)) {
+      return "option " + Quoted(*option) + " describes a table of bytes; " + a.input +
+             " is an Adafruit GFX font, which says its own layout";
     }
     return {};
   }

@@ -67,7 +67,7 @@ std::string WriteBdf(std::span<const std::uint8_t> glyphs, const Layout& layout,
   const int ncol = layout.width;
   const int nstr = layout.height;
   const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
-  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  if (!WritableCell(layout)) return {};
   // A character given by several codes belongs to the first of them.
   std::array<std::pair<char32_t, int>, kGlyphCount> byCharacter{};
   for (int i = 0; i < kGlyphCount; ++i) {

@@ -77,7 +77,7 @@ std::string WriteCHeader(std::span<const std::uint8_t> glyphs, const CHeaderTabl
   const int ncol = layout.width;
   const int nstr = layout.height;
   const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
-  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  if (!WritableCell(layout)) return {};
   if (table.firstCode < 0 || table.firstCode > kFirstGlyphCode) return {};
   const auto count = static_cast<std::size_t>(256 - table.firstCode);
   const auto codes = HexCode(table.firstCode) + "..0xFF";

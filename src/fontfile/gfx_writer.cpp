@@ -18,7 +18,7 @@ std::string WriteGfxHeader(std::span<const std::uint8_t> glyphs, const Layout& l
   const int ncol = layout.width;
   const int nstr = layout.height;
   const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
-  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  if (!WritableCell(layout)) return {};
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
   const std::string w = std::to_string(ncol);
@@ -80,7 +80,7 @@ GfxBitmapSize MeasureGfxBitmaps(std::span<const std::uint8_t> glyphs, const Layo
   const int ncol = layout.width;
   const int nstr = layout.height;
   const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
-  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  if (!WritableCell(layout)) return {};
   GfxBitmapSize size;
   size.wholeCells = kGlyphCount * BoxBytes({0, 0, ncol, nstr});
   for (std::size_t i = 0; i < kGlyphCount; ++i) {

@@ -40,14 +40,19 @@ constexpr std::uint8_t ReverseBits(unsigned v) {
   return static_cast<std::uint8_t>(v);
 }
 
+// True when the writers can draw the layout's cell: bytes per glyph, and no
+// side over kMaxCellSide.
+inline bool WritableCell(const Layout& layout) {
+  return layout.BytesPerGlyph() > 0 && layout.width <= kMaxCellSide &&
+         layout.height <= kMaxCellSide;
+}
+
 // Rows 0..height-1 of `glyph` in any bit and band order; a cell over
 // kMaxCellSide decodes as empty. Each byte is found through the place of its
 // first pixel and read whole.
 inline GlyphRows DecodeRows(std::span<const std::uint8_t> glyph, const Layout& layout) {
   GlyphRows rows{};
-  if (layout.width <= 0 || layout.height <= 0 || layout.width > kMaxCellSide ||
-      layout.height > kMaxCellSide)
-    return rows;
+  if (!WritableCell(layout)) return rows;
   const auto w = static_cast<std::size_t>(layout.width);
   const auto h = static_cast<std::size_t>(layout.height);
   // Reversed: the first pixel of a byte in bit 7 (vertical) or bit 0

@@ -96,7 +96,7 @@ std::string WriteLvglFont(std::span<const std::uint8_t> glyphs, const Layout& la
   const int ncol = layout.width;
   const int nstr = layout.height;
   const auto cb = static_cast<std::size_t>(layout.BytesPerGlyph());
-  if (cb == 0 || ncol > kMaxCellSide || nstr > kMaxCellSide) return {};
+  if (!WritableCell(layout)) return {};
   const std::string name = CIdentifier(options.name);
   const std::string upper = UpperIdentifier(name);
   const std::vector<Entry> entries = SortedEntries(characters);
